@@ -1,0 +1,44 @@
+// Central perspective of the figure onto the 500 × 500 picture.
+//
+// The eye looks at the look-at point `target` (always the origin). The picture
+// plane stands perpendicular to the line of sight, 20 units in front of the
+// eye. A point is projected by meeting the line from it to the eye with that
+// plane; the hit is scaled by `zoom` and read along the unit axes `right` and
+// `up`, which gives picture coordinates (u to the right, v upwards) in pixels
+// from the picture centre. Canvas pixels grow rightwards and downwards from
+// the top left corner, so pixel (250, 250) is the centre.
+//
+// After UpdateViewFrame, (right, up, unit(viewDir)) is a right-handed
+// orthonormal basis, and viewDir = eye − target points back towards the eye.
+#pragma once
+
+#include <cstdint>
+
+#include "geometry/vec3.h"
+
+struct Pixel {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+// The point where the line through linePoint along lineDir meets the plane
+// through planePoint with normal planeNormal.
+Vec3 IntersectLinePlane(Vec3 linePoint, Vec3 lineDir, Vec3 planePoint, Vec3 planeNormal);
+
+// Rebuilds viewDir, up, right and planePoint of View() from eye, target and
+// the previous up. Called once at the start of every redraw.
+void UpdateViewFrame();
+
+// Picture coordinates of a model point: x is u, y is v, z an unused by-product.
+Vec3 ProjectPoint(Vec3 p);
+
+// The canvas pixel of picture coordinates (u, v): (trunc(250 + u), trunc(250 − v)).
+Pixel PixelOfPicture(double u, double v);
+
+// The canvas pixel of a model point; may lie outside the canvas.
+Pixel PixelOf(Vec3 p);
+
+// Double to pixel coordinate, truncating toward zero. Values beyond the 32-bit
+// range saturate and not-a-number maps to INT32_MIN (far off the canvas), so
+// the conversion is always defined and every in-range value stays exact.
+int32_t TruncToPixel(double value);

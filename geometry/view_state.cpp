@@ -1,0 +1,7 @@
+#include "geometry/view_state.h"
+
+ViewState& View()
+{
+    static ViewState state;
+    return state;
+}

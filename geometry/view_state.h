@@ -1,0 +1,43 @@
+// The one record of view values shared by the controls, the orbit and the
+// redraw. It lives for the whole run and is reached only through View().
+#pragma once
+
+#include <cstdint>
+
+#include "geometry/vec3.h"
+
+enum class CurveKind : int {
+    None = 0,
+    Helix = 1,
+    ConicalHelix = 2,
+    SphericalHelix = 3,
+};
+
+// A cursor position in screen pixels: x to the right, y downwards.
+struct ScreenPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+struct ViewState {
+    // Viewing frame; see view_frame.h for what each field means.
+    Vec3 eye;
+    Vec3 target;
+    Vec3 up;
+    Vec3 viewDir;
+    Vec3 right;
+    Vec3 planePoint;
+    // Picture scale: always a whole number from 0 to 100.
+    double zoom = 20.0;
+    // Angle between the curve and the generatrices, whole degrees.
+    int32_t angleDeg = 60;
+    CurveKind curveKind = CurveKind::None;
+    // Drag state of the orbit.
+    bool dragging = false;
+    ScreenPoint cursor;
+    ScreenPoint lastCursor;
+};
+
+// The single instance. Its start values are the member initialisers above;
+// `View() = ViewState{}` brings a run back to its start.
+ViewState& View();

@@ -1,0 +1,148 @@
+#include "render/canvas.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// Offsets k, from the line's first pixel, that a line draws: [first, last].
+struct StepRange {
+    int64_t first;
+    int64_t last;
+    bool Empty() const { return first > last; }
+};
+
+// Offsets o ≥ 0 along an axis that keep start + step·o inside [0, size − 1].
+StepRange OffsetsInside(int64_t start, int64_t step, int64_t size)
+{
+    if (step > 0)
+        return {-start, size - 1 - start};
+    return {start - (size - 1), start};
+}
+
+int64_t CeilDiv(__int128 a, __int128 b) { return int64_t(a >= 0 ? (a + b - 1) / b : a / b); }
+
+} // namespace
+
+Canvas::Canvas(int width, int height)
+    : width_(width), height_(height), pixels_(size_t(width) * size_t(height), kOpaqueBlack)
+{
+}
+
+void Canvas::SelectFill(uint32_t colour) { fillColour_ = colour; }
+
+void Canvas::SelectPen(const Pen& pen) { penColour_ = pen.colour; }
+
+void Canvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    if (right <= left || bottom <= top)
+        return;
+    const int64_t firstRow = std::max<int64_t>(top, 0);
+    const int64_t endRow = std::min<int64_t>(bottom, height_);
+    for (int64_t y = firstRow; y < endRow; ++y) {
+        if (y == top || y == int64_t{bottom} - 1) {
+            FillSpan(y, left, right, penColour_);
+            continue;
+        }
+        FillSpan(y, int64_t{left} + 1, int64_t{right} - 1, fillColour_);
+        Plot(left, y);
+        Plot(int64_t{right} - 1, y);
+    }
+}
+
+void Canvas::MoveTo(int32_t x, int32_t y)
+{
+    currentX_ = x;
+    currentY_ = y;
+}
+
+void Canvas::LineTo(int32_t x, int32_t y)
+{
+    DrawLine(currentX_, currentY_, x, y);
+    currentX_ = x;
+    currentY_ = y;
+}
+
+// Every line is defined by one formula, on an unbounded raster: along the
+// major axis (the longer extent, x on ties) the k-th pixel, k = 0 … n − 1,
+// stands k steps from the start, and along the minor axis
+// floor((2·k·m + n) / 2n) steps, for n and m the major and minor extents.
+// The end pixel (k = n) is left out. Clipping only narrows the range of k,
+// so a clipped line keeps every pixel it has inside the canvas, and the work
+// is bounded by the canvas size whatever the coordinates.
+void Canvas::DrawLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+{
+    const int64_t dx = x1 - x0;
+    const int64_t dy = y1 - y0;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const int64_t majorStart = xMajor ? x0 : y0;
+    const int64_t minorStart = xMajor ? y0 : x0;
+    const int64_t majorDelta = xMajor ? dx : dy;
+    const int64_t minorDelta = xMajor ? dy : dx;
+    const int64_t n = std::llabs(majorDelta);
+    const int64_t m = std::llabs(minorDelta);
+    if (n == 0)
+        return;
+    const int64_t majorStep = majorDelta > 0 ? 1 : -1;
+    const int64_t minorStep = minorDelta >= 0 ? 1 : -1;
+
+    StepRange steps{0, n - 1};
+    const bool inside = x0 >= 0 && x0 < width_ && y0 >= 0 && y0 < height_ && x1 >= 0 &&
+                        x1 < width_ && y1 >= 0 && y1 < height_;
+    if (!inside) {
+        const StepRange major = OffsetsInside(majorStart, majorStep, xMajor ? width_ : height_);
+        steps.first = std::max(steps.first, major.first);
+        steps.last = std::min(steps.last, major.last);
+        const StepRange minor = OffsetsInside(minorStart, minorStep, xMajor ? height_ : width_);
+        if (minor.last < 0 || (m == 0 && minor.first > 0))
+            return;
+        if (m > 0) {
+            const __int128 twoN = __int128{2} * n;
+            const __int128 twoM = __int128{2} * m;
+            if (minor.first > 0)
+                steps.first = std::max(steps.first, CeilDiv(twoN * minor.first - n, twoM));
+            const __int128 lastK = (twoN * (__int128{minor.last} + 1) - n - 1) / twoM;
+            if (lastK < steps.last)
+                steps.last = int64_t(lastK);
+        }
+        if (steps.Empty())
+            return;
+    }
+
+    const __int128 numerator = __int128{2} * steps.first * m + n;
+    const int64_t twoN = 2 * n;
+    int64_t minorOffset = int64_t(numerator / twoN);
+    int64_t remainder = int64_t(numerator % twoN);
+    for (int64_t k = steps.first; k <= steps.last; ++k) {
+        const int64_t major = majorStart + majorStep * k;
+        const int64_t minor = minorStart + minorStep * minorOffset;
+        if (xMajor)
+            Plot(major, minor);
+        else
+            Plot(minor, major);
+        remainder += 2 * m;
+        if (remainder >= twoN) {
+            remainder -= twoN;
+            ++minorOffset;
+        }
+    }
+}
+
+void Canvas::Plot(int64_t x, int64_t y)
+{
+    if (x < 0 || x >= width_ || y < 0 || y >= height_)
+        return;
+    pixels_[Index(int(x), int(y))] = penColour_;
+}
+
+void Canvas::FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour)
+{
+    if (y < 0 || y >= height_)
+        return;
+    x0 = std::max<int64_t>(x0, 0);
+    x1 = std::min<int64_t>(x1, width_);
+    if (x0 >= x1)
+        return;
+    uint32_t* row = pixels_.data() + Index(0, int(y));
+    std::fill(row + x0, row + x1, colour);
+}

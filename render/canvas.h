@@ -1,0 +1,73 @@
+// The off-screen picture a redraw is composed on.
+//
+// 500 pixels wide and 502 rows high, 32-bit pixels 0xAARRGGBB (alpha always
+// 0xFF, so the buffer can be shown as an RGB32 image without conversion).
+// Pixel (0, 0) is the top left corner; x grows to the right, y downwards. Only
+// the top 500 × 500 square is painted and shown; rows 500 and 501 stay black.
+//
+// Coordinates are any 32-bit integers. Whatever falls outside the raster is
+// clipped, and a line from or to a point outside is drawn exactly where it
+// crosses the canvas: the same pixels as on an unbounded raster.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+constexpr int kCanvasWidth = 500;
+constexpr int kCanvasHeight = 502;
+// The square that is painted and copied to the window.
+constexpr int kPictureSize = 500;
+
+constexpr uint32_t kOpaqueBlack = 0xFF000000u;
+
+// A solid pen, 1 pixel wide. The name identifies it in operation logs.
+struct Pen {
+    const char* name;
+    uint32_t colour;
+};
+
+class Canvas {
+public:
+    Canvas(int width = kCanvasWidth, int height = kCanvasHeight);
+    virtual ~Canvas() = default;
+
+    // Makes a solid fill of this colour current for later rectangles.
+    virtual void SelectFill(uint32_t colour);
+    // Makes the pen current for later lines and outlines.
+    virtual void SelectPen(const Pen& pen);
+    // Fills [left, right) × [top, bottom) and outlines it with the pen: the
+    // outline lies on columns left and right − 1, rows top and bottom − 1.
+    virtual void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    // Sets the current position without drawing.
+    virtual void MoveTo(int32_t x, int32_t y);
+    // Draws from the current position to (x, y), leaving out (x, y) itself,
+    // and makes it the current position. A line to the current position
+    // draws nothing.
+    virtual void LineTo(int32_t x, int32_t y);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // The pixel at (x, y); (x, y) must lie on the canvas.
+    uint32_t PixelAt(int x, int y) const { return pixels_[Index(x, y)]; }
+    // Row-major pixels, Width() per row.
+    const uint32_t* Bits() const { return pixels_.data(); }
+
+private:
+    std::size_t Index(int x, int y) const
+    {
+        return std::size_t(y) * std::size_t(width_) + std::size_t(x);
+    }
+    void DrawLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+    // The only two ways pixels are written; both clip to the raster.
+    void Plot(int64_t x, int64_t y);
+    void FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour);
+
+    int width_;
+    int height_;
+    std::vector<uint32_t> pixels_;
+    uint32_t penColour_ = kOpaqueBlack;
+    uint32_t fillColour_ = kOpaqueBlack;
+    int32_t currentX_ = 0;
+    int32_t currentY_ = 0;
+};

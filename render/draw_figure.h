@@ -1,0 +1,23 @@
+// One redraw of the picture from the current view.
+#pragma once
+
+#include <functional>
+
+#include "render/canvas.h"
+
+// The three pens of a redraw, 1 pixel wide and solid.
+constexpr Pen kCurvePen{"curve", 0xFF0000FFu};   // blue
+constexpr Pen kWirePen{"wire", 0xFF323232u};     // dark grey
+constexpr Pen kBorderPen{"border", 0xFFFFFFFFu}; // white
+
+// Composes the picture on `canvas`: the black square with its white border,
+// the viewing frame rebuilt from View(), then the figure that View().curveKind
+// selects (none for CurveKind::None or any unknown value).
+void ComposeFigure(Canvas& canvas);
+
+// Receives the finished canvas; the window shows its top 500 × 500 square.
+using CopyToWindow = std::function<void(const Canvas&)>;
+
+// The whole redraw: a fresh canvas, composed, then handed over in one piece,
+// so the window never shows a partly drawn picture.
+void DrawFigure(const CopyToWindow& copyToWindow);

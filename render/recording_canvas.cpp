@@ -1,0 +1,61 @@
+#include "render/recording_canvas.h"
+
+#include <cstdio>
+
+void RecordingCanvas::SelectFill(uint32_t colour)
+{
+    CanvasOp op{CanvasOp::Kind::Fill};
+    op.colour = colour;
+    ops_.push_back(op);
+    Canvas::SelectFill(colour);
+}
+
+void RecordingCanvas::SelectPen(const Pen& pen)
+{
+    CanvasOp op{CanvasOp::Kind::Pen};
+    op.pen = pen.name;
+    op.colour = pen.colour;
+    ops_.push_back(op);
+    Canvas::SelectPen(pen);
+}
+
+void RecordingCanvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    ops_.push_back({CanvasOp::Kind::Rectangle, left, top, right, bottom});
+    Canvas::Rectangle(left, top, right, bottom);
+}
+
+void RecordingCanvas::MoveTo(int32_t x, int32_t y)
+{
+    ops_.push_back({CanvasOp::Kind::Move, x, y});
+    Canvas::MoveTo(x, y);
+}
+
+void RecordingCanvas::LineTo(int32_t x, int32_t y)
+{
+    ops_.push_back({CanvasOp::Kind::Line, x, y});
+    Canvas::LineTo(x, y);
+}
+
+std::string FormatOp(const CanvasOp& op)
+{
+    char text[80];
+    switch (op.kind) {
+    case CanvasOp::Kind::Pen:
+        std::snprintf(text, sizeof text, "pen %s", op.pen);
+        break;
+    case CanvasOp::Kind::Fill:
+        std::snprintf(text, sizeof text, "fill %s", op.colour == kOpaqueBlack ? "black" : "colour");
+        break;
+    case CanvasOp::Kind::Rectangle:
+        std::snprintf(text, sizeof text, "rect %d %d %d %d", op.a, op.b, op.c, op.d);
+        break;
+    case CanvasOp::Kind::Move:
+        std::snprintf(text, sizeof text, "move %d %d", op.a, op.b);
+        break;
+    case CanvasOp::Kind::Line:
+        std::snprintf(text, sizeof text, "line %d %d", op.a, op.b);
+        break;
+    }
+    return text;
+}

@@ -1,0 +1,40 @@
+// A canvas that also keeps a log of every operation made on it, for tests and
+// for the snapshot tool. It still draws, so one redraw gives both the picture
+// and the operations that made it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "render/canvas.h"
+
+struct CanvasOp {
+    enum class Kind { Pen, Fill, Rectangle, Move, Line };
+    Kind kind;
+    int32_t a = 0; // x, or left
+    int32_t b = 0; // y, or top
+    int32_t c = 0; // right
+    int32_t d = 0; // bottom
+    const char* pen = nullptr;
+    uint32_t colour = 0;
+};
+
+class RecordingCanvas : public Canvas {
+public:
+    using Canvas::Canvas;
+
+    void SelectFill(uint32_t colour) override;
+    void SelectPen(const Pen& pen) override;
+    void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
+    void MoveTo(int32_t x, int32_t y) override;
+    void LineTo(int32_t x, int32_t y) override;
+
+    const std::vector<CanvasOp>& Ops() const { return ops_; }
+
+private:
+    std::vector<CanvasOp> ops_;
+};
+
+// One line per operation: `pen NAME`, `fill black`, `rect L T R B`,
+// `move X Y`, `line X Y`.
+std::string FormatOp(const CanvasOp& op);

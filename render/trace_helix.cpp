@@ -1,0 +1,70 @@
+// Circular helix on a cylinder of radius 15 about the z axis.
+#include <cmath>
+
+#include "geometry/view_state.h"
+#include "render/polyline.h"
+#include "render/tracers.h"
+
+namespace {
+
+constexpr double kRadius = 15.0;
+constexpr double kHeightScale = 15.0;
+// Steps use the six-decimal literal of π, not Pi(): the number of vertices
+// follows from the exact doubles these sums produce.
+constexpr double kHeightStep = 3.141592 / 19;
+constexpr double kAngleStep = 3.141592 / 12;
+constexpr double kDegree = 0.005555555555555556;       // 1/180
+constexpr double kParameterStep = 0.06666666666666667; // 1/15
+
+// The generatrices, bottom up, counterclockwise from (15, 0, z). Returns the
+// squared distance of the last vertex, the bound at which the helix stops.
+double TraceGeneratrices(Canvas& canvas)
+{
+    const double pi = Pi();
+    const double hStart = -1.5 * pi;
+    const double hEnd = 1.5 * pi;
+    const double phiEnd = pi + pi;
+    double bound = 0.0;
+    double phi = 0.0;
+    do {
+        const double cx = kRadius * std::cos(phi);
+        const double cy = kRadius * std::sin(phi);
+        double h = hStart;
+        do {
+            const Vec3 p{cx, cy, kHeightScale * h};
+            EmitVertex(canvas, p, h == hStart);
+            bound = SquaredDistance(p);
+            h = h + kHeightStep;
+        } while (h < hEnd);
+        phi = phi + kAngleStep;
+    } while (phi < phiEnd);
+    return bound;
+}
+
+// One half of the helix from (15, 0, 0), its counter moving by `step`; it
+// ends with the first vertex at or beyond the bound, which is still drawn.
+void TraceHelixHalf(Canvas& canvas, double pitch, double bound, int step)
+{
+    int i = 0;
+    double r = 0.0;
+    do {
+        const double t = i * kParameterStep;
+        const Vec3 p{kRadius * std::cos(t), kRadius * std::sin(t), (pitch * t) * kHeightScale};
+        EmitVertex(canvas, p, i == 0);
+        r = SquaredDistance(p);
+        i = i + step;
+    } while (r < bound);
+}
+
+} // namespace
+
+void TraceHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen)
+{
+    canvas.SelectPen(wirePen);
+    const double bound = TraceGeneratrices(canvas);
+
+    canvas.SelectPen(curvePen);
+    const double pitch = 1 / std::tan(Pi() * View().angleDeg * kDegree);
+    TraceHelixHalf(canvas, pitch, bound, +1);
+    TraceHelixHalf(canvas, pitch, bound, -1);
+}

@@ -1,0 +1,218 @@
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "render/canvas.h"
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+constexpr uint32_t kBlue = 0xFF0000FFu;
+constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+const Pen kTestPen{"test", kWhite};
+
+int CountPainted(const Canvas& canvas)
+{
+    int count = 0;
+    for (int y = 0; y < canvas.Height(); ++y)
+        for (int x = 0; x < canvas.Width(); ++x)
+            count += canvas.PixelAt(x, y) != kOpaqueBlack;
+    return count;
+}
+
+Canvas Line(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int width = kCanvasWidth,
+            int height = kCanvasHeight)
+{
+    Canvas canvas(width, height);
+    canvas.SelectPen(kTestPen);
+    canvas.MoveTo(x0, y0);
+    canvas.LineTo(x1, y1);
+    return canvas;
+}
+
+// The same line on a canvas three times as large, its window at (width, height)
+// standing where the small canvas stands: there the line needs no clipping.
+bool MatchesUnclippedLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
+{
+    const Canvas small = Line(x0, y0, x1, y1);
+    const Canvas large = Line(x0 + kCanvasWidth, y0 + kCanvasHeight, x1 + kCanvasWidth,
+                              y1 + kCanvasHeight, 3 * kCanvasWidth, 3 * kCanvasHeight);
+    for (int y = 0; y < kCanvasHeight; ++y)
+        for (int x = 0; x < kCanvasWidth; ++x)
+            if (small.PixelAt(x, y) != large.PixelAt(x + kCanvasWidth, y + kCanvasHeight))
+                return false;
+    return true;
+}
+
+// The pixels of a line by its defining formula, walked step by step over the
+// whole line: the minor offset of step k is k·m/n rounded half up.
+std::vector<bool> ReferenceLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+{
+    std::vector<bool> painted(size_t(kCanvasWidth) * kCanvasHeight, false);
+    const int64_t dx = x1 - x0, dy = y1 - y0;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const int64_t n = xMajor ? std::llabs(dx) : std::llabs(dy);
+    const int64_t m = xMajor ? std::llabs(dy) : std::llabs(dx);
+    for (int64_t k = 0; k < n; ++k) {
+        const int64_t minor = (2 * k * m + n) / (2 * n);
+        const int64_t x = xMajor ? x0 + (dx > 0 ? k : -k) : x0 + (dx >= 0 ? minor : -minor);
+        const int64_t y = xMajor ? y0 + (dy >= 0 ? minor : -minor) : y0 + (dy > 0 ? k : -k);
+        if (x >= 0 && x < kCanvasWidth && y >= 0 && y < kCanvasHeight)
+            painted[size_t(y) * kCanvasWidth + size_t(x)] = true;
+    }
+    return painted;
+}
+
+bool MatchesReference(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
+{
+    const Canvas canvas = Line(x0, y0, x1, y1);
+    const std::vector<bool> expected = ReferenceLine(x0, y0, x1, y1);
+    for (int y = 0; y < kCanvasHeight; ++y)
+        for (int x = 0; x < kCanvasWidth; ++x)
+            if ((canvas.PixelAt(x, y) == kWhite) != expected[size_t(y) * kCanvasWidth + size_t(x)])
+                return false;
+    return true;
+}
+
+} // namespace
+
+TEST(CanvasTest, NewCanvasIsBlackAndFullSize)
+{
+    const Canvas canvas;
+    EXPECT_EQ(canvas.Width(), 500);
+    EXPECT_EQ(canvas.Height(), 502);
+    EXPECT_EQ(CountPainted(canvas), 0);
+}
+
+TEST(CanvasTest, LineLeavesOutItsEndPixel)
+{
+    const Canvas canvas = Line(10, 20, 15, 20);
+    for (int x = 10; x < 15; ++x)
+        EXPECT_EQ(canvas.PixelAt(x, 20), kWhite) << x;
+    EXPECT_EQ(canvas.PixelAt(15, 20), kOpaqueBlack);
+    EXPECT_EQ(CountPainted(canvas), 5);
+}
+
+TEST(CanvasTest, LineToCurrentPositionDrawsNothing)
+{
+    EXPECT_EQ(CountPainted(Line(100, 100, 100, 100)), 0);
+}
+
+TEST(CanvasTest, PolylineContinuesFromTheLastEnd)
+{
+    Canvas canvas;
+    canvas.SelectPen(kTestPen);
+    canvas.MoveTo(5, 5);
+    canvas.LineTo(5, 5);
+    canvas.LineTo(8, 5);
+    canvas.LineTo(8, 9);
+    // (5..7, 5) then (8, 5..8): the corner is drawn by the second segment.
+    EXPECT_EQ(CountPainted(canvas), 7);
+    EXPECT_EQ(canvas.PixelAt(8, 5), kWhite);
+    EXPECT_EQ(canvas.PixelAt(8, 9), kOpaqueBlack);
+}
+
+TEST(CanvasTest, DiagonalAndSteepLines)
+{
+    const Canvas diagonal = Line(0, 0, 4, 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(diagonal.PixelAt(i, i), kWhite);
+    EXPECT_EQ(CountPainted(diagonal), 4);
+    const Canvas steep = Line(50, 10, 51, 20); // 10 rows, one step of x halfway
+    EXPECT_EQ(CountPainted(steep), 10);
+    EXPECT_EQ(steep.PixelAt(50, 14), kWhite);
+    EXPECT_EQ(steep.PixelAt(51, 15), kWhite);
+}
+
+TEST(CanvasTest, RectangleHasExclusiveRightAndBottom)
+{
+    Canvas canvas;
+    canvas.SelectPen(kTestPen);
+    canvas.SelectFill(kBlue);
+    canvas.Rectangle(0, 0, 500, 500);
+    for (auto [x, y] : {std::pair{0, 0}, {499, 0}, {0, 499}, {499, 499}, {250, 0}, {0, 250}})
+        EXPECT_EQ(canvas.PixelAt(x, y), kWhite) << x << "," << y;
+    EXPECT_EQ(canvas.PixelAt(1, 1), kBlue);
+    EXPECT_EQ(canvas.PixelAt(498, 498), kBlue);
+    EXPECT_EQ(canvas.PixelAt(250, 500), kOpaqueBlack) << "rows 500 and 501 stay unpainted";
+    EXPECT_EQ(canvas.PixelAt(250, 501), kOpaqueBlack);
+}
+
+TEST(CanvasTest, RectangleIsClippedToTheCanvas)
+{
+    Canvas canvas;
+    canvas.SelectPen(kTestPen);
+    canvas.SelectFill(kBlue);
+    canvas.Rectangle(kMin, kMin, kMax, kMax);
+    EXPECT_EQ(canvas.PixelAt(0, 0), kBlue);
+    EXPECT_EQ(canvas.PixelAt(499, 501), kBlue);
+}
+
+TEST(CanvasTest, ClippedLinesMatchTheUnclippedLine)
+{
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<int32_t> coordinate(-450, 950);
+    for (int i = 0; i < 400; ++i) {
+        const int32_t x0 = coordinate(random), y0 = coordinate(random);
+        const int32_t x1 = coordinate(random), y1 = coordinate(random);
+        ASSERT_TRUE(MatchesUnclippedLine(x0, y0, x1, y1))
+            << "(" << x0 << ", " << y0 << ") to (" << x1 << ", " << y1 << ")";
+    }
+}
+
+TEST(CanvasTest, FarLinesMatchTheirDefiningFormula)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int32_t> coordinate(-40000, 40000);
+    for (int i = 0; i < 60; ++i) {
+        const int32_t x0 = coordinate(random), y0 = coordinate(random);
+        const int32_t x1 = coordinate(random), y1 = coordinate(random);
+        ASSERT_TRUE(MatchesReference(x0, y0, x1, y1))
+            << "(" << x0 << ", " << y0 << ") to (" << x1 << ", " << y1 << ")";
+    }
+    // Lines that only graze a corner or an edge.
+    EXPECT_TRUE(MatchesReference(-30000, 520, 520, -30000));
+    EXPECT_TRUE(MatchesReference(-1, -1, 40000, 40001));
+    EXPECT_TRUE(MatchesReference(499, -40000, 499, 40000));
+}
+
+TEST(CanvasTest, LinesBetweenExtremeCoordinates)
+{
+    // Across the whole 32-bit range, in every direction: exact, and fast
+    // because only the steps inside the canvas are walked.
+    const Canvas row = Line(kMin, 250, kMax, 250);
+    for (int x = 0; x < 500; ++x)
+        ASSERT_EQ(row.PixelAt(x, 250), kWhite);
+    EXPECT_EQ(CountPainted(row), 500);
+
+    const Canvas column = Line(7, kMax, 7, kMin);
+    EXPECT_EQ(CountPainted(column), 502);
+
+    const Canvas diagonal = Line(kMin, kMin, kMax, kMax);
+    for (int i = 0; i < 500; ++i)
+        ASSERT_EQ(diagonal.PixelAt(i, i), kWhite);
+    EXPECT_EQ(CountPainted(diagonal), 500);
+
+    const Canvas antiDiagonal = Line(kMax, 499 - kMax, kMin + 500, kMax); // on x + y = 499
+    for (int x = 0; x < 500; ++x)
+        ASSERT_EQ(antiDiagonal.PixelAt(x, 499 - x), kWhite);
+    EXPECT_EQ(CountPainted(antiDiagonal), 500);
+    EXPECT_EQ(CountPainted(Line(kMin, kMin, kMin, kMax)), 0) << "entirely off the canvas";
+    EXPECT_EQ(CountPainted(Line(kMax, kMin, kMax, kMax)), 0);
+    EXPECT_EQ(CountPainted(Line(kMin, kMax, kMax, kMax)), 0);
+}
+
+TEST(CanvasTest, LineFromFarOutsideEndsExactlyAtItsInsideEnd)
+{
+    // Coming in from far away, the line reaches the pixel before (100, 100)
+    // on the diagonal and leaves the end pixel out.
+    const Canvas canvas = Line(kMin + 1, kMin + 1, 100, 100);
+    for (int i = 0; i < 100; ++i)
+        ASSERT_EQ(canvas.PixelAt(i, i), kWhite);
+    EXPECT_EQ(canvas.PixelAt(100, 100), kOpaqueBlack);
+    EXPECT_EQ(CountPainted(canvas), 100);
+}

@@ -99,14 +99,20 @@ std::optional<SnapshotArguments> ParseArguments(int argc, char** argv, std::stri
             return std::nullopt;
         }
         error = Apply(args, flag, argv[i + 1]);
+        args.viewGiven =
+            args.viewGiven || (flag != "--out" && flag != "--ops" && flag != "--script");
         if (!error.empty())
             return std::nullopt;
+    }
+    if (!args.script.empty() && args.viewGiven) {
+        error = "--script replays from the start of a run and takes no view options";
+        return std::nullopt;
     }
     if (args.out.empty()) {
         error = "--out FILE.png is required";
         return std::nullopt;
     }
-    if (Length(Cross(args.up, args.eye)) == 0.0) {
+    if (args.script.empty() && Length(Cross(args.up, args.eye)) == 0.0) {
         error = "--up must not be zero or lie along the line of sight";
         return std::nullopt;
     }

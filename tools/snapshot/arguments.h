@@ -15,6 +15,7 @@ struct SnapshotArguments {
     std::string out;
     std::string ops;
     std::string script;
+    bool viewGiven = false; // any of --figure, --angle, --zoom, --eye, --up
 };
 
 // Parses argv; on a bad argument returns nothing and sets `error` to one line.

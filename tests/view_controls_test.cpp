@@ -1,0 +1,374 @@
+// The buttons, bars and drag, driven through the toolkit-neutral controls
+// with a recorded panel whose redraws are real.
+#include <cmath>
+
+#include "render/draw_figure.h"
+#include "test_support.h"
+#include "ui/control_ids.h"
+#include "ui/recorded_panel.h"
+#include "ui/view_controls.h"
+
+namespace {
+
+class ControlsTest : public ViewTest {
+protected:
+    void Click(int bar, unsigned code, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            controls.OnVScroll(code, 0, bar);
+    }
+    void DropThumb(int bar, int position) { controls.OnVScroll(kThumbPosition, position, bar); }
+    double EyeDistance() const { return Length(View().eye); }
+
+    RecordedPanel panel{[] {
+        Canvas canvas;
+        ComposeFigure(canvas);
+    }};
+    ViewControls controls{panel};
+};
+
+} // namespace
+
+using CurveButtonTest = ControlsTest;
+
+TEST_F(CurveButtonTest, StartsFromTheDefaultsAndDraws)
+{
+    controls.OnConicalHelix();
+    const ViewState& v = View();
+    EXPECT_TRUE(AreNear(v.eye, {300, 0, 0}, 0.0));
+    EXPECT_TRUE(AreNear(v.up, {0, 0, 1}, 0.0));
+    EXPECT_EQ(v.zoom, 50.0);
+    EXPECT_EQ(v.angleDeg, 60);
+    EXPECT_EQ(v.curveKind, CurveKind::ConicalHelix);
+    EXPECT_EQ(panel.barA.range, (std::pair{2, 89}));
+    EXPECT_EQ(panel.barZ.range, (std::pair{0, 100}));
+    EXPECT_EQ(panel.barP.range, (std::pair{20, 300}));
+    EXPECT_EQ(panel.barA.thumb, 60);
+    EXPECT_EQ(panel.barZ.thumb, 50);
+    EXPECT_EQ(panel.barP.thumb, 300);
+    EXPECT_EQ(panel.label, "Ángulo = 60º");
+    EXPECT_EQ(panel.redraws, 1);
+}
+
+TEST_F(CurveButtonTest, EachFigureSetsItsAngleRange)
+{
+    controls.OnHelix();
+    EXPECT_EQ(View().curveKind, CurveKind::Helix);
+    EXPECT_EQ(panel.barA.range, (std::pair{2, 89}));
+    controls.OnSphericalHelix();
+    EXPECT_EQ(View().curveKind, CurveKind::SphericalHelix);
+    EXPECT_EQ(panel.barA.range, (std::pair{0, 89}));
+}
+
+TEST_F(CurveButtonTest, BringsEveryDefaultBackAfterOrbitingAndScrolling)
+{
+    controls.OnHelix();
+    Click(ControlId::kBarA, kLineDown, 7);
+    Click(ControlId::kBarZ, kLineUp, 9);
+    Click(ControlId::kBarP, kLineUp, 30);
+    controls.OnLButtonDown({100, 100});
+    controls.OnMouseMove({180, 40});
+    controls.OnLButtonUp();
+    controls.OnHelix();
+    const ViewState& v = View();
+    EXPECT_TRUE(AreNear(v.eye, {300, 0, 0}, 0.0));
+    EXPECT_TRUE(AreNear(v.up, {0, 0, 1}, 1e-15));
+    EXPECT_EQ(v.zoom, 50.0);
+    EXPECT_EQ(v.angleDeg, 60);
+    EXPECT_EQ(panel.barA.thumb, 60);
+    EXPECT_EQ(panel.barZ.thumb, 50);
+    EXPECT_EQ(panel.barP.thumb, 300);
+    EXPECT_EQ(panel.label, "Ángulo = 60º");
+}
+
+TEST_F(CurveButtonTest, DoesNotEndADrag)
+{
+    controls.OnHelix();
+    controls.OnLButtonDown({0, 0});
+    controls.OnSphericalHelix();
+    EXPECT_TRUE(View().dragging);
+}
+
+using AngleBarTest = ControlsTest;
+
+TEST_F(AngleBarTest, UpArrowStopsAtTheFigureFloor)
+{
+    controls.OnHelix();
+    Click(ControlId::kBarA, kLineUp, 58);
+    EXPECT_EQ(View().angleDeg, 2);
+    Click(ControlId::kBarA, kLineUp);
+    EXPECT_EQ(View().angleDeg, 2);
+    EXPECT_EQ(panel.barA.thumb, 2);
+    EXPECT_EQ(panel.label, "Ángulo = 2º");
+
+    controls.OnConicalHelix();
+    Click(ControlId::kBarA, kLineUp, 70);
+    EXPECT_EQ(View().angleDeg, 2);
+
+    controls.OnSphericalHelix();
+    Click(ControlId::kBarA, kLineUp, 70);
+    EXPECT_EQ(View().angleDeg, 0);
+    EXPECT_EQ(panel.label, "Ángulo = 0º");
+}
+
+TEST_F(AngleBarTest, DownArrowStopsAt89)
+{
+    for (auto button : {&ViewControls::OnHelix, &ViewControls::OnSphericalHelix}) {
+        (controls.*button)();
+        Click(ControlId::kBarA, kLineDown, 29);
+        EXPECT_EQ(View().angleDeg, 89);
+        Click(ControlId::kBarA, kLineDown);
+        EXPECT_EQ(View().angleDeg, 89);
+        EXPECT_EQ(panel.barA.thumb, 89);
+    }
+}
+
+TEST_F(AngleBarTest, ThumbIsClampedIntoTheFigureRange)
+{
+    controls.OnHelix();
+    DropThumb(ControlId::kBarA, 33);
+    EXPECT_EQ(View().angleDeg, 33);
+    EXPECT_EQ(panel.label, "Ángulo = 33º");
+    DropThumb(ControlId::kBarA, 90); // would never end the helix
+    EXPECT_EQ(View().angleDeg, 89);
+    controls.OnVScroll(kThumbTrack, -5, ControlId::kBarA);
+    EXPECT_EQ(View().angleDeg, 2);
+}
+
+TEST_F(AngleBarTest, PageAndOtherCodesChangeNothingButRedrawAndRelabel)
+{
+    controls.OnHelix();
+    const int before = panel.redraws;
+    for (unsigned code : {2u, 3u, 6u, 7u, 8u, 9u, 4000000000u}) {
+        panel.label.clear();
+        controls.OnVScroll(code, 7, ControlId::kBarA);
+        EXPECT_EQ(View().angleDeg, 60) << code;
+        EXPECT_EQ(panel.label, "Ángulo = 60º") << code;
+    }
+    EXPECT_EQ(panel.redraws, before + 7);
+}
+
+TEST_F(AngleBarTest, WorksBeforeTheFirstCurveButton)
+{
+    Click(ControlId::kBarA, kLineDown);
+    EXPECT_EQ(View().angleDeg, 61);
+    EXPECT_EQ(panel.label, "Ángulo = 61º");
+    EXPECT_EQ(View().curveKind, CurveKind::None);
+    EXPECT_FALSE(panel.barA.range) << "no range before the first curve button";
+    DropThumb(ControlId::kBarA, 120);
+    EXPECT_EQ(View().angleDeg, 89);
+    Click(ControlId::kBarA, kLineUp, 100);
+    EXPECT_EQ(View().angleDeg, 0);
+}
+
+using ZoomBarTest = ControlsTest;
+
+TEST_F(ZoomBarTest, UpArrowEnlargesToOneHundredWithTheThumbAtTheTop)
+{
+    controls.OnHelix();
+    Click(ControlId::kBarZ, kLineUp, 50);
+    EXPECT_EQ(View().zoom, 100.0);
+    EXPECT_EQ(panel.barZ.thumb, 0);
+    Click(ControlId::kBarZ, kLineUp);
+    EXPECT_EQ(View().zoom, 100.0);
+    EXPECT_EQ(panel.barZ.thumb, 0);
+}
+
+TEST_F(ZoomBarTest, DownArrowShrinksToZeroWithTheThumbAtTheBottom)
+{
+    controls.OnHelix();
+    Click(ControlId::kBarZ, kLineDown, 51);
+    EXPECT_EQ(View().zoom, 0.0);
+    EXPECT_EQ(panel.barZ.thumb, 100);
+}
+
+TEST_F(ZoomBarTest, ThumbRunsTheOtherWay)
+{
+    controls.OnHelix();
+    DropThumb(ControlId::kBarZ, 30);
+    EXPECT_EQ(View().zoom, 70.0);
+    EXPECT_EQ(panel.barZ.thumb, 30);
+    controls.OnVScroll(kThumbTrack, 250, ControlId::kBarZ);
+    EXPECT_EQ(View().zoom, 0.0);
+    controls.OnVScroll(kThumbTrack, -1, ControlId::kBarZ);
+    EXPECT_EQ(View().zoom, 100.0);
+}
+
+TEST_F(ZoomBarTest, OtherCodesChangeNothing)
+{
+    controls.OnHelix();
+    for (unsigned code : {kPageUp, kPageDown, kTop, kBottom, kEndScroll})
+        controls.OnVScroll(code, 3, ControlId::kBarZ);
+    EXPECT_EQ(View().zoom, 50.0);
+    EXPECT_EQ(panel.barZ.thumb, 50);
+}
+
+using EyeBarTest = ControlsTest;
+
+TEST_F(EyeBarTest, UpArrowBringsTheEyeTo20)
+{
+    controls.OnHelix();
+    Click(ControlId::kBarP, kLineUp, 140);
+    EXPECT_NEAR(EyeDistance(), 20.0, 1e-12);
+    EXPECT_EQ(panel.barP.thumb, 20);
+    Click(ControlId::kBarP, kLineUp);
+    EXPECT_EQ(EyeDistance(), 20.0);
+    EXPECT_TRUE(AreNear(Normalize(View().eye), {1, 0, 0}, 1e-15));
+}
+
+TEST_F(EyeBarTest, DownArrowStopsAt300)
+{
+    controls.OnHelix();
+    Click(ControlId::kBarP, kLineDown);
+    EXPECT_EQ(EyeDistance(), 300.0);
+    EXPECT_EQ(panel.barP.thumb, 300);
+}
+
+TEST_F(EyeBarTest, ThumbSetsTheDistanceAlongTheCurrentDirection)
+{
+    controls.OnHelix();
+    controls.OnLButtonDown({0, 0});
+    controls.OnMouseMove({-60, 90});
+    const Vec3 direction = Normalize(View().eye);
+    DropThumb(ControlId::kBarP, 150);
+    EXPECT_NEAR(EyeDistance(), 150.0, 1e-12);
+    EXPECT_TRUE(AreNear(Normalize(View().eye), direction, 1e-15));
+    DropThumb(ControlId::kBarP, 5);
+    EXPECT_NEAR(EyeDistance(), 20.0, 1e-12);
+    DropThumb(ControlId::kBarP, 1000);
+    EXPECT_NEAR(EyeDistance(), 300.0, 1e-12);
+}
+
+TEST_F(EyeBarTest, ThumbShowsTheDistanceTruncated)
+{
+    controls.OnHelix();
+    View().eye = {297.9999, 0, 0};
+    Click(ControlId::kBarP, kLineDown);
+    EXPECT_EQ(panel.barP.thumb, 299);
+    View().eye = {0, 297.9999, 0};
+    Click(ControlId::kBarP, kLineDown);
+    Click(ControlId::kBarP, kLineUp);
+    EXPECT_EQ(panel.barP.thumb, 297);
+}
+
+TEST_F(EyeBarTest, BeforeTheFirstCurveButtonTheEyeStaysAtTheOrigin)
+{
+    Click(ControlId::kBarP, kLineUp);
+    Click(ControlId::kBarP, kLineDown);
+    DropThumb(ControlId::kBarP, 150);
+    EXPECT_TRUE(AreNear(View().eye, {0, 0, 0}, 0.0));
+    EXPECT_EQ(panel.redraws, 3);
+}
+
+TEST_F(ControlsTest, UnknownBarChangesNothingButRedraws)
+{
+    controls.OnHelix();
+    panel.label.clear();
+    controls.OnVScroll(kLineUp, 0, 4242);
+    controls.OnVScroll(kThumbPosition, 10, ControlId::kAngleLabel);
+    EXPECT_EQ(View().angleDeg, 60);
+    EXPECT_EQ(View().zoom, 50.0);
+    EXPECT_EQ(EyeDistance(), 300.0);
+    EXPECT_EQ(panel.label, "");
+    EXPECT_EQ(panel.redraws, 3);
+}
+
+using OrbitTest = ControlsTest;
+
+TEST_F(OrbitTest, QuarterTurnFromTheDefaultView)
+{
+    controls.OnHelix();
+    controls.OnLButtonDown({400, 300});
+    controls.OnMouseMove({650, 300});
+    EXPECT_TRUE(AreNear(View().eye, {0, -300, 0}, 1e-12));
+    EXPECT_EQ(panel.redraws, 2);
+}
+
+TEST_F(OrbitTest, HorizontalStepsAddUp)
+{
+    controls.OnHelix();
+    controls.OnLButtonDown({0, 0});
+    for (int x = 20; x <= 500; x += 20)
+        controls.OnMouseMove({x, 0});
+    EXPECT_TRUE(AreNear(View().eye, {-300, 0, 0}, 1e-9));
+    EXPECT_TRUE(AreNear(View().up, {0, 0, 1}, 1e-12));
+}
+
+TEST_F(OrbitTest, DraggingDownTipsTheNearSideDown)
+{
+    controls.OnHelix();
+    controls.OnLButtonDown({0, 0});
+    controls.OnMouseMove({0, 50});
+    EXPECT_GT(View().eye.z, 0.0) << "the eye rises, so the figure's near side goes down";
+}
+
+TEST_F(OrbitTest, KeepsTheEyeDistanceOverManySteps)
+{
+    controls.OnSphericalHelix();
+    Click(ControlId::kBarP, kLineUp, 37);
+    const double distance = EyeDistance();
+    controls.OnLButtonDown({0, 0});
+    for (int i = 1; i <= 2000; ++i)
+        controls.OnMouseMove({(i * 37) % 411 - 200, (i * 53) % 307 - 150});
+    EXPECT_NEAR(EyeDistance() / distance, 1.0, 1e-12);
+}
+
+TEST_F(OrbitTest, PressAndReleaseWithoutMovementChangeNothing)
+{
+    controls.OnHelix();
+    controls.OnLButtonDown({10, 10});
+    controls.OnLButtonUp();
+    EXPECT_TRUE(AreNear(View().eye, {300, 0, 0}, 0.0));
+    EXPECT_EQ(panel.redraws, 1);
+    EXPECT_FALSE(View().dragging);
+}
+
+TEST_F(OrbitTest, MovesWithoutAPressDoNothing)
+{
+    controls.OnHelix();
+    controls.OnMouseMove({10, 10});
+    controls.OnMouseMove({300, -40});
+    EXPECT_TRUE(AreNear(View().eye, {300, 0, 0}, 0.0));
+    EXPECT_EQ(panel.redraws, 1);
+}
+
+TEST_F(OrbitTest, StepWithoutMovementKeepsTheEye)
+{
+    controls.OnHelix();
+    controls.OnLButtonDown({10, 10});
+    controls.OnMouseMove({10, 10});
+    EXPECT_TRUE(AreNear(View().eye, {300, 0, 0}, 0.0));
+}
+
+TEST_F(OrbitTest, DragBeforeTheFirstCurveButtonLeavesTheEyeAtTheOrigin)
+{
+    controls.OnLButtonDown({10, 10});
+    controls.OnMouseMove({200, 90});
+    controls.OnMouseMove({-5000, 7000});
+    EXPECT_TRUE(AreNear(View().eye, {0, 0, 0}, 0.0));
+    EXPECT_EQ(panel.redraws, 2);
+}
+
+TEST_F(OrbitTest, OverThePoleTheFrameStaysFinite)
+{
+    controls.OnSphericalHelix();
+    controls.OnLButtonDown({0, 0});
+    controls.OnMouseMove({0, 250}); // a quarter turn up: the eye over the north pole
+    EXPECT_NEAR(View().eye.z, 300.0, 1e-9);
+    controls.OnMouseMove({0, 250});
+    controls.OnMouseMove({0, 260});
+    EXPECT_TRUE(IsFinite(View().eye));
+    EXPECT_TRUE(IsFinite(View().up));
+    EXPECT_TRUE(IsFinite(View().right));
+    EXPECT_NEAR(EyeDistance(), 300.0, 1e-9);
+}
+
+TEST_F(OrbitTest, ExtremeCursorJumpsStayFinite)
+{
+    controls.OnConicalHelix();
+    controls.OnLButtonDown({INT32_MIN, INT32_MAX});
+    controls.OnMouseMove({INT32_MAX, INT32_MIN});
+    controls.OnMouseMove({0, 0});
+    EXPECT_TRUE(IsFinite(View().eye));
+    EXPECT_NEAR(EyeDistance(), 300.0, 1e-9);
+}

@@ -1,0 +1,9 @@
+#include "ui/app_icon.h"
+
+QIcon AppIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/torsiva-%1.png").arg(size), QSize(size, size));
+    return icon;
+}

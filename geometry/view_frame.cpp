@@ -62,28 +62,36 @@ void UpdateViewFrame()
     view.planePoint = planePoint;
 }
 
-Vec3 ProjectPoint(Vec3 p)
-{
-    const ViewState& view = View();
-    const Vec3 hit = IntersectLinePlane(p, Subtract(view.eye, p), view.planePoint, view.viewDir);
-    const Vec3 q = Subtract(Scale(view.zoom, hit), view.planePoint);
-    return {Dot(q, view.right), Dot(q, view.up), q.z};
-}
+namespace {
 
-int32_t TruncToPixel(double value)
-{
-    constexpr double kBelowRange = -2147483649.0; // first double that truncates below INT32_MIN
-    constexpr double kAboveRange = 2147483648.0;  // first double that truncates above INT32_MAX
-    if (std::isnan(value) || value <= kBelowRange)
-        return std::numeric_limits<int32_t>::min();
-    if (value >= kAboveRange)
-        return std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(value);
-}
+// The projection with the frame read once, for loops over many points.
+struct Projection {
+    Vec3 eye, viewDir, planePoint, right, up;
+    double zoom;
 
-Pixel PixelOfPicture(double u, double v)
+    static Projection OfView()
+    {
+        const ViewState& v = View();
+        return {v.eye, v.viewDir, v.planePoint, v.right, v.up, v.zoom};
+    }
+
+    Vec3 operator()(Vec3 p) const
+    {
+        const Vec3 hit = IntersectLinePlane(p, Subtract(eye, p), planePoint, viewDir);
+        const Vec3 q = Subtract(Scale(zoom, hit), planePoint);
+        return {Dot(q, right), Dot(q, up), q.z};
+    }
+};
+
+} // namespace
+
+Vec3 ProjectPoint(Vec3 p) { return Projection::OfView()(p); }
+
+void ProjectPoints(const Vec3* points, size_t count, Vec3* pictures)
 {
-    return {TruncToPixel(250.0 + u), TruncToPixel(250.0 - v)};
+    const Projection project = Projection::OfView();
+    for (size_t i = 0; i < count; ++i)
+        pictures[i] = project(points[i]);
 }
 
 Pixel PixelOf(Vec3 p)

@@ -12,7 +12,9 @@
 // orthonormal basis, and viewDir = eye − target points back towards the eye.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 
 #include "geometry/vec3.h"
 
@@ -32,13 +34,28 @@ void UpdateViewFrame();
 // Picture coordinates of a model point: x is u, y is v, z an unused by-product.
 Vec3 ProjectPoint(Vec3 p);
 
-// The canvas pixel of picture coordinates (u, v): (trunc(250 + u), trunc(250 − v)).
-Pixel PixelOfPicture(double u, double v);
-
-// The canvas pixel of a model point; may lie outside the canvas.
-Pixel PixelOf(Vec3 p);
+// ProjectPoint of `count` points at once, with the same arithmetic.
+void ProjectPoints(const Vec3* points, size_t count, Vec3* pictures);
 
 // Double to pixel coordinate, truncating toward zero. Values beyond the 32-bit
 // range saturate and not-a-number maps to INT32_MIN (far off the canvas), so
 // the conversion is always defined and every in-range value stays exact.
-int32_t TruncToPixel(double value);
+inline int32_t TruncToPixel(double value)
+{
+    constexpr double kBelowRange = -2147483649.0; // first double that truncates below INT32_MIN
+    constexpr double kAboveRange = 2147483648.0;  // first double that truncates above INT32_MAX
+    if (value > kBelowRange && value < kAboveRange)
+        return static_cast<int32_t>(value);
+    if (value >= kAboveRange)
+        return std::numeric_limits<int32_t>::max();
+    return std::numeric_limits<int32_t>::min(); // below the range, or not a number
+}
+
+// The canvas pixel of picture coordinates (u, v): (trunc(250 + u), trunc(250 − v)).
+inline Pixel PixelOfPicture(double u, double v)
+{
+    return {TruncToPixel(250.0 + u), TruncToPixel(250.0 - v)};
+}
+
+// The canvas pixel of a model point; may lie outside the canvas.
+Pixel PixelOf(Vec3 p);

@@ -1,6 +1,7 @@
 #include "render/canvas.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdlib>
 
 namespace {
@@ -25,9 +26,20 @@ int64_t CeilDiv(__int128 a, __int128 b) { return int64_t(a >= 0 ? (a + b - 1) / 
 } // namespace
 
 Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), pixels_(size_t(width) * size_t(height), kOpaqueBlack)
+    : width_(width), height_(height), pixels_(new uint32_t[size_t(width) * size_t(height)])
 {
+    std::fill_n(pixels_.get(), size_t(width) * size_t(height), kOpaqueBlack);
 }
+
+Canvas::Canvas(Unpainted)
+    : width_(kCanvasWidth), height_(kCanvasHeight),
+      pixels_(new uint32_t[size_t(kCanvasWidth) * size_t(kCanvasHeight)])
+{
+    std::fill(pixels_.get() + Index(0, kPictureSize), pixels_.get() + Index(0, kCanvasHeight),
+              kOpaqueBlack);
+}
+
+Canvas Canvas::ForRedraw() { return Canvas(Unpainted{}); }
 
 void Canvas::SelectFill(uint32_t colour) { fillColour_ = colour; }
 
@@ -44,9 +56,9 @@ void Canvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
             FillSpan(y, left, right, penColour_);
             continue;
         }
+        FillSpan(y, left, int64_t{left} + 1, penColour_);
         FillSpan(y, int64_t{left} + 1, int64_t{right} - 1, fillColour_);
-        Plot(left, y);
-        Plot(int64_t{right} - 1, y);
+        FillSpan(y, int64_t{right} - 1, right, penColour_);
     }
 }
 
@@ -109,30 +121,35 @@ void Canvas::DrawLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
             return;
     }
 
-    const __int128 numerator = __int128{2} * steps.first * m + n;
     const int64_t twoN = 2 * n;
-    int64_t minorOffset = int64_t(numerator / twoN);
-    int64_t remainder = int64_t(numerator % twoN);
+    int64_t minorOffset = 0;
+    int64_t remainder = n;
+    if (steps.first > 0) {
+        const __int128 numerator = __int128{2} * steps.first * m + n;
+        minorOffset = int64_t(numerator / twoN);
+        remainder = int64_t(numerator % twoN);
+    }
+    // Walk the pixels by their index: one step along the major axis each
+    // time, one along the minor axis whenever the error term overflows.
+    const int64_t major = majorStart + majorStep * steps.first;
+    const int64_t minor = minorStart + minorStep * minorOffset;
+    const int64_t x = xMajor ? major : minor;
+    const int64_t y = xMajor ? minor : major;
+    assert(x >= 0 && x < width_ && y >= 0 && y < height_);
+    const int64_t majorStride = xMajor ? majorStep : majorStep * width_;
+    const int64_t minorStride = xMajor ? minorStep * width_ : minorStep;
+    const int64_t twoM = 2 * m;
+    int64_t index = y * width_ + x;
+    uint32_t* const pixels = pixels_.get();
     for (int64_t k = steps.first; k <= steps.last; ++k) {
-        const int64_t major = majorStart + majorStep * k;
-        const int64_t minor = minorStart + minorStep * minorOffset;
-        if (xMajor)
-            Plot(major, minor);
-        else
-            Plot(minor, major);
-        remainder += 2 * m;
+        pixels[index] = penColour_;
+        index += majorStride;
+        remainder += twoM;
         if (remainder >= twoN) {
             remainder -= twoN;
-            ++minorOffset;
+            index += minorStride;
         }
     }
-}
-
-void Canvas::Plot(int64_t x, int64_t y)
-{
-    if (x < 0 || x >= width_ || y < 0 || y >= height_)
-        return;
-    pixels_[Index(int(x), int(y))] = penColour_;
 }
 
 void Canvas::FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour)
@@ -143,6 +160,6 @@ void Canvas::FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour)
     x1 = std::min<int64_t>(x1, width_);
     if (x0 >= x1)
         return;
-    uint32_t* row = pixels_.data() + Index(0, int(y));
+    uint32_t* row = pixels_.get() + Index(0, int(y));
     std::fill(row + x0, row + x1, colour);
 }

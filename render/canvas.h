@@ -12,7 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 constexpr int kCanvasWidth = 500;
 constexpr int kCanvasHeight = 502;
@@ -29,7 +29,14 @@ struct Pen {
 
 class Canvas {
 public:
+    // A black canvas.
     Canvas(int width = kCanvasWidth, int height = kCanvasHeight);
+    // A canvas for a redraw, whose first operation paints the whole picture
+    // square: only the rows below the square are cleared.
+    static Canvas ForRedraw();
+
+    Canvas(Canvas&&) = default;
+    Canvas& operator=(Canvas&&) = default;
     virtual ~Canvas() = default;
 
     // Makes a solid fill of this colour current for later rectangles.
@@ -51,21 +58,24 @@ public:
     // The pixel at (x, y); (x, y) must lie on the canvas.
     uint32_t PixelAt(int x, int y) const { return pixels_[Index(x, y)]; }
     // Row-major pixels, Width() per row.
-    const uint32_t* Bits() const { return pixels_.data(); }
+    const uint32_t* Bits() const { return pixels_.get(); }
 
 private:
+    struct Unpainted {};
+    explicit Canvas(Unpainted);
+
     std::size_t Index(int x, int y) const
     {
         return std::size_t(y) * std::size_t(width_) + std::size_t(x);
     }
+    // The only two ways pixels are written. FillSpan clips each span; DrawLine
+    // clips the line's steps exactly before it writes any.
     void DrawLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
-    // The only two ways pixels are written; both clip to the raster.
-    void Plot(int64_t x, int64_t y);
     void FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour);
 
     int width_;
     int height_;
-    std::vector<uint32_t> pixels_;
+    std::unique_ptr<uint32_t[]> pixels_;
     uint32_t penColour_ = kOpaqueBlack;
     uint32_t fillColour_ = kOpaqueBlack;
     int32_t currentX_ = 0;

@@ -1,10 +1,12 @@
 #include "render/draw_figure.h"
 
+#include <utility>
+
 #include "geometry/view_frame.h"
 #include "geometry/view_state.h"
 #include "render/tracers.h"
 
-void ComposeFigure(Canvas& canvas)
+void ComposeFigure(Canvas& canvas, FigureCache& figures)
 {
     canvas.SelectPen(kBorderPen);
     canvas.SelectFill(kOpaqueBlack);
@@ -15,16 +17,22 @@ void ComposeFigure(Canvas& canvas)
 
     const CurveKind kind = View().curveKind;
     if (kind == CurveKind::Helix)
-        TraceHelix(canvas, kWirePen, kCurvePen);
+        TraceHelix(canvas, kWirePen, kCurvePen, figures);
     if (kind == CurveKind::ConicalHelix)
-        TraceConicalHelix(canvas, kWirePen, kCurvePen);
+        TraceConicalHelix(canvas, kWirePen, kCurvePen, figures);
     if (kind == CurveKind::SphericalHelix)
-        TraceSphericalHelix(canvas, kWirePen, kCurvePen);
+        TraceSphericalHelix(canvas, kWirePen, kCurvePen, figures);
 }
 
-void DrawFigure(const CopyToWindow& copyToWindow)
+void ComposeFigure(Canvas& canvas)
 {
-    Canvas canvas;
-    ComposeFigure(canvas);
-    copyToWindow(canvas);
+    FigureCache figures;
+    ComposeFigure(canvas, figures);
+}
+
+void DrawFigure(FigureCache& figures, const CopyToWindow& copyToWindow)
+{
+    Canvas canvas = Canvas::ForRedraw();
+    ComposeFigure(canvas, figures);
+    copyToWindow(std::move(canvas));
 }

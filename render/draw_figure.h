@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "render/canvas.h"
+#include "render/figure_model.h"
 
 // The three pens of a redraw, 1 pixel wide and solid.
 constexpr Pen kCurvePen{"curve", 0xFF0000FFu};   // blue
@@ -12,12 +13,17 @@ constexpr Pen kBorderPen{"border", 0xFFFFFFFFu}; // white
 
 // Composes the picture on `canvas`: the black square with its white border,
 // the viewing frame rebuilt from View(), then the figure that View().curveKind
-// selects (none for CurveKind::None or any unknown value).
+// selects (none for CurveKind::None or any unknown value). `figures` keeps the
+// figure's vertices for the next redraw at the same angle.
+void ComposeFigure(Canvas& canvas, FigureCache& figures);
+
+// The same with nothing kept: for a single picture.
 void ComposeFigure(Canvas& canvas);
 
-// Receives the finished canvas; the window shows its top 500 × 500 square.
-using CopyToWindow = std::function<void(const Canvas&)>;
+// Receives the finished canvas, to keep: the window shows its top 500 × 500
+// square until the next redraw hands over the next canvas.
+using CopyToWindow = std::function<void(Canvas&&)>;
 
 // The whole redraw: a fresh canvas, composed, then handed over in one piece,
 // so the window never shows a partly drawn picture.
-void DrawFigure(const CopyToWindow& copyToWindow);
+void DrawFigure(FigureCache& figures, const CopyToWindow& copyToWindow);

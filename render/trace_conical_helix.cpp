@@ -2,22 +2,20 @@
 // a half-angle of 30°.
 #include <cmath>
 
-#include "geometry/view_state.h"
-#include "render/polyline.h"
 #include "render/tracers.h"
 
 namespace {
 
 constexpr double kApexHeight = 50.0;
 constexpr double kRadiusScale = 4.0;
-constexpr double kStep = 0.2;                  // along a ruling, and winding angle per curve vertex
-constexpr double kRulingStep = 0.1;            // radians between rulings
-constexpr double kSixth = 0.16666666666666669; // 1/6 as the original constant, one ulp above
+constexpr double kStep = 0.2;                    // along a ruling, and winding angle per curve vertex
+constexpr double kRulingStep = 0.1;              // radians between rulings
+constexpr double kSixth = 0.16666666666666669;   // 1/6 as the original constant, one ulp above
 constexpr double kDegree = 0.005555555555555556; // 1/180
 
 // Rulings from the apex outwards, counterclockwise from the plane y = 0 on the
 // side x > 0. Returns the squared distance of the last vertex, on the rim.
-double TraceRulings(Canvas& canvas, double drop)
+double AddRulings(FigureModel& model, double drop)
 {
     const double pi = Pi();
     const double phiEnd = pi + pi;
@@ -26,12 +24,13 @@ double TraceRulings(Canvas& canvas, double drop)
     do {
         const double c = std::cos(phi);
         const double s = std::sin(phi);
+        model.BeginWire();
         for (int j = 0; j <= 20.0 * pi; ++j) {
             const double u = j * kStep;
             const Vec3 p{(c * u) * kRadiusScale, (s * u) * kRadiusScale,
                          kApexHeight - (u * drop) * kRadiusScale};
-            EmitVertex(canvas, p, j == 0);
-            bound = SquaredDistance(p);
+            model.AddWire(p);
+            bound = p.x * p.x + p.y * p.y + p.z * p.z;
         }
         phi = phi + kRulingStep;
     } while (phi < phiEnd);
@@ -40,29 +39,37 @@ double TraceRulings(Canvas& canvas, double drop)
 
 } // namespace
 
-void TraceConicalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen)
+FigureModel ConicalHelixModel(int angleDeg)
 {
     const double pi = Pi();
     const double drop = 1 / std::tan(pi * kSixth); // axial drop per unit of radius
-    const double cot = 1 / std::tan(pi * View().angleDeg * kDegree);
+    const double cot = 1 / std::tan(pi * angleDeg * kDegree);
     const double growth = std::sin(pi * kSixth) * cot;
 
-    canvas.SelectPen(wirePen);
-    const double bound = TraceRulings(canvas, drop);
+    FigureModel model;
+    const double bound = AddRulings(model, drop);
 
     // The curve starts next to the apex and ends with the first vertex at or
     // beyond the rim, which is still drawn.
-    canvas.SelectPen(curvePen);
-    const int first = static_cast<int>(-125.0 * pi);
-    int i = first;
+    model.BeginCurve();
+    int i = static_cast<int>(-125.0 * pi);
     double r = 0.0;
     do {
         const double t = i * kStep;
         const double rho = std::exp(t * growth);
         const Vec3 p{(std::cos(t) * rho) * kRadiusScale, (std::sin(t) * rho) * kRadiusScale,
                      kApexHeight - (rho * drop) * kRadiusScale};
-        EmitVertex(canvas, p, i == first);
-        r = SquaredDistance(p);
+        model.AddCurve(p);
+        r = p.x * p.x + p.y * p.y + p.z * p.z;
         i = i + 1;
     } while (r < bound);
+    return model;
+}
+
+void TraceConicalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen,
+                       FigureCache& figures)
+{
+    const FigureModel& model =
+        figures.Model(CurveKind::ConicalHelix, View().angleDeg, ConicalHelixModel);
+    TraceModel(canvas, wirePen, curvePen, model, figures);
 }

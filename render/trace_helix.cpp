@@ -1,8 +1,6 @@
 // Circular helix on a cylinder of radius 15 about the z axis.
 #include <cmath>
 
-#include "geometry/view_state.h"
-#include "render/polyline.h"
 #include "render/tracers.h"
 
 namespace {
@@ -18,7 +16,7 @@ constexpr double kParameterStep = 0.06666666666666667; // 1/15
 
 // The generatrices, bottom up, counterclockwise from (15, 0, z). Returns the
 // squared distance of the last vertex, the bound at which the helix stops.
-double TraceGeneratrices(Canvas& canvas)
+double AddGeneratrices(FigureModel& model)
 {
     const double pi = Pi();
     const double hStart = -1.5 * pi;
@@ -32,8 +30,10 @@ double TraceGeneratrices(Canvas& canvas)
         double h = hStart;
         do {
             const Vec3 p{cx, cy, kHeightScale * h};
-            EmitVertex(canvas, p, h == hStart);
-            bound = SquaredDistance(p);
+            if (h == hStart)
+                model.BeginWire();
+            model.AddWire(p);
+            bound = p.x * p.x + p.y * p.y + p.z * p.z;
             h = h + kHeightStep;
         } while (h < hEnd);
         phi = phi + kAngleStep;
@@ -43,28 +43,34 @@ double TraceGeneratrices(Canvas& canvas)
 
 // One half of the helix from (15, 0, 0), its counter moving by `step`; it
 // ends with the first vertex at or beyond the bound, which is still drawn.
-void TraceHelixHalf(Canvas& canvas, double pitch, double bound, int step)
+void AddHelixHalf(FigureModel& model, double pitch, double bound, int step)
 {
+    model.BeginCurve();
     int i = 0;
     double r = 0.0;
     do {
         const double t = i * kParameterStep;
         const Vec3 p{kRadius * std::cos(t), kRadius * std::sin(t), (pitch * t) * kHeightScale};
-        EmitVertex(canvas, p, i == 0);
-        r = SquaredDistance(p);
+        model.AddCurve(p);
+        r = p.x * p.x + p.y * p.y + p.z * p.z;
         i = i + step;
     } while (r < bound);
 }
 
 } // namespace
 
-void TraceHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen)
+FigureModel HelixModel(int angleDeg)
 {
-    canvas.SelectPen(wirePen);
-    const double bound = TraceGeneratrices(canvas);
+    FigureModel model;
+    const double bound = AddGeneratrices(model);
+    const double pitch = 1 / std::tan(Pi() * angleDeg * kDegree);
+    AddHelixHalf(model, pitch, bound, +1);
+    AddHelixHalf(model, pitch, bound, -1);
+    return model;
+}
 
-    canvas.SelectPen(curvePen);
-    const double pitch = 1 / std::tan(Pi() * View().angleDeg * kDegree);
-    TraceHelixHalf(canvas, pitch, bound, +1);
-    TraceHelixHalf(canvas, pitch, bound, -1);
+void TraceHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, FigureCache& figures)
+{
+    const FigureModel& model = figures.Model(CurveKind::Helix, View().angleDeg, HelixModel);
+    TraceModel(canvas, wirePen, curvePen, model, figures);
 }

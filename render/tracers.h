@@ -1,10 +1,25 @@
-// The three figures. Each draws the wireframe of its base surface in
+// The three figures. Each tracer draws the wireframe of its base surface in
 // `wirePen`, then its curve over it in `curvePen`, and returns with
 // `curvePen` current. Every vertex goes through PixelOf of the current view.
+//
+// The vertices come from the figure's model at View().angleDeg, which the
+// cache keeps between redraws.
 #pragma once
 
 #include "render/canvas.h"
+#include "render/figure_model.h"
 
-void TraceHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen);
-void TraceConicalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen);
-void TraceSphericalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen);
+FigureModel HelixModel(int angleDeg);
+FigureModel ConicalHelixModel(int angleDeg);
+FigureModel SphericalHelixModel(int angleDeg);
+
+void TraceHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, FigureCache& figures);
+void TraceConicalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen,
+                       FigureCache& figures);
+void TraceSphericalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen,
+                         FigureCache& figures);
+
+// Draws a model: each polyline is a MoveTo to its first vertex's pixel and a
+// LineTo to every vertex's pixel, the first included (a line of no length).
+void TraceModel(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, const FigureModel& model,
+                FigureCache& figures);

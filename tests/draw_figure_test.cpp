@@ -63,7 +63,8 @@ TEST_F(DrawFigureTest, DrawFigureHandsOverOneFinishedPicture)
     SetDefaultView(CurveKind::Helix);
     int copies = 0;
     QImage shown;
-    DrawFigure([&](const Canvas& canvas) {
+    FigureCache figures;
+    DrawFigure(figures, [&](Canvas&& canvas) {
         ++copies;
         shown = PictureOf(canvas);
     });

@@ -39,9 +39,10 @@ public:
     }
 
     bool figureChosen = false;
-    RecordedPanel panel{[] {
+    FigureCache figures;
+    RecordedPanel panel{[this] {
         Canvas canvas;
-        ComposeFigure(canvas);
+        ComposeFigure(canvas, figures);
     }};
 
 private:

@@ -20,9 +20,10 @@ protected:
     void DropThumb(int bar, int position) { controls.OnVScroll(kThumbPosition, position, bar); }
     double EyeDistance() const { return Length(View().eye); }
 
-    RecordedPanel panel{[] {
+    FigureCache figures;
+    RecordedPanel panel{[this] {
         Canvas canvas;
-        ComposeFigure(canvas);
+        ComposeFigure(canvas, figures);
     }};
     ViewControls controls{panel};
 };

@@ -1,5 +1,7 @@
 #include "ui/figure_dialog.h"
 
+#include <utility>
+
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QGroupBox>
@@ -201,10 +203,10 @@ void CFigureDlg::SetAngleText(const std::string& text)
 
 void CFigureDlg::DrawFigure()
 {
-    ::DrawFigure([this](const Canvas& canvas) { CopyToWindow(canvas); });
+    ::DrawFigure(m_figures, [this](Canvas&& canvas) { CopyToWindow(std::move(canvas)); });
 }
 
-void CFigureDlg::CopyToWindow(const Canvas& canvas) { m_picture->ShowCanvas(canvas); }
+void CFigureDlg::CopyToWindow(Canvas&& canvas) { m_picture->ShowCanvas(std::move(canvas)); }
 
 // Qt keeps delivering the mouse to the dialog from a press to its release,
 // wherever the cursor goes, so a release outside the window ends the drag.

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "render/figure_model.h"
 #include "ui/control_panel.h"
 #include "ui/view_controls.h"
 
@@ -61,7 +62,7 @@ private:
     ControlScrollBar* Bar(int controlId) const;
     void OnBarAction(ControlScrollBar* bar, int sliderAction);
     void OnVScroll(unsigned code, int position, ControlScrollBar* bar);
-    void CopyToWindow(const Canvas& canvas);
+    void CopyToWindow(Canvas&& canvas);
 
     ControlScrollBar* m_barA = nullptr;
     ControlScrollBar* m_barP = nullptr;
@@ -70,5 +71,6 @@ private:
     QLabel* m_angleLabel = nullptr;
     PictureArea* m_picture = nullptr;
     QMenu* m_windowMenu = nullptr;
+    FigureCache m_figures; // the vertices of the figure shown, kept between redraws
     ViewControls m_controls{*this};
 };

@@ -1,10 +1,8 @@
 #include "ui/picture_area.h"
 
-#include <cstring>
+#include <utility>
 
 #include <QPainter>
-
-#include "render/canvas.h"
 
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent)
 {
@@ -14,26 +12,30 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent)
     setAccessibleName(QStringLiteral("Imagen de la figura"));
 }
 
-void PictureArea::ShowCanvas(const Canvas& canvas)
+void PictureArea::ShowCanvas(Canvas&& canvas)
 {
-    if (m_picture.isNull())
-        m_picture = QImage(kPictureSize, kPictureSize, QImage::Format_RGB32);
-    const size_t rowBytes = size_t(kPictureSize) * sizeof(uint32_t);
-    for (int y = 0; y < kPictureSize; ++y)
-        std::memcpy(m_picture.scanLine(y), canvas.Bits() + size_t(y) * size_t(canvas.Width()),
-                    rowBytes);
+    m_canvas = std::make_unique<Canvas>(std::move(canvas));
     repaint();
+}
+
+// The canvas's pixels are already RGB32; the image only views them.
+QImage PictureArea::Picture() const
+{
+    if (!m_canvas)
+        return QImage();
+    return QImage(reinterpret_cast<const uchar*>(m_canvas->Bits()), kPictureSize, kPictureSize,
+                  m_canvas->Width() * int(sizeof(uint32_t)), QImage::Format_RGB32);
 }
 
 void PictureArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (m_picture.isNull()) {
+    if (!m_canvas) {
         // Before the first redraw the area shows the dialog's background.
         painter.fillRect(rect(), palette().window());
         return;
     }
     // One image pixel per device-independent pixel, never smoothed: on a
     // high-density screen the lines stay sharp.
-    painter.drawImage(QPoint(0, 0), m_picture);
+    painter.drawImage(QPoint(0, 0), Picture());
 }

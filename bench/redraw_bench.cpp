@@ -1,0 +1,88 @@
+// The redraw and the actions that end in one, without a window.
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_support.h"
+#include "render/draw_figure.h"
+#include "ui/control_ids.h"
+#include "ui/recorded_panel.h"
+#include "ui/view_controls.h"
+
+namespace {
+
+void Discard(Canvas&& canvas) { benchmark::DoNotOptimize(canvas.Bits()); }
+
+void BM_DrawFigure(benchmark::State& state, CurveKind figure, int angle)
+{
+    SetButtonView(figure, angle);
+    FigureCache figures;
+    for (auto _ : state)
+        DrawFigure(figures, Discard);
+}
+
+// A panel whose redraw is the real one, its picture discarded.
+RecordedPanel DiscardingPanel(FigureCache& figures)
+{
+    return RecordedPanel([&figures] { DrawFigure(figures, Discard); });
+}
+
+void BM_DragStep(benchmark::State& state)
+{
+    FigureCache figures;
+    RecordedPanel panel = DiscardingPanel(figures);
+    ViewControls controls(panel);
+    SetButtonView(CurveKind::Helix, 89);
+    controls.OnLButtonDown({0, 0});
+    int x = 0;
+    for (auto _ : state) {
+        x = (x + 3) % 1000; // small steps, as a hand makes them
+        controls.OnMouseMove({x, x / 2});
+    }
+}
+
+void BM_ScrollStep(benchmark::State& state)
+{
+    FigureCache figures;
+    RecordedPanel panel = DiscardingPanel(figures);
+    ViewControls controls(panel);
+    controls.OnHelix();
+    controls.OnVScroll(kThumbPosition, 89, ControlId::kBarA);
+    unsigned code = kLineUp;
+    for (auto _ : state) {
+        code = code == kLineUp ? kLineDown : kLineUp;
+        controls.OnVScroll(code, 0, ControlId::kBarZ);
+    }
+}
+
+void BM_CurveButton(benchmark::State& state)
+{
+    FigureCache figures;
+    RecordedPanel panel = DiscardingPanel(figures);
+    ViewControls controls(panel);
+    for (auto _ : state) {
+        controls.OnHelix();
+        controls.OnVScroll(kThumbPosition, 89, ControlId::kBarA);
+    }
+}
+
+struct Registrar {
+    Registrar()
+    {
+        for (const NamedFigure& figure : kFigures)
+            for (int angle : {2, 60, 89}) {
+                const std::string name =
+                    std::string("DrawFigure/") + figure.name + "/" + std::to_string(angle);
+                benchmark::RegisterBenchmark(name.c_str(), BM_DrawFigure, figure.kind, angle)
+                    ->Unit(benchmark::kMicrosecond);
+            }
+        benchmark::RegisterBenchmark("DragStep/helix/89", BM_DragStep)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark("ScrollStep/helix/89", BM_ScrollStep)
+            ->Unit(benchmark::kMicrosecond);
+        // Two redraws: the button's, then the thumb that brings the angle to 89.
+        benchmark::RegisterBenchmark("CurveButton/helix/89", BM_CurveButton)
+            ->Unit(benchmark::kMicrosecond);
+    }
+} registrar;
+
+} // namespace

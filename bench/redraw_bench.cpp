@@ -13,6 +13,23 @@ namespace {
 
 void Discard(Canvas&& canvas) { benchmark::DoNotOptimize(canvas.Bits()); }
 
+// Only the rasteriser: the polylines of one redraw replayed on a canvas.
+void BM_Rasterise(benchmark::State& state, CurveKind figure, int angle)
+{
+    SetButtonView(figure, angle);
+    const std::vector<PixelPolyline> polylines = RecordPolylines();
+    Canvas canvas;
+    for (auto _ : state) {
+        for (const PixelPolyline& polyline : polylines) {
+            canvas.SelectPen(polyline.curve ? kCurvePen : kWirePen);
+            canvas.MoveTo(polyline.points[0].first, polyline.points[0].second);
+            for (auto [x, y] : polyline.points)
+                canvas.LineTo(x, y);
+        }
+        benchmark::DoNotOptimize(canvas.Bits());
+    }
+}
+
 void BM_DrawFigure(benchmark::State& state, CurveKind figure, int angle)
 {
     SetButtonView(figure, angle);
@@ -75,8 +92,13 @@ struct Registrar {
                     std::string("DrawFigure/") + figure.name + "/" + std::to_string(angle);
                 benchmark::RegisterBenchmark(name.c_str(), BM_DrawFigure, figure.kind, angle)
                     ->Unit(benchmark::kMicrosecond);
+                const std::string rasterise =
+                    std::string("Rasterise/") + figure.name + "/" + std::to_string(angle);
+                benchmark::RegisterBenchmark(rasterise.c_str(), BM_Rasterise, figure.kind, angle)
+                    ->Unit(benchmark::kMicrosecond);
             }
-        benchmark::RegisterBenchmark("DragStep/helix/89", BM_DragStep)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark("DragStep/helix/89", BM_DragStep)
+            ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark("ScrollStep/helix/89", BM_ScrollStep)
             ->Unit(benchmark::kMicrosecond);
         // Two redraws: the button's, then the thumb that brings the angle to 89.

@@ -44,4 +44,7 @@ inline Vec3 Normalize(Vec3 v)
     return {v.x / length, v.y / length, v.z / length};
 }
 
-inline bool IsFinite(Vec3 v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
+inline bool IsFinite(Vec3 v)
+{
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "geometry/vector_clones.h"
 #include "geometry/view_state.h"
 
 namespace {
@@ -87,11 +88,25 @@ struct Projection {
 
 Vec3 ProjectPoint(Vec3 p) { return Projection::OfView()(p); }
 
-void ProjectPoints(const Vec3* points, size_t count, Vec3* pictures)
+TORSIVA_VECTOR_CLONES
+void ProjectPoints(const double* x, const double* y, const double* z, size_t count, double* u,
+                   double* v)
 {
     const Projection project = Projection::OfView();
-    for (size_t i = 0; i < count; ++i)
-        pictures[i] = project(points[i]);
+    for (size_t i = 0; i < count; ++i) {
+        const Vec3 picture = project({x[i], y[i], z[i]});
+        u[i] = picture.x;
+        v[i] = picture.y;
+    }
+}
+
+TORSIVA_VECTOR_CLONES
+void PixelsOfPictures(const double* u, const double* v, size_t count, int32_t* px, int32_t* py)
+{
+    for (size_t i = 0; i < count; ++i) {
+        px[i] = TruncToPixel(250.0 + u[i]);
+        py[i] = TruncToPixel(250.0 - v[i]);
+    }
 }
 
 Pixel PixelOf(Vec3 p)

@@ -34,8 +34,10 @@ void UpdateViewFrame();
 // Picture coordinates of a model point: x is u, y is v, z an unused by-product.
 Vec3 ProjectPoint(Vec3 p);
 
-// ProjectPoint of `count` points at once, with the same arithmetic.
-void ProjectPoints(const Vec3* points, size_t count, Vec3* pictures);
+// ProjectPoint of `count` points at once, with the same arithmetic, the
+// points and their picture coordinates stored component by component.
+void ProjectPoints(const double* x, const double* y, const double* z, size_t count, double* u,
+                   double* v);
 
 // Double to pixel coordinate, truncating toward zero. Values beyond the 32-bit
 // range saturate and not-a-number maps to INT32_MIN (far off the canvas), so
@@ -56,6 +58,9 @@ inline Pixel PixelOfPicture(double u, double v)
 {
     return {TruncToPixel(250.0 + u), TruncToPixel(250.0 - v)};
 }
+
+// PixelOfPicture of `count` picture points at once, by component.
+void PixelsOfPictures(const double* u, const double* v, size_t count, int32_t* px, int32_t* py);
 
 // The canvas pixel of a model point; may lie outside the canvas.
 Pixel PixelOf(Vec3 p);

@@ -77,9 +77,59 @@ void Canvas::MoveTo(int32_t x, int32_t y)
 
 void Canvas::LineTo(int32_t x, int32_t y)
 {
-    DrawLine(currentX_, currentY_, x, y);
+    if (OnCanvas(currentX_, currentY_) && OnCanvas(x, y))
+        DrawLineOnCanvas(currentX_, currentY_, x, y);
+    else
+        DrawClippedLine(currentX_, currentY_, x, y);
     currentX_ = x;
     currentY_ = y;
+}
+
+void Canvas::Polyline(const int32_t* xs, const int32_t* ys, size_t count)
+{
+    if (count == 0)
+        return;
+    Canvas::MoveTo(xs[0], ys[0]);
+    for (size_t i = 0; i < count; ++i)
+        Canvas::LineTo(xs[i], ys[i]);
+}
+
+// The common case, both ends on the canvas: the same steps as below, in
+// 32-bit arithmetic and with no clipping. Most lines of a figure are a
+// pixel or two long, so the set-up is what counts here.
+void Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
+{
+    const int32_t dx = x1 - x0;
+    const int32_t dy = y1 - y0;
+    const int32_t adx = dx < 0 ? -dx : dx;
+    const int32_t ady = dy < 0 ? -dy : dy;
+    const int32_t xStride = dx > 0 ? 1 : -1;
+    const int32_t yStride = dy > 0 ? width_ : -width_;
+    const uint32_t colour = penColour_;
+    // After the last step the pointer stands on the end pixel, still on the
+    // canvas, which is left out.
+    uint32_t* pixel = pixels_.get() + Index(x0, y0);
+    if (adx >= ady) {
+        for (int32_t k = 0, remainder = adx; k < adx; ++k) {
+            *pixel = colour;
+            remainder += 2 * ady;
+            if (remainder >= 2 * adx) {
+                remainder -= 2 * adx;
+                pixel += yStride;
+            }
+            pixel += xStride;
+        }
+    } else {
+        for (int32_t k = 0, remainder = ady; k < ady; ++k) {
+            *pixel = colour;
+            remainder += 2 * adx;
+            if (remainder >= 2 * ady) {
+                remainder -= 2 * ady;
+                pixel += xStride;
+            }
+            pixel += yStride;
+        }
+    }
 }
 
 // Every line is defined by one formula, on an unbounded raster: along the
@@ -89,7 +139,7 @@ void Canvas::LineTo(int32_t x, int32_t y)
 // The end pixel (k = n) is left out. Clipping only narrows the range of k,
 // so a clipped line keeps every pixel it has inside the canvas, and the work
 // is bounded by the canvas size whatever the coordinates.
-void Canvas::DrawLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+void Canvas::DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
 {
     const int64_t dx = x1 - x0;
     const int64_t dy = y1 - y0;
@@ -106,27 +156,24 @@ void Canvas::DrawLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
     const int64_t minorStep = minorDelta >= 0 ? 1 : -1;
 
     StepRange steps{0, n - 1};
-    const bool inside = x0 >= 0 && x0 < width_ && y0 >= 0 && y0 < height_ && x1 >= 0 &&
-                        x1 < width_ && y1 >= 0 && y1 < height_;
-    if (!inside) {
-        const StepRange major = OffsetsInside(majorStart, majorStep, xMajor ? width_ : height_);
-        steps.first = std::max(steps.first, major.first);
-        steps.last = std::min(steps.last, major.last);
-        const StepRange minor = OffsetsInside(minorStart, minorStep, xMajor ? height_ : width_);
-        if (minor.last < 0 || (m == 0 && minor.first > 0))
-            return;
-        if (m > 0) {
-            const __int128 twoN = __int128{2} * n;
-            const __int128 twoM = __int128{2} * m;
-            if (minor.first > 0)
-                steps.first = std::max(steps.first, CeilDiv(twoN * minor.first - n, twoM));
-            const __int128 lastK = (twoN * (__int128{minor.last} + 1) - n - 1) / twoM;
-            if (lastK < steps.last)
-                steps.last = int64_t(lastK);
-        }
-        if (steps.Empty())
-            return;
+    const StepRange majorInside = OffsetsInside(majorStart, majorStep, xMajor ? width_ : height_);
+    steps.first = std::max(steps.first, majorInside.first);
+    steps.last = std::min(steps.last, majorInside.last);
+    const StepRange minorInside = OffsetsInside(minorStart, minorStep, xMajor ? height_ : width_);
+    if (minorInside.last < 0 || (m == 0 && minorInside.first > 0))
+        return;
+    if (m > 0) {
+        // Products here reach 2^66 for coordinates near the 32-bit limits.
+        const __int128 twoN = __int128{2} * n;
+        const __int128 twoM = __int128{2} * m;
+        if (minorInside.first > 0)
+            steps.first = std::max(steps.first, CeilDiv(twoN * minorInside.first - n, twoM));
+        const __int128 lastK = (twoN * (__int128{minorInside.last} + 1) - n - 1) / twoM;
+        if (lastK < steps.last)
+            steps.last = int64_t(lastK);
     }
+    if (steps.Empty())
+        return;
 
     const int64_t twoN = 2 * n;
     int64_t minorOffset = 0;

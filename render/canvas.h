@@ -52,6 +52,9 @@ public:
     // and makes it the current position. A line to the current position
     // draws nothing.
     virtual void LineTo(int32_t x, int32_t y);
+    // MoveTo the first of `count` points, then LineTo every one of them, the
+    // first included: how every figure draws its polylines.
+    virtual void Polyline(const int32_t* xs, const int32_t* ys, size_t count);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -68,9 +71,14 @@ private:
     {
         return std::size_t(y) * std::size_t(width_) + std::size_t(x);
     }
-    // The only two ways pixels are written. FillSpan clips each span; DrawLine
-    // clips the line's steps exactly before it writes any.
-    void DrawLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+    bool OnCanvas(int32_t x, int32_t y) const
+    {
+        return uint32_t(x) < uint32_t(width_) && uint32_t(y) < uint32_t(height_);
+    }
+    // The ways pixels are written. FillSpan clips each span; a line is either
+    // wholly on the canvas or clipped exactly, step by step, before it writes.
+    void DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+    void DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
     void FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour);
 
     int width_;

@@ -14,40 +14,53 @@ struct FigurePolyline {
     uint32_t count;
 };
 
+// Vertices are kept component by component, so that projecting them is one
+// loop the compiler can run on vectors.
 struct FigureModel {
-    std::vector<Vec3> vertices;
+    std::vector<double> x, y, z;
     std::vector<FigurePolyline> wire;  // drawn first, in the wire pen
     std::vector<FigurePolyline> curve; // then, in the curve pen
     // The loxodrome ends with its first vertex projected outside the picture.
     bool curveStopsOutsidePicture = false;
 
-    // Adds the vertices emitted from here on as one polyline.
-    void BeginWire() { wire.push_back({uint32_t(vertices.size()), 0}); }
-    void BeginCurve() { curve.push_back({uint32_t(vertices.size()), 0}); }
+    size_t VertexCount() const { return x.size(); }
+    Vec3 Vertex(size_t i) const { return {x[i], y[i], z[i]}; }
+
+    // Starts a polyline; the vertices added from here on belong to it.
+    void BeginWire() { wire.push_back({uint32_t(VertexCount()), 0}); }
+    void BeginCurve() { curve.push_back({uint32_t(VertexCount()), 0}); }
     void AddWire(Vec3 p) { Add(wire, p); }
     void AddCurve(Vec3 p) { Add(curve, p); }
 
 private:
     void Add(std::vector<FigurePolyline>& polylines, Vec3 p)
     {
-        vertices.push_back(p);
+        x.push_back(p.x);
+        y.push_back(p.y);
+        z.push_back(p.z);
         ++polylines.back().count;
     }
 };
 
 using FigureBuilder = FigureModel (*)(int angleDeg);
 
-// Keeps the model of the last figure and angle drawn, with the scratch space
-// its projection needs, so that repeated redraws allocate nothing.
+// The model's vertices as one redraw projects them.
+struct ProjectedFigure {
+    std::vector<double> u, v;    // picture coordinates
+    std::vector<int32_t> px, py; // canvas pixels
+};
+
+// Keeps the model of the last figure and angle drawn, with the space its
+// projection needs, so that repeated redraws build and allocate nothing.
 class FigureCache {
 public:
     const FigureModel& Model(CurveKind figure, int angleDeg, FigureBuilder build);
-    std::vector<Vec3>& Pictures() { return pictures_; }
+    ProjectedFigure& Projected() { return projected_; }
 
 private:
     bool valid_ = false;
     CurveKind figure_ = CurveKind::None;
     int angleDeg_ = 0;
     FigureModel model_;
-    std::vector<Vec3> pictures_;
+    ProjectedFigure projected_;
 };

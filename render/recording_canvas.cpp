@@ -37,6 +37,16 @@ void RecordingCanvas::LineTo(int32_t x, int32_t y)
     Canvas::LineTo(x, y);
 }
 
+// Recorded as the moves and lines it is made of.
+void RecordingCanvas::Polyline(const int32_t* xs, const int32_t* ys, size_t count)
+{
+    if (count == 0)
+        return;
+    MoveTo(xs[0], ys[0]);
+    for (size_t i = 0; i < count; ++i)
+        LineTo(xs[i], ys[i]);
+}
+
 std::string FormatOp(const CanvasOp& op)
 {
     char text[80];

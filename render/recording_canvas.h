@@ -28,6 +28,7 @@ public:
     void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
     void MoveTo(int32_t x, int32_t y) override;
     void LineTo(int32_t x, int32_t y) override;
+    void Polyline(const int32_t* xs, const int32_t* ys, size_t count) override;
 
     const std::vector<CanvasOp>& Ops() const { return ops_; }
 

@@ -8,9 +8,9 @@ namespace {
 
 constexpr double kApexHeight = 50.0;
 constexpr double kRadiusScale = 4.0;
-constexpr double kStep = 0.2;                    // along a ruling, and winding angle per curve vertex
-constexpr double kRulingStep = 0.1;              // radians between rulings
-constexpr double kSixth = 0.16666666666666669;   // 1/6 as the original constant, one ulp above
+constexpr double kStep = 0.2;                  // along a ruling, and winding angle per curve vertex
+constexpr double kRulingStep = 0.1;            // radians between rulings
+constexpr double kSixth = 0.16666666666666669; // 1/6 as the original constant, one ulp above
 constexpr double kDegree = 0.005555555555555556; // 1/180
 
 // Rulings from the apex outwards, counterclockwise from the plane y = 0 on the

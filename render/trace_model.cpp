@@ -1,5 +1,3 @@
-#include <vector>
-
 #include "geometry/view_frame.h"
 #include "render/tracers.h"
 
@@ -8,30 +6,46 @@ namespace {
 // Half the picture: a vertex projected beyond it lies outside the picture.
 constexpr double kPictureHalf = 250.0;
 
-bool InsidePicture(Vec3 picture)
+bool InsidePicture(double u, double v)
 {
     // Written so that a not-a-number coordinate counts as outside.
-    return picture.x >= -kPictureHalf && picture.x <= kPictureHalf &&
-           picture.y >= -kPictureHalf && picture.y <= kPictureHalf;
+    return u >= -kPictureHalf && u <= kPictureHalf && v >= -kPictureHalf && v <= kPictureHalf;
 }
 
-Pixel PixelOf(const std::vector<Vec3>& pictures, uint32_t vertex)
+// How many vertices of the polyline are drawn: all, or up to and including
+// the first that projects outside the picture.
+uint32_t DrawnCount(const ProjectedFigure& projected, FigurePolyline polyline,
+                    bool stopOutsidePicture)
 {
-    return PixelOfPicture(pictures[vertex].x, pictures[vertex].y);
+    if (!stopOutsidePicture)
+        return polyline.count;
+    for (uint32_t i = 0; i < polyline.count; ++i) {
+        const uint32_t vertex = polyline.first + i;
+        if (!InsidePicture(projected.u[vertex], projected.v[vertex]))
+            return i + 1;
+    }
+    return polyline.count;
 }
 
-void TracePolyline(Canvas& canvas, const std::vector<Vec3>& pictures, FigurePolyline polyline,
+void TracePolyline(Canvas& canvas, const ProjectedFigure& projected, FigurePolyline polyline,
                    bool stopOutsidePicture)
 {
-    const Pixel start = PixelOf(pictures, polyline.first);
-    canvas.MoveTo(start.x, start.y);
-    for (uint32_t i = polyline.first; i < polyline.first + polyline.count; ++i) {
-        const Pixel pixel = PixelOf(pictures, i);
-        canvas.LineTo(pixel.x, pixel.y);
-        // The line to the first vertex outside is still drawn, and is the last.
-        if (stopOutsidePicture && !InsidePicture(pictures[i]))
-            return;
-    }
+    canvas.Polyline(projected.px.data() + polyline.first, projected.py.data() + polyline.first,
+                    DrawnCount(projected, polyline, stopOutsidePicture));
+}
+
+// Every vertex is projected once, in two tight loops, before any line is drawn.
+void Project(const FigureModel& model, ProjectedFigure& projected)
+{
+    const size_t count = model.VertexCount();
+    projected.u.resize(count);
+    projected.v.resize(count);
+    projected.px.resize(count);
+    projected.py.resize(count);
+    ProjectPoints(model.x.data(), model.y.data(), model.z.data(), count, projected.u.data(),
+                  projected.v.data());
+    PixelsOfPictures(projected.u.data(), projected.v.data(), count, projected.px.data(),
+                     projected.py.data());
 }
 
 } // namespace
@@ -39,14 +53,13 @@ void TracePolyline(Canvas& canvas, const std::vector<Vec3>& pictures, FigurePoly
 void TraceModel(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, const FigureModel& model,
                 FigureCache& figures)
 {
-    std::vector<Vec3>& pictures = figures.Pictures();
-    pictures.resize(model.vertices.size());
-    ProjectPoints(model.vertices.data(), model.vertices.size(), pictures.data());
+    ProjectedFigure& projected = figures.Projected();
+    Project(model, projected);
 
     canvas.SelectPen(wirePen);
     for (FigurePolyline polyline : model.wire)
-        TracePolyline(canvas, pictures, polyline, false);
+        TracePolyline(canvas, projected, polyline, false);
     canvas.SelectPen(curvePen);
     for (FigurePolyline polyline : model.curve)
-        TracePolyline(canvas, pictures, polyline, model.curveStopsOutsidePicture);
+        TracePolyline(canvas, projected, polyline, model.curveStopsOutsidePicture);
 }

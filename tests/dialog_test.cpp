@@ -122,6 +122,14 @@ TEST_F(DialogTest, ControlsHaveTheirTextsAndStayOffThePicture)
     EXPECT_EQ(AngleLabel(), "");
 }
 
+TEST_F(DialogTest, IconIsBuiltIn)
+{
+    const QIcon icon = dialog.windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.pixmap(32, 32).size(), QSize(32, 32));
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
+}
+
 TEST_F(DialogTest, TabOrderFollowsTheTemplate)
 {
     const int order[] = {ControlId::kCancel, ControlId::kBarZ,         ControlId::kBarP,

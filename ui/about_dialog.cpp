@@ -25,10 +25,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* notice = new QLabel(QStringLiteral("Hélice circular, hélice cónica y hélice esférica\n"
-                                             "sobre sus superficies base.\n"
-                                             "Versión 1.0"),
-                              this);
+    auto* notice = new QLabel(
+        QStringLiteral("Hélices sobre el cilindro, el cono y la esfera.\nVersión 1.0"), this);
     notice->setGeometry(DialogRect(46, 24, 143, 48));
     notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    notice->setWordWrap(true);
 }

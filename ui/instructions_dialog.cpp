@@ -18,7 +18,9 @@ CInstructionsDlg::CInstructionsDlg(QWidget* parent) : QDialog(parent)
 
     m_text = InstructionsText();
     auto* text = new QLabel(m_text, this);
-    text->setGeometry(DialogRect(7, 9, 316, 141));
+    // Down to just above the button row rather than the template's 141 units:
+    // with this toolkit's font the wrapped text needs one line more.
+    text->setGeometry(DialogRect(7, 9, 316, 149));
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs the benchmark suite and prints its medians as a Markdown table, with
+# the ratio of the QPainter reference to our redraw for the same figure.
+# Usage: bash tools/perf-table.sh [repetitions]   (after tools/build.sh)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repetitions=${1:-9}
+./build/torsiva-bench --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
+  --benchmark_format=console 2>/dev/null |
+  awk '/_median/ {
+         name = $1; sub(/_median$/, "", name)
+         value = $2; unit = $3
+         if (unit == "ns") value /= 1000; if (unit == "ms") value *= 1000
+         order[++n] = name; median[name] = value
+       }
+       END {
+         print "| benchmark | median (µs) | QPainter ÷ ours |"
+         print "|---|---:|---:|"
+         for (i = 1; i <= n; ++i) {
+           name = order[i]; ratio = ""
+           if (name ~ /^DrawFigure\//) {
+             reference = name; sub(/^DrawFigure/, "QPainterReference", reference)
+             if (reference in median) ratio = sprintf("%.1f", median[reference] / median[name])
+           }
+           printf "| %s | %.1f | %s |\n", name, median[name], ratio
+         }
+       }'

@@ -1,0 +1,111 @@
+// torsiva-fuzz-lines: one line between any two 32-bit points. The canvas must
+// paint exactly the pixels its defining formula puts on the canvas, computed
+// here column by column (or row by row) in 128-bit arithmetic; where the
+// endpoints allow, also the same pixels as the line drawn unclipped on a
+// canvas three times as large.
+#include <cstdint>
+#include <vector>
+
+#include "fuzz/byte_reader.h"
+#include "fuzz/fuzz_check.h"
+#include "render/canvas.h"
+
+// The checks below walk every pixel; tracing their comparisons would only
+// slow the search without telling the fuzzer anything about the rasteriser.
+#if defined(__clang__)
+#define NO_COVERAGE __attribute__((no_sanitize("coverage")))
+#else
+#define NO_COVERAGE
+#endif
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+const Pen kPen{"test", kWhite};
+
+__int128 FloorDiv(__int128 a, __int128 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// For each position along the major axis that lies on the canvas, the one
+// pixel the line has there, if it has one on the canvas.
+NO_COVERAGE std::vector<uint8_t> Expected(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+{
+    std::vector<uint8_t> painted(size_t(kCanvasWidth) * kCanvasHeight, false);
+    const int64_t dx = x1 - x0, dy = y1 - y0;
+    const bool xMajor = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
+    const int64_t majorStart = xMajor ? x0 : y0, minorStart = xMajor ? y0 : x0;
+    const int64_t majorDelta = xMajor ? dx : dy, minorDelta = xMajor ? dy : dx;
+    const __int128 n = majorDelta < 0 ? -__int128{majorDelta} : majorDelta;
+    const __int128 m = minorDelta < 0 ? -__int128{minorDelta} : minorDelta;
+    const int majorSize = xMajor ? kCanvasWidth : kCanvasHeight;
+    const int minorSize = xMajor ? kCanvasHeight : kCanvasWidth;
+    for (int major = 0; major < majorSize && n > 0; ++major) {
+        const __int128 k =
+            majorDelta > 0 ? __int128{major} - majorStart : __int128{majorStart} - major;
+        if (k < 0 || k >= n)
+            continue;
+        const __int128 offset = FloorDiv(2 * k * m + n, 2 * n);
+        const __int128 minor = minorDelta >= 0 ? minorStart + offset : minorStart - offset;
+        if (minor < 0 || minor >= minorSize)
+            continue;
+        const int x = xMajor ? major : int(minor), y = xMajor ? int(minor) : major;
+        painted[size_t(y) * kCanvasWidth + size_t(x)] = 1;
+    }
+    return painted;
+}
+
+Canvas Draw(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int width, int height)
+{
+    Canvas canvas(width, height);
+    canvas.SelectPen(kPen);
+    canvas.MoveTo(x0, y0);
+    canvas.LineTo(x1, y1);
+    return canvas;
+}
+
+bool WithinLargeCanvas(int64_t x, int64_t y)
+{
+    return x >= -kCanvasWidth && x < 2 * kCanvasWidth && y >= -kCanvasHeight &&
+           y < 2 * kCanvasHeight;
+}
+
+NO_COVERAGE void CheckAgainst(const Canvas& canvas, const std::vector<uint8_t>& expected)
+{
+    const uint32_t* pixels = canvas.Bits();
+    for (size_t i = 0; i < expected.size(); ++i)
+        FUZZ_CHECK((pixels[i] == kWhite) == bool(expected[i]));
+}
+
+NO_COVERAGE void CheckAgainst(const Canvas& canvas, const Canvas& large)
+{
+    for (int y = 0; y < kCanvasHeight; ++y) {
+        const uint32_t* row = canvas.Bits() + size_t(y) * size_t(canvas.Width());
+        const uint32_t* largeRow = large.Bits() + size_t(y + kCanvasHeight) * size_t(large.Width());
+        for (int x = 0; x < kCanvasWidth; ++x)
+            FUZZ_CHECK(row[x] == largeRow[x + kCanvasWidth]);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    ByteReader in(data, size);
+    // Small values are as likely as huge ones: the low byte picks a scale.
+    auto coordinate = [&in] {
+        const uint8_t scale = in.Byte() % 4;
+        const int32_t value = in.Int32();
+        return scale == 0   ? value
+               : scale == 1 ? value % 2000
+               : scale == 2 ? value % 700
+                            : value % 100000;
+    };
+    const int32_t x0 = coordinate(), y0 = coordinate(), x1 = coordinate(), y1 = coordinate();
+
+    const Canvas canvas = Draw(x0, y0, x1, y1, kCanvasWidth, kCanvasHeight);
+    CheckAgainst(canvas, Expected(x0, y0, x1, y1));
+    if (WithinLargeCanvas(x0, y0) && WithinLargeCanvas(x1, y1)) {
+        CheckAgainst(canvas, Draw(x0 + kCanvasWidth, y0 + kCanvasHeight, x1 + kCanvasWidth,
+                                  y1 + kCanvasHeight, 3 * kCanvasWidth, 3 * kCanvasHeight));
+    }
+    return 0;
+}

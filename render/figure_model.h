@@ -44,6 +44,10 @@ private:
 
 using FigureBuilder = FigureModel (*)(int angleDeg);
 
+// Squared distance from the origin, summed x² + y² + z² from the left: the
+// figures stop their curves by it.
+inline double SquaredDistance(Vec3 p) { return p.x * p.x + p.y * p.y + p.z * p.z; }
+
 // The model's vertices as one redraw projects them.
 struct ProjectedFigure {
     std::vector<double> u, v;    // picture coordinates

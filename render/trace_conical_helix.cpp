@@ -30,7 +30,7 @@ double AddRulings(FigureModel& model, double drop)
             const Vec3 p{(c * u) * kRadiusScale, (s * u) * kRadiusScale,
                          kApexHeight - (u * drop) * kRadiusScale};
             model.AddWire(p);
-            bound = p.x * p.x + p.y * p.y + p.z * p.z;
+            bound = SquaredDistance(p);
         }
         phi = phi + kRulingStep;
     } while (phi < phiEnd);
@@ -60,7 +60,7 @@ FigureModel ConicalHelixModel(int angleDeg)
         const Vec3 p{(std::cos(t) * rho) * kRadiusScale, (std::sin(t) * rho) * kRadiusScale,
                      kApexHeight - (rho * drop) * kRadiusScale};
         model.AddCurve(p);
-        r = p.x * p.x + p.y * p.y + p.z * p.z;
+        r = SquaredDistance(p);
         i = i + 1;
     } while (r < bound);
     return model;

@@ -33,7 +33,7 @@ double AddGeneratrices(FigureModel& model)
             if (h == hStart)
                 model.BeginWire();
             model.AddWire(p);
-            bound = p.x * p.x + p.y * p.y + p.z * p.z;
+            bound = SquaredDistance(p);
             h = h + kHeightStep;
         } while (h < hEnd);
         phi = phi + kAngleStep;
@@ -52,7 +52,7 @@ void AddHelixHalf(FigureModel& model, double pitch, double bound, int step)
         const double t = i * kParameterStep;
         const Vec3 p{kRadius * std::cos(t), kRadius * std::sin(t), (pitch * t) * kHeightScale};
         model.AddCurve(p);
-        r = p.x * p.x + p.y * p.y + p.z * p.z;
+        r = SquaredDistance(p);
         i = i + step;
     } while (r < bound);
 }

@@ -152,28 +152,28 @@ TEST(CanvasTest, RectangleIsClippedToTheCanvas)
     EXPECT_EQ(canvas.PixelAt(499, 501), kBlue);
 }
 
-TEST(CanvasTest, ClippedLinesMatchTheUnclippedLine)
+// `check` holds for `count` seeded random lines with coordinates from low to high.
+template <typename Check>
+void ExpectRandomLines(unsigned seed, int32_t low, int32_t high, int count, Check check)
 {
-    std::mt19937 random(20261208);
-    std::uniform_int_distribution<int32_t> coordinate(-450, 950);
-    for (int i = 0; i < 400; ++i) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int32_t> coordinate(low, high);
+    for (int i = 0; i < count; ++i) {
         const int32_t x0 = coordinate(random), y0 = coordinate(random);
         const int32_t x1 = coordinate(random), y1 = coordinate(random);
-        ASSERT_TRUE(MatchesUnclippedLine(x0, y0, x1, y1))
+        ASSERT_TRUE(check(x0, y0, x1, y1))
             << "(" << x0 << ", " << y0 << ") to (" << x1 << ", " << y1 << ")";
     }
 }
 
+TEST(CanvasTest, ClippedLinesMatchTheUnclippedLine)
+{
+    ExpectRandomLines(20261208, -450, 950, 400, MatchesUnclippedLine);
+}
+
 TEST(CanvasTest, FarLinesMatchTheirDefiningFormula)
 {
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int32_t> coordinate(-40000, 40000);
-    for (int i = 0; i < 60; ++i) {
-        const int32_t x0 = coordinate(random), y0 = coordinate(random);
-        const int32_t x1 = coordinate(random), y1 = coordinate(random);
-        ASSERT_TRUE(MatchesReference(x0, y0, x1, y1))
-            << "(" << x0 << ", " << y0 << ") to (" << x1 << ", " << y1 << ")";
-    }
+    ExpectRandomLines(7, -40000, 40000, 60, MatchesReference);
     // Lines that only graze a corner or an edge.
     EXPECT_TRUE(MatchesReference(-30000, 520, 520, -30000));
     EXPECT_TRUE(MatchesReference(-1, -1, 40000, 40001));

@@ -69,7 +69,5 @@ FigureModel ConicalHelixModel(int angleDeg)
 void TraceConicalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen,
                        FigureCache& figures)
 {
-    const FigureModel& model =
-        figures.Model(CurveKind::ConicalHelix, View().angleDeg, ConicalHelixModel);
-    TraceModel(canvas, wirePen, curvePen, model, figures);
+    TraceFigure(canvas, wirePen, curvePen, figures, CurveKind::ConicalHelix, ConicalHelixModel);
 }

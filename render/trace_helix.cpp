@@ -71,6 +71,5 @@ FigureModel HelixModel(int angleDeg)
 
 void TraceHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, FigureCache& figures)
 {
-    const FigureModel& model = figures.Model(CurveKind::Helix, View().angleDeg, HelixModel);
-    TraceModel(canvas, wirePen, curvePen, model, figures);
+    TraceFigure(canvas, wirePen, curvePen, figures, CurveKind::Helix, HelixModel);
 }

@@ -50,9 +50,10 @@ void Project(const FigureModel& model, ProjectedFigure& projected)
 
 } // namespace
 
-void TraceModel(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, const FigureModel& model,
-                FigureCache& figures)
+void TraceFigure(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, FigureCache& figures,
+                 CurveKind figure, FigureBuilder build)
 {
+    const FigureModel& model = figures.Model(figure, View().angleDeg, build);
     ProjectedFigure& projected = figures.Projected();
     Project(model, projected);
 

@@ -63,7 +63,5 @@ FigureModel SphericalHelixModel(int angleDeg)
 void TraceSphericalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen,
                          FigureCache& figures)
 {
-    const FigureModel& model =
-        figures.Model(CurveKind::SphericalHelix, View().angleDeg, SphericalHelixModel);
-    TraceModel(canvas, wirePen, curvePen, model, figures);
+    TraceFigure(canvas, wirePen, curvePen, figures, CurveKind::SphericalHelix, SphericalHelixModel);
 }

@@ -19,7 +19,8 @@ void TraceConicalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen,
 void TraceSphericalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen,
                          FigureCache& figures);
 
-// Draws a model: each polyline is a MoveTo to its first vertex's pixel and a
+// Draws the model of `figure` at View().angleDeg, built by `build` unless the
+// cache holds it: each polyline is a MoveTo to its first vertex's pixel and a
 // LineTo to every vertex's pixel, the first included (a line of no length).
-void TraceModel(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, const FigureModel& model,
-                FigureCache& figures);
+void TraceFigure(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, FigureCache& figures,
+                 CurveKind figure, FigureBuilder build);

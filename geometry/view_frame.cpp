@@ -50,8 +50,8 @@ void UpdateViewFrame()
     Axes axes = AxesFromUp(view.up, view.viewDir);
     if (!IsUsable(axes))
         axes = AxesFromRight(view.right, view.viewDir);
-    const Vec3 planePoint =
-        Scale(Length(Subtract(view.eye, view.target)) - kEyeToPlane, Normalize(view.viewDir));
+    // |eye − target| is |viewDir|: the plane stands 20 units before the eye.
+    const Vec3 planePoint = Scale(Length(view.viewDir) - kEyeToPlane, Normalize(view.viewDir));
 
     // An eye on the look-at point, or an up direction that no axis can
     // replace, leaves no frame to compute: keep the previous one, so that no

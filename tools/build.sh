@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
-# Configures and builds Torsiva into build/ (Release).
+# Configures and builds one preset of CMakePresets.json (default: release,
+# into build/). ccache, when installed, keeps rebuilds short.
+# Usage: bash tools/build.sh [release|sanitize|fuzz]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j"$(nproc)"
+preset=${1:-release}
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake --preset "$preset" "${launcher[@]}"
+cmake --build --preset "$preset" -j"$(nproc)"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the two fuzzers of a TORSIVA_FUZZ build from the committed seed corpus.
+# Runs the fuzzers of the fuzz preset's build from the committed seed corpus.
 # New inputs go to a temporary folder; a crash input is kept there, printed,
 # and fails the run (add it to fuzz/corpus/ as a regression test once fixed).
 # Usage: bash tools/fuzz.sh BUILD_DIR [SECONDS_ACTIONS] [SECONDS_LINES]

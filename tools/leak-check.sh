@@ -2,7 +2,7 @@
 # The sanitizer build of the program, driven through every figure and both
 # dialogs under LeakSanitizer. Leaks inside system libraries that Qt's X11
 # integration loads are not ours and are suppressed by name.
-# Needs a TORSIVA_SANITIZE build in build-sanitize/, xvfb and xdotool.
+# Needs the sanitize preset built (bash tools/build.sh sanitize), xvfb and xdotool.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export ASAN_OPTIONS=detect_leaks=1

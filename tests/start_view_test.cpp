@@ -93,6 +93,7 @@ TEST_F(StartViewTest, AngleIsAThumbReleaseClampedToTheFiguresRange)
         EXPECT_EQ(View().angleDeg, shown);
         EXPECT_EQ(View().zoom, 50.0);
         ControlScrollBar* bar = AngleBar(dialog);
+        ASSERT_NE(bar, nullptr);
         EXPECT_EQ(bar->value(), shown);
         EXPECT_EQ(bar->sliderPosition(), shown);
         EXPECT_FALSE(bar->isSliderDown());
@@ -112,6 +113,7 @@ TEST_F(StartViewTest, AngleShowsInTheLabelAndThePicture)
     CFigureDlg byHand;
     byHand.OnConicalHelix();
     ControlScrollBar* bar = AngleBar(byHand);
+    ASSERT_NE(bar, nullptr);
     bar->setSliderDown(true);
     bar->setSliderPosition(30);
     bar->setSliderDown(false);

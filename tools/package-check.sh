@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Checks what a distribution would package: installs the build into a
 # temporary prefix, validates the desktop entry and the AppStream metadata
-# there, checks both man pages for warnings, renders the scalable icon, and
-# runs the installed program's --help, --version and a bad option without a
-# display (exit statuses 0, 0 and 2). Exits non-zero on any problem.
+# there (the file and the tree), checks both man pages for warnings, renders
+# the scalable icon, and runs the installed program's --help, --version and a
+# bad option without a display (exit statuses 0, 0 and 2). Exits non-zero on
+# any problem.
 # Needs: desktop-file-utils, appstream, groff, man-db, librsvg2-bin.
 # Usage: bash tools/package-check.sh [BUILD_DIR]   (default: build)
 set -uo pipefail
@@ -35,10 +36,15 @@ for file in "bin/torsiva" "share/applications/$id.desktop" "share/metainfo/$id.m
 done
 
 quiet "desktop-file-validate $id.desktop" desktop-file-validate "$share/applications/$id.desktop"
-if ! output=$(appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" 2>&1); then
-  fail "appstreamcli validate $id.metainfo.xml"
-  printf '%s\n' "$output"
-fi
+# The file on its own, then the whole tree: the launchable must name the
+# installed desktop entry.
+for check in "validate --no-net $share/metainfo/$id.metainfo.xml" "validate-tree --no-net $prefix"; do
+  # shellcheck disable=SC2086 # the words of each check
+  if ! output=$(appstreamcli $check 2>&1); then
+    fail "appstreamcli ${check%% *}"
+    printf '%s\n' "$output"
+  fi
+done
 for page in torsiva torsiva-snapshot; do
   quiet "groff warnings in $page.1" groff -ww -z -man "$share/man/man1/$page.1"
   # man writes the page itself on the standard output; only its warnings count.

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "geometry/vec3.h"
 
@@ -38,6 +39,16 @@ Vec3 ProjectPoint(Vec3 p);
 // points and their picture coordinates stored component by component.
 void ProjectPoints(const double* x, const double* y, const double* z, size_t count, double* u,
                    double* v);
+
+// The compiled variants of ProjectPoints that this processor can run, the
+// widest vector unit first; ProjectPoints runs the first. Each gives the
+// same bits (see vector_clones.h).
+struct ProjectPointsClone {
+    const char* unit;
+    void (*function)(const double* x, const double* y, const double* z, size_t count, double* u,
+                     double* v);
+};
+std::vector<ProjectPointsClone> RunnableProjectPointsClones();
 
 // Double to pixel coordinate, truncating toward zero. Values beyond the 32-bit
 // range saturate and not-a-number maps to INT32_MIN (far off the canvas), so

@@ -240,3 +240,51 @@ TEST_F(SphericalHelixTest, NotANumberProjectionEndsTheCurve)
     ComposeFigure(canvas);
     EXPECT_LT(canvas.Ops().size(), 2000u);
 }
+
+namespace {
+
+// The operations of one redraw of the current view through `figures`.
+std::vector<std::string> Redraw(FigureCache& figures)
+{
+    RecordingCanvas canvas;
+    ComposeFigure(canvas, figures);
+    std::vector<std::string> ops;
+    for (const CanvasOp& op : canvas.Ops())
+        ops.push_back(FormatOp(op));
+    return ops;
+}
+
+} // namespace
+
+using FigureCacheTest = ViewTest;
+
+TEST_F(FigureCacheTest, RedrawsFollowTheAngleAndTheFigure)
+{
+    // One cache through changes of angle, of figure, and of both, each
+    // redraw held against one made without a cache.
+    FigureCache figures;
+    for (auto [figure, angle] : {std::pair{CurveKind::Helix, 60},
+                                 {CurveKind::Helix, 45},
+                                 {CurveKind::ConicalHelix, 45},
+                                 {CurveKind::ConicalHelix, 60},
+                                 {CurveKind::SphericalHelix, 60},
+                                 {CurveKind::SphericalHelix, 45},
+                                 {CurveKind::Helix, 45}}) {
+        SetDefaultView(figure, angle);
+        const std::vector<std::string> cached = Redraw(figures);
+        FigureCache fresh;
+        EXPECT_EQ(cached, Redraw(fresh)) << int(figure) << " at " << angle;
+    }
+}
+
+TEST_F(FigureCacheTest, TheEyeMovesTheKeptVertices)
+{
+    FigureCache figures;
+    SetDefaultView(CurveKind::ConicalHelix, 60);
+    const std::vector<std::string> before = Redraw(figures);
+    View().eye = {0, 300, 0};
+    const std::vector<std::string> cached = Redraw(figures);
+    FigureCache fresh;
+    EXPECT_EQ(cached, Redraw(fresh));
+    EXPECT_NE(cached, before);
+}

@@ -148,8 +148,8 @@ TORSIVA_VECTOR_CLONES
 void PixelsOfPictures(const double* u, const double* v, size_t count, int32_t* px, int32_t* py)
 {
     for (size_t i = 0; i < count; ++i) {
-        px[i] = TruncToPixel(250.0 + u[i]);
-        py[i] = TruncToPixel(250.0 - v[i]);
+        px[i] = TruncToPixel(kPictureHalf + u[i]);
+        py[i] = TruncToPixel(kPictureHalf - v[i]);
     }
 }
 

@@ -17,6 +17,7 @@
 #include <limits>
 #include <vector>
 
+#include "geometry/picture.h"
 #include "geometry/vec3.h"
 
 struct Pixel {
@@ -67,7 +68,7 @@ inline int32_t TruncToPixel(double value)
 // The canvas pixel of picture coordinates (u, v): (trunc(250 + u), trunc(250 − v)).
 inline Pixel PixelOfPicture(double u, double v)
 {
-    return {TruncToPixel(250.0 + u), TruncToPixel(250.0 - v)};
+    return {TruncToPixel(kPictureHalf + u), TruncToPixel(kPictureHalf - v)};
 }
 
 // PixelOfPicture of `count` picture points at once, by component.

@@ -2,6 +2,8 @@
 // a half-angle of 30°.
 #include <cmath>
 
+#include "geometry/angles.h"
+
 #include "render/tracers.h"
 
 namespace {
@@ -11,7 +13,6 @@ constexpr double kRadiusScale = 4.0;
 constexpr double kStep = 0.2;                  // along a ruling, and winding angle per curve vertex
 constexpr double kRulingStep = 0.1;            // radians between rulings
 constexpr double kSixth = 0.16666666666666669; // 1/6 as the original constant, one ulp above
-constexpr double kDegree = 0.005555555555555556; // 1/180
 
 // Rulings from the apex outwards, counterclockwise from the plane y = 0 on the
 // side x > 0. Returns the squared distance of the last vertex, on the rim.
@@ -43,7 +44,7 @@ FigureModel ConicalHelixModel(int angleDeg)
 {
     const double pi = Pi();
     const double drop = 1 / std::tan(pi * kSixth); // axial drop per unit of radius
-    const double cot = 1 / std::tan(pi * angleDeg * kDegree);
+    const double cot = 1 / std::tan(Radians(angleDeg));
     const double growth = std::sin(pi * kSixth) * cot;
 
     FigureModel model;

@@ -1,6 +1,8 @@
 // Spherical helix (loxodrome) on a sphere of radius 35 about the origin.
 #include <cmath>
 
+#include "geometry/angles.h"
+
 #include "render/tracers.h"
 
 namespace {
@@ -10,7 +12,6 @@ constexpr double kRadius = 35.0;
 constexpr double kPiLiteral = 3.141592;
 constexpr double kLongitudeStep = 3.141592 / 12;
 constexpr double kColatitudeStep = 3.141592 / 19;
-constexpr double kDegree = 0.005555555555555556; // 1/180
 constexpr double kCurveStep = 0.01;
 
 // θ from the positive z axis, λ about it from the positive x axis.
@@ -50,7 +51,7 @@ FigureModel SphericalHelixModel(int angleDeg)
     // the first vertex that projects outside the picture.
     model.BeginCurve();
     model.curveStopsOutsidePicture = true;
-    const double tangent = std::tan(Pi() * angleDeg * kDegree);
+    const double tangent = std::tan(Radians(angleDeg));
     const double lastCounter = 100.0 * Pi();
     for (int n = 1; n < lastCounter; ++n) {
         const double theta = n * kCurveStep;

@@ -5,6 +5,11 @@
 
 #include "geometry/vec3.h"
 
+// π to six decimals. The wireframes of the cylinder and the sphere step and
+// stop by it rather than by Pi(): how many vertices they have follows from the
+// exact doubles these sums produce.
+constexpr double kPiSixDecimals = 3.141592;
+
 // One degree in units of π: the double nearest 1/180.
 constexpr double kDegreeInPi = 1.0 / 180.0;
 

@@ -35,6 +35,16 @@ Canvas Line(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int width = kCanvasW
     return canvas;
 }
 
+// A canvas with one rectangle, outlined with a white pen and filled in blue.
+Canvas RectangleOn(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    Canvas canvas;
+    canvas.SelectPen(kTestPen);
+    canvas.SelectFill(kBlue);
+    canvas.Rectangle(left, top, right, bottom);
+    return canvas;
+}
+
 // The same line on a canvas three times as large, its window at (width, height)
 // standing where the small canvas stands: there the line needs no clipping.
 bool MatchesUnclippedLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
@@ -113,10 +123,7 @@ TEST(CanvasTest, DiagonalAndSteepLines)
 
 TEST(CanvasTest, RectangleHasExclusiveRightAndBottom)
 {
-    Canvas canvas;
-    canvas.SelectPen(kTestPen);
-    canvas.SelectFill(kBlue);
-    canvas.Rectangle(0, 0, 500, 500);
+    const Canvas canvas = RectangleOn(0, 0, 500, 500);
     for (auto [x, y] : {std::pair{0, 0}, {499, 0}, {0, 499}, {499, 499}, {250, 0}, {0, 250}})
         EXPECT_EQ(canvas.PixelAt(x, y), kWhite) << x << "," << y;
     EXPECT_EQ(canvas.PixelAt(1, 1), kBlue);
@@ -127,23 +134,17 @@ TEST(CanvasTest, RectangleHasExclusiveRightAndBottom)
 
 TEST(CanvasTest, RectangleIsClippedToTheCanvas)
 {
-    Canvas canvas;
-    canvas.SelectPen(kTestPen);
-    canvas.SelectFill(kBlue);
-    canvas.Rectangle(kMin, kMin, kMax, kMax);
+    const Canvas canvas = RectangleOn(kMin, kMin, kMax, kMax);
     EXPECT_EQ(canvas.PixelAt(0, 0), kBlue);
     EXPECT_EQ(canvas.PixelAt(499, 501), kBlue);
 }
 
-// Every pixel of the canvas after Rectangle(left, top, right, bottom) with a
-// white pen and a blue fill: the outline on the first and last column and row
-// of [left, right) × [top, bottom), the fill inside, the rest untouched.
+// Every pixel of RectangleOn(left, top, right, bottom): the outline on the
+// first and last column and row of [left, right) × [top, bottom), the fill
+// inside, the rest untouched.
 ::testing::AssertionResult PaintsRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
-    Canvas canvas;
-    canvas.SelectPen(kTestPen);
-    canvas.SelectFill(kBlue);
-    canvas.Rectangle(left, top, right, bottom);
+    const Canvas canvas = RectangleOn(left, top, right, bottom);
     for (int y = 0; y < canvas.Height(); ++y)
         for (int x = 0; x < canvas.Width(); ++x) {
             const bool inside = x >= left && x < right && y >= top && y < bottom;

@@ -34,4 +34,5 @@ WINEPREFIX=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
+"$wine64" wineboot --init >/dev/null 2>&1 || true
 "$wine64" "$work/core/torsiva-core-tests.exe"

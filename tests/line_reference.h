@@ -4,6 +4,7 @@
 // line fuzzer; plain C++, no test framework.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -1,6 +1,7 @@
 #include "ui/instructions_dialog.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <QLabel>
 #include <QPushButton>
@@ -80,11 +81,11 @@ QString CInstructionsDlg::KeysHeading() { return tr("Teclado:"); }
 
 QString CInstructionsDlg::KeysText()
 {
-    QStringList lines;
-    lines << tr("    Ctrl + flechas: giran la figura como un arrastre corto con el ratón.")
-          << tr("    Ctrl + «+» y Ctrl + «-»: amplían o encogen la imagen, como la barra Z.")
-          << tr("    Flechas arriba y abajo sobre una barra: la mueven un paso.")
-          << tr("    Tabulador: pasa al control siguiente. Intro: pulsa el botón que "
-                "tiene el foco.");
-    return lines.join(QLatin1Char('\n'));
+    const QString lines[] = {
+        tr("    Ctrl + flechas: giran la figura como un arrastre corto con el ratón."),
+        tr("    Ctrl + «+» y Ctrl + «-»: amplían o encogen la imagen, como la barra Z."),
+        tr("    Flechas arriba y abajo sobre una barra: la mueven un paso."),
+        tr("    Tabulador: pasa al control siguiente. Intro: pulsa el botón que tiene el foco."),
+    };
+    return QStringList(std::begin(lines), std::end(lines)).join(QLatin1Char('\n'));
 }

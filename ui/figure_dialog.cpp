@@ -70,11 +70,8 @@ CFigureDlg::CFigureDlg(QWidget* parent) : QDialog(parent)
     SetTabOrder();
     BuildWindowMenu();
     BuildKeys();
+    KeepNoDefaultButton();
     NamePicture();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now && now->window() == this && !qobject_cast<QPushButton*>(now))
-            ClearDefaultButton();
-    });
 }
 
 void CFigureDlg::setVisible(bool visible)
@@ -88,6 +85,14 @@ void CFigureDlg::setVisible(bool visible)
 // that is not a button has the focus, and draws it so. This dialog has no
 // default button (Return there ends the dialog), so none may look like one;
 // the focused button keeps its look, since Return presses it.
+void CFigureDlg::KeepNoDefaultButton()
+{
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == this && !qobject_cast<QPushButton*>(now))
+            ClearDefaultButton();
+    });
+}
+
 void CFigureDlg::ClearDefaultButton()
 {
     for (QPushButton* button : findChildren<QPushButton*>())
@@ -152,25 +157,24 @@ void CFigureDlg::BuildCurveButtons()
 // column. Each names its bar for a screen reader.
 void CFigureDlg::BuildLetters()
 {
-    const struct {
-        ControlScrollBar* bar;
-        QString letter;
-        const char* objectName;
-    } letters[] = {
-        {m_barA, tr("A", "letter under the angle bar"), "letterA"},
-        {m_barZ, tr("Z", "letter under the zoom bar"), "letterZ"},
-        {m_barP, tr("P", "letter under the eye-distance bar"), "letterP"},
-    };
-    for (const auto& [bar, letter, objectName] : letters) {
-        auto* label = new QLabel(letter, this);
-        label->setGeometry(bar->x(), DialogY(172), bar->width(), DialogY(13));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setTextFormat(Qt::PlainText);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        label->setAccessibleName(bar->accessibleName());
-        label->setBuddy(bar);
-        label->setObjectName(QLatin1String(objectName));
-    }
+    m_letterA = AddLetter(tr("A", "letter under the angle bar"), m_barA);
+    m_letterZ = AddLetter(tr("Z", "letter under the zoom bar"), m_barZ);
+    m_letterP = AddLetter(tr("P", "letter under the eye-distance bar"), m_barP);
+    m_letterA->setObjectName(QStringLiteral("letterA"));
+    m_letterZ->setObjectName(QStringLiteral("letterZ"));
+    m_letterP->setObjectName(QStringLiteral("letterP"));
+}
+
+QLabel* CFigureDlg::AddLetter(const QString& letter, ControlScrollBar* bar)
+{
+    auto* label = new QLabel(letter, this);
+    label->setGeometry(bar->x(), DialogY(172), bar->width(), DialogY(13));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents); // presses here start a drag
+    label->setAccessibleName(bar->accessibleName());
+    label->setBuddy(bar);
+    return label;
 }
 
 QPushButton* CFigureDlg::AddButton(QWidget* parent, const QString& text, QRect units)

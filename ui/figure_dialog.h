@@ -67,8 +67,10 @@ private:
     void BuildLetters();
     void BuildWindowMenu();
     void BuildKeys();
+    void KeepNoDefaultButton();
     void ClearDefaultButton();
     void SetTabOrder();
+    QLabel* AddLetter(const QString& letter, ControlScrollBar* bar);
     QPushButton* AddButton(QWidget* parent, const QString& text, QRect units);
     ControlScrollBar* AddBar(int controlId, Bar bar, const QString& name, QRect units);
     ControlScrollBar* BarWidget(Bar bar) const;
@@ -87,6 +89,9 @@ private:
     ControlScrollBar* m_barA = nullptr;
     ControlScrollBar* m_barP = nullptr;
     ControlScrollBar* m_barZ = nullptr;
+    QLabel* m_letterA = nullptr;
+    QLabel* m_letterZ = nullptr;
+    QLabel* m_letterP = nullptr;
     QString m_angleText;
     QLabel* m_angleLabel = nullptr;
     PictureArea* m_picture = nullptr;

@@ -341,6 +341,19 @@ TEST_F(DialogTest, CloseButtonEndsTheDialog)
     EXPECT_FALSE(dialog.isVisible());
 }
 
+// The dialog words the label through its translation; untranslated it is the
+// Spanish text of the recorded panels, byte for byte, at every angle.
+TEST_F(DialogTest, AngleLabelIsTheSpanishTextAtEveryAngle)
+{
+    Button("Hélice esférica")->click();
+    ControlScrollBar* a = Bar(ControlId::kBarA);
+    for (int angle = 0; angle <= 89; ++angle) {
+        a->setSliderPosition(angle);
+        ASSERT_EQ(View().angleDeg, angle);
+        EXPECT_EQ(AngleLabel().toStdString(), AngleText(angle));
+    }
+}
+
 // Return and Enter press the focused button: Shift+Tab twice from "Hélice"
 // reaches "Instrucciones".
 TEST_F(DialogTest, ReturnPressesTheFocusedButton)

@@ -201,7 +201,8 @@ ControlScrollBar* CFigureDlg::AddBar(int controlId, Bar which, const QString& na
     return bar;
 }
 
-// Keyboard focus moves in the order of the dialog's layout table.
+// The focus order is part of the dialog's design, which keyboard users
+// learn: it does not follow the layout, and it stays as it is.
 void CFigureDlg::SetTabOrder()
 {
     QWidget* const chain[] = {m_close, m_barZ,  m_barP,         m_about,         m_instructions,

@@ -33,8 +33,8 @@ CInstructionsDlg::CInstructionsDlg(QWidget* parent) : QDialog(parent)
     setWindowTitle(tr("INSTRUCCIONES"));
 
     m_text = InstructionsText();
-    // Down to just above the button row rather than 141 units: with the
-    // fonts of free desktops the wrapped text needs one line more.
+    // Down to just above the button row: the fonts of free desktops wrap
+    // the text onto one line more than the font it was first laid out for.
     auto* text = AddText(this, m_text, DialogRect(7, 9, 316, 149));
     text->setObjectName(QStringLiteral("instructionsText"));
 

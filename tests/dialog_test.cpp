@@ -504,6 +504,11 @@ TEST_F(DialogTest, CtrlPlusAndMinusAreZArrowClicks)
     EXPECT_EQ(View().zoom, 49.0);
     EXPECT_EQ(Bar(ControlId::kBarZ)->value(), 51);
     EXPECT_NEAR(Length(View().eye), 300.0, 1e-12);
+    // The keypad's keys, and Ctrl+= for keyboards with + over =.
+    QTest::keyClick(Bar(ControlId::kBarP), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    QTest::keyClick(Bar(ControlId::kBarP), Qt::Key_Equal, Qt::ControlModifier);
+    QTest::keyClick(Bar(ControlId::kBarP), Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(View().zoom, 50.0);
 }
 
 TEST_F(DialogTest, ShortcutsDoNothingBeforeAFigure)

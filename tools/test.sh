@@ -2,7 +2,10 @@
 # Installs what is missing, builds, and runs every test. No display is needed:
 # the widget tests use Qt's offscreen platform.
 #
-# Then the whole suite again, built with clang, AddressSanitizer and
+# After the release suite: what a distribution would package (desktop entry,
+# AppStream metadata, man pages, the installed program's command line); the
+# Qt-free core cross-compiled for Windows and tested under wine; then the
+# whole suite again, built with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer (any report fails it, leaks included), and the
 # fuzzers from their committed corpus.
 set -euo pipefail
@@ -10,6 +13,12 @@ cd "$(dirname "$0")/.."
 bash tools/deps.sh clang libclang-rt-14-dev llvm xxd ccache
 bash tools/build.sh release
 ctest --preset release -j"$(nproc)"
+
+echo "== package check"
+bash tools/package-check.sh build
+
+echo "== Windows check"
+bash tools/windows-check.sh
 
 echo "== sanitizer build"
 bash tools/build.sh fuzz

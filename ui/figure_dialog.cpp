@@ -18,6 +18,7 @@
 #include "ui/dialog_units.h"
 #include "ui/instructions_dialog.h"
 #include "ui/picture_area.h"
+#include "ui/picture_export_actions.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -135,6 +136,8 @@ void CFigureDlg::SetTabOrder()
 void CFigureDlg::BuildWindowMenu()
 {
     m_windowMenu = new QMenu(this);
+    m_exportActions = new PictureExportActions(this, m_picture);
+    m_windowMenu->addActions(m_exportActions->Actions());
     m_windowMenu->addSeparator();
     QAction* about = m_windowMenu->addAction(QStringLiteral("&Acerca de torsiva..."));
     about->setData(kAboutCommand);
@@ -204,6 +207,7 @@ void CFigureDlg::SetAngleText(const std::string& text)
 void CFigureDlg::DrawFigure()
 {
     ::DrawFigure(m_figures, [this](Canvas&& canvas) { CopyToWindow(std::move(canvas)); });
+    m_exportActions->UpdateEnabled();
 }
 
 void CFigureDlg::CopyToWindow(Canvas&& canvas) { m_picture->ShowCanvas(std::move(canvas)); }

@@ -1,0 +1,138 @@
+#include "ui/picture_export_actions.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QWidget>
+
+#include "export/figure_titles.h"
+#include "export/picture_file.h"
+#include "export/picture_page.h"
+#include "export/picture_svg.h"
+#include "geometry/view_state.h"
+#include "ui/picture_area.h"
+
+namespace {
+
+bool FigureShown() { return View().curveKind != CurveKind::None; }
+
+QString LastFolder()
+{
+    const QString folder = QSettings().value(PictureExportActions::kFolderKey).toString();
+    return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
+}
+
+} // namespace
+
+PictureExportActions::PictureExportActions(QWidget* window, PictureArea* picture)
+    : QObject(window), m_window(window), m_picture(picture)
+{
+    m_save = AddAction(tr("Guardar imagen…"), QKeySequence::Save);
+    connect(m_save, &QAction::triggered, this, &PictureExportActions::OnSave);
+    m_copy = AddAction(tr("Copiar imagen"), QKeySequence::Copy);
+    connect(m_copy, &QAction::triggered, this, &PictureExportActions::OnCopy);
+    m_print = AddAction(tr("Imprimir…"), QKeySequence::Print);
+    connect(m_print, &QAction::triggered, this, &PictureExportActions::OnPrint);
+    UpdateEnabled();
+}
+
+// Added to the window itself, an action's keys work wherever the focus is
+// in it, whether or not its menu is open.
+QAction* PictureExportActions::AddAction(const QString& text, const QKeySequence& keys)
+{
+    auto* action = new QAction(text, m_window);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    m_window->addAction(action);
+    return action;
+}
+
+void PictureExportActions::UpdateEnabled()
+{
+    const bool enabled = FigureShown() && !m_picture->Picture().isNull();
+    for (QAction* action : Actions())
+        action->setEnabled(enabled);
+}
+
+void PictureExportActions::OnSave()
+{
+    if (!m_save->isEnabled())
+        return;
+    // Taken now, so that the file holds the picture the user asked to save.
+    const QImage shown = m_picture->Picture().copy();
+    const QByteArray svg = PictureSvg();
+    const QString name = SuggestedPictureName(View().curveKind, View().angleDeg);
+
+    auto* dialog =
+        new QFileDialog(m_window, tr("Guardar imagen"), QDir(LastFolder()).filePath(name),
+                        tr("Imagen PNG (*.png);;Imagen SVG (*.svg)"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this, shown, svg](const QString& path) { SaveTo(path, shown, svg); });
+    dialog->open(); // modal to this window only
+}
+
+void PictureExportActions::SaveTo(const QString& path, const QImage& shown, const QByteArray& svg)
+{
+    const QString reason = SavePictureFile(path, shown, svg);
+    if (!reason.isEmpty()) {
+        ShowSaveFailure(path, reason);
+        return;
+    }
+    QSettings().setValue(kFolderKey, QFileInfo(path).absolutePath());
+}
+
+void PictureExportActions::ShowSaveFailure(const QString& path, const QString& reason)
+{
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, tr("Guardar imagen"),
+        tr("No se pudo guardar la imagen en «%1».").arg(QDir::toNativeSeparators(path)),
+        QMessageBox::Ok, m_window);
+    box->setInformativeText(reason);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void PictureExportActions::OnCopy()
+{
+    if (!m_copy->isEnabled())
+        return;
+    // Without a clipboard (a platform that has none) there is nowhere to copy to.
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setMimeData(PictureMimeData(m_picture->Picture().copy(), PictureSvg()));
+}
+
+void PictureExportActions::OnPrint()
+{
+    if (!m_print->isEnabled())
+        return;
+    auto* printer = new QPrinter(QPrinter::HighResolution);
+    auto* dialog = new QPrintDialog(printer, m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QObject::destroyed, this, [printer] { delete printer; });
+    connect(dialog, &QDialog::accepted, this, [this, printer] {
+        if (!PrintPicture(*printer))
+            QMessageBox::warning(m_window, tr("Imprimir"), tr("No se pudo imprimir la imagen."));
+    });
+    dialog->open(); // modal to this window only; a cancel prints nothing
+}
+
+bool PrintPicture(QPrinter& printer)
+{
+    printer.setDocName(PictureCaption(View().curveKind, View().angleDeg));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    PaintPicturePage(painter, QRectF(QPointF(0, 0), page.size()));
+    return painter.end();
+}

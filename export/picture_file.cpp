@@ -49,7 +49,9 @@ QString Write(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return PictureFile::tr("No se puede crear el archivo (%1).").arg(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    // A write cut short by a full disk or a size limit is not always an
+    // error to the file layer, so the file's size on disk has the last word.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return PictureFile::tr("No se pudo escribir el archivo; quizá el disco esté lleno (%1).")

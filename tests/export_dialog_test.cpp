@@ -157,6 +157,8 @@ TEST_F(ExportDialogTest, SaveSuggestsANameAndRemembersTheFolder)
     save = SaveDialog();
     ASSERT_NE(save, nullptr);
     EXPECT_EQ(save->selectedFiles().value(0), files.filePath("torsiva-helice-conica-61.png"));
+    emit save->filterSelected("Imagen SVG (*.svg)"); // as choosing it in the dialog does
+    EXPECT_EQ(save->selectedFiles().value(0), files.filePath("torsiva-helice-conica-61.svg"));
     const QString svg = files.filePath("cono.svg");
     Choose(save, svg);
     QFile written(svg);

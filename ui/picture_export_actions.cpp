@@ -30,6 +30,18 @@ QString LastFolder()
     return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
 }
 
+// Choosing the other format changes the name's extension to match, so that
+// the extension, which decides the format, says what the user chose.
+void FollowFilter(QFileDialog& dialog, const QString& filter)
+{
+    const QString suffix =
+        filter.contains(QLatin1String("*.svg")) ? QStringLiteral("svg") : QStringLiteral("png");
+    const QFileInfo chosen(dialog.selectedFiles().value(0));
+    const QString current = chosen.suffix().toLower();
+    if (current == QLatin1String("png") || current == QLatin1String("svg"))
+        dialog.selectFile(chosen.completeBaseName() + QLatin1Char('.') + suffix);
+}
+
 } // namespace
 
 PictureExportActions::PictureExportActions(QWidget* window, PictureArea* picture)
@@ -76,6 +88,8 @@ void PictureExportActions::OnSave()
                         tr("Imagen PNG (*.png);;Imagen SVG (*.svg)"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::filterSelected, dialog,
+            [dialog](const QString& filter) { FollowFilter(*dialog, filter); });
     connect(dialog, &QFileDialog::fileSelected, this,
             [this, shown, svg](const QString& path) { SaveTo(path, shown, svg); });
     dialog->open(); // modal to this window only

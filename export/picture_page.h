@@ -2,6 +2,9 @@
 // with one caption line under it. The page is white, so the black square
 // becomes white and its white border black; the curve stays blue and the
 // wires grey. Lines are 1 picture unit wide, scaled with the drawing.
+//
+// The caption needs fonts, so a QGuiApplication must exist (the offscreen
+// platform serves where there is no display).
 #pragma once
 
 #include <vector>

@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QWidget>
 
 #include "export/figure_titles.h"
@@ -27,7 +28,10 @@ bool FigureShown() { return View().curveKind != CurveKind::None; }
 QString LastFolder()
 {
     const QString folder = QSettings().value(PictureExportActions::kFolderKey).toString();
-    return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
+    if (!folder.isEmpty() && QDir(folder).exists())
+        return folder;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QDir(pictures).exists() ? pictures : QDir::homePath();
 }
 
 // Choosing the other format changes the name's extension to match, so that

@@ -131,18 +131,24 @@ void PictureExportActions::OnCopy()
 
 void PictureExportActions::OnPrint()
 {
-    if (!m_print->isEnabled())
+    if (!m_print->isEnabled() || m_printDialog)
         return;
-    auto* printer = new QPrinter(QPrinter::HighResolution);
-    auto* dialog = new QPrintDialog(printer, m_window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QObject::destroyed, this, [printer] { delete printer; });
-    connect(dialog, &QDialog::accepted, this, [this, printer] {
-        if (!PrintPicture(*printer))
+    // One printer for the run, so that the next print starts from the
+    // choices made for the last one.
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printDialog = new QPrintDialog(m_printer.get(), m_window);
+    m_printDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_printDialog, &QDialog::accepted, this, [this] {
+        if (!PrintPicture(*m_printer))
             QMessageBox::warning(m_window, tr("Imprimir"), tr("No se pudo imprimir la imagen."));
     });
-    dialog->open(); // modal to this window only; a cancel prints nothing
+    m_printDialog->open(); // modal to this window only; a cancel prints nothing
 }
+
+// A print dialog still open, or closed but not yet deleted, goes before the
+// printer it uses.
+PictureExportActions::~PictureExportActions() { delete m_printDialog; }
 
 bool PrintPicture(QPrinter& printer)
 {

@@ -5,12 +5,16 @@
 // picture area's image, or the same view drawn as vectors.
 #pragma once
 
+#include <memory>
+
 #include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QPrinter>
 
 class PictureArea;
 class QAction;
-class QPrinter;
+class QPrintDialog;
 class QWidget;
 
 class PictureExportActions : public QObject {
@@ -19,6 +23,7 @@ class PictureExportActions : public QObject {
 public:
     // Adds the actions to `window`, whose picture area is `picture`.
     PictureExportActions(QWidget* window, PictureArea* picture);
+    ~PictureExportActions() override;
 
     // Save, copy and print, in menu order.
     QList<QAction*> Actions() const { return {m_save, m_copy, m_print}; }
@@ -44,6 +49,8 @@ private:
     QAction* m_save = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_print = nullptr;
+    std::unique_ptr<QPrinter> m_printer;  // made on the first print
+    QPointer<QPrintDialog> m_printDialog; // while one is open
 };
 
 // Prints what View() shows on `printer`: one page, the drawing fitted to its

@@ -282,8 +282,8 @@ TEST_F(DialogTest, AboutOpensFromItsButtonAndFromTheWindowMenu)
     Button(ControlId::kAbout)->click();
 
     // The menu ends with a separator and the About entry.
-    const QList<QAction*> actions = dialog.WindowMenu()->actions().mid(
-        dialog.WindowMenu()->actions().size() - 2);
+    const QList<QAction*> actions =
+        dialog.WindowMenu()->actions().mid(dialog.WindowMenu()->actions().size() - 2);
     ASSERT_EQ(actions.size(), 2);
     EXPECT_TRUE(actions[0]->isSeparator());
     EXPECT_EQ(actions[1]->text(), "&Acerca de torsiva...");

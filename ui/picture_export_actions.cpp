@@ -73,7 +73,8 @@ QAction* PictureExportActions::AddAction(const QString& text, const QKeySequence
 
 void PictureExportActions::UpdateEnabled()
 {
-    const bool enabled = FigureShown() && !m_picture->Picture().isNull();
+    // A curve button always redraws, so a figure is always on the picture.
+    const bool enabled = FigureShown();
     for (QAction* action : Actions())
         action->setEnabled(enabled);
 }

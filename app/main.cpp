@@ -1,8 +1,9 @@
+#include "app/display_check.h"
 #include "app/figure_app.h"
 
 int main(int argc, char** argv)
 {
-    CFigureApp app(argc, argv);
-    app.InitInstance();
-    return 0;
+    const bool withoutDisplay = UseOffscreenWithoutDisplay(argc, argv);
+    CFigureApp app(argc, argv, withoutDisplay);
+    return app.InitInstance() ? app.exec() : app.ExitInstance();
 }

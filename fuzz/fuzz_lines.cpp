@@ -1,6 +1,6 @@
 // torsiva-fuzz-lines: one line between any two 32-bit points. The canvas must
 // paint exactly the pixels its defining formula puts on the canvas, computed
-// here column by column (or row by row) in 128-bit arithmetic; where the
+// column by column (or row by row) by tests/line_reference.h; where the
 // endpoints allow, also the same pixels as the line drawn unclipped on a
 // canvas three times as large.
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include "fuzz/byte_reader.h"
 #include "fuzz/fuzz_check.h"
 #include "render/canvas.h"
+#include "tests/line_reference.h"
 
 // The checks below walk every pixel; tracing their comparisons would only
 // slow the search without telling the fuzzer anything about the rasteriser.
@@ -23,34 +24,10 @@ namespace {
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 const Pen kPen{"test", kWhite};
 
-__int128 FloorDiv(__int128 a, __int128 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-
-// For each position along the major axis that lies on the canvas, the one
-// pixel the line has there, if it has one on the canvas.
+// The pixels the line's defining formula puts on the canvas.
 NO_COVERAGE std::vector<uint8_t> Expected(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
 {
-    std::vector<uint8_t> painted(size_t(kCanvasWidth) * kCanvasHeight, false);
-    const int64_t dx = x1 - x0, dy = y1 - y0;
-    const bool xMajor = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
-    const int64_t majorStart = xMajor ? x0 : y0, minorStart = xMajor ? y0 : x0;
-    const int64_t majorDelta = xMajor ? dx : dy, minorDelta = xMajor ? dy : dx;
-    const __int128 n = majorDelta < 0 ? -__int128{majorDelta} : majorDelta;
-    const __int128 m = minorDelta < 0 ? -__int128{minorDelta} : minorDelta;
-    const int majorSize = xMajor ? kCanvasWidth : kCanvasHeight;
-    const int minorSize = xMajor ? kCanvasHeight : kCanvasWidth;
-    for (int major = 0; major < majorSize && n > 0; ++major) {
-        const __int128 k =
-            majorDelta > 0 ? __int128{major} - majorStart : __int128{majorStart} - major;
-        if (k < 0 || k >= n)
-            continue;
-        const __int128 offset = FloorDiv(2 * k * m + n, 2 * n);
-        const __int128 minor = minorDelta >= 0 ? minorStart + offset : minorStart - offset;
-        if (minor < 0 || minor >= minorSize)
-            continue;
-        const int x = xMajor ? major : int(minor), y = xMajor ? int(minor) : major;
-        painted[size_t(y) * kCanvasWidth + size_t(x)] = 1;
-    }
-    return painted;
+    return ReferenceLine(x0, y0, x1, y1);
 }
 
 Canvas Draw(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int width, int height)

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "geometry/always_inline.h"
 #include "geometry/vector_clones.h"
 #include "geometry/view_state.h"
 
@@ -84,13 +85,10 @@ struct Projection {
     }
 };
 
-} // namespace
-
-Vec3 ProjectPoint(Vec3 p) { return Projection::OfView()(p); }
-
-TORSIVA_VECTOR_CLONES
-void ProjectPoints(const double* x, const double* y, const double* z, size_t count, double* u,
-                   double* v)
+// The loop of every clone of ProjectPoints, inlined into each so that each is
+// vectorised for its own unit.
+TORSIVA_ALWAYS_INLINE void ProjectEach(const double* x, const double* y, const double* z,
+                                       size_t count, double* u, double* v)
 {
     const Projection project = Projection::OfView();
     for (size_t i = 0; i < count; ++i) {
@@ -100,12 +98,58 @@ void ProjectPoints(const double* x, const double* y, const double* z, size_t cou
     }
 }
 
+void ProjectPointsPortable(const double* x, const double* y, const double* z, size_t count,
+                           double* u, double* v)
+{
+    ProjectEach(x, y, z, count, u, v);
+}
+
+#ifdef TORSIVA_HAS_VECTOR_CLONES
+TORSIVA_VECTOR_UNIT("avx2")
+void ProjectPointsAvx2(const double* x, const double* y, const double* z, size_t count, double* u,
+                       double* v)
+{
+    ProjectEach(x, y, z, count, u, v);
+}
+
+TORSIVA_VECTOR_UNIT("avx512f")
+void ProjectPointsAvx512f(const double* x, const double* y, const double* z, size_t count,
+                          double* u, double* v)
+{
+    ProjectEach(x, y, z, count, u, v);
+}
+#endif
+
+} // namespace
+
+Vec3 ProjectPoint(Vec3 p) { return Projection::OfView()(p); }
+
+std::vector<ProjectPointsClone> RunnableProjectPointsClones()
+{
+    std::vector<ProjectPointsClone> clones;
+#ifdef TORSIVA_HAS_VECTOR_CLONES
+    if (__builtin_cpu_supports("avx512f"))
+        clones.push_back({"avx512f", ProjectPointsAvx512f});
+    if (__builtin_cpu_supports("avx2"))
+        clones.push_back({"avx2", ProjectPointsAvx2});
+#endif
+    clones.push_back({"portable", ProjectPointsPortable});
+    return clones;
+}
+
+void ProjectPoints(const double* x, const double* y, const double* z, size_t count, double* u,
+                   double* v)
+{
+    static const ProjectPointsClone widest = RunnableProjectPointsClones().front();
+    widest.function(x, y, z, count, u, v);
+}
+
 TORSIVA_VECTOR_CLONES
 void PixelsOfPictures(const double* u, const double* v, size_t count, int32_t* px, int32_t* py)
 {
     for (size_t i = 0; i < count; ++i) {
-        px[i] = TruncToPixel(250.0 + u[i]);
-        py[i] = TruncToPixel(250.0 - v[i]);
+        px[i] = TruncToPixel(kPictureHalf + u[i]);
+        py[i] = TruncToPixel(kPictureHalf - v[i]);
     }
 }
 

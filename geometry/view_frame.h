@@ -15,7 +15,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
+#include "geometry/picture.h"
 #include "geometry/vec3.h"
 
 struct Pixel {
@@ -39,6 +41,16 @@ Vec3 ProjectPoint(Vec3 p);
 void ProjectPoints(const double* x, const double* y, const double* z, size_t count, double* u,
                    double* v);
 
+// The compiled variants of ProjectPoints that this processor can run, the
+// widest vector unit first; ProjectPoints runs the first. Each gives the
+// same bits (see vector_clones.h).
+struct ProjectPointsClone {
+    const char* unit;
+    void (*function)(const double* x, const double* y, const double* z, size_t count, double* u,
+                     double* v);
+};
+std::vector<ProjectPointsClone> RunnableProjectPointsClones();
+
 // Double to pixel coordinate, truncating toward zero. Values beyond the 32-bit
 // range saturate and not-a-number maps to INT32_MIN (far off the canvas), so
 // the conversion is always defined and every in-range value stays exact.
@@ -56,7 +68,7 @@ inline int32_t TruncToPixel(double value)
 // The canvas pixel of picture coordinates (u, v): (trunc(250 + u), trunc(250 − v)).
 inline Pixel PixelOfPicture(double u, double v)
 {
-    return {TruncToPixel(250.0 + u), TruncToPixel(250.0 - v)};
+    return {TruncToPixel(kPictureHalf + u), TruncToPixel(kPictureHalf - v)};
 }
 
 // PixelOfPicture of `count` picture points at once, by component.

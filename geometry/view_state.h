@@ -38,6 +38,17 @@ struct ViewState {
     ScreenPoint lastCursor;
 };
 
+// The view that every curve button starts from: the eye out on the x axis,
+// looking at the origin with z up.
+constexpr Vec3 kDefaultEye{300.0, 0.0, 0.0};
+constexpr Vec3 kDefaultUp{0.0, 0.0, 1.0};
+constexpr double kDefaultZoom = 50.0;
+constexpr int32_t kDefaultAngleDeg = 60;
+
+// A start-of-run record showing `figure` in the default view: what the curve
+// button leaves at the start of a run. For whatever draws single pictures.
+ViewState DefaultView(CurveKind figure, int32_t angleDeg = kDefaultAngleDeg);
+
 // The single instance. Its start values are the member initialisers above;
 // `View() = ViewState{}` brings a run back to its start.
 ViewState& View();

@@ -4,6 +4,8 @@
 #include <cassert>
 #include <cstdlib>
 
+#include "geometry/always_inline.h"
+
 namespace {
 
 // Offsets k, from the line's first pixel, that a line draws: [first, last].
@@ -21,7 +23,39 @@ StepRange OffsetsInside(int64_t start, int64_t step, int64_t size)
     return {start - (size - 1), start};
 }
 
-int64_t CeilDiv(__int128 a, __int128 b) { return int64_t(a >= 0 ? (a + b - 1) / b : a / b); }
+// a·b = quotient·d + remainder exactly, for a and b from 0 to 2^32 − 1: the
+// product then fits in 64 unsigned bits.
+struct ProductDivision {
+    int64_t quotient;
+    int64_t remainder;
+};
+
+ProductDivision DivideProduct(int64_t a, int64_t b, int64_t d)
+{
+    const uint64_t product = uint64_t(a) * uint64_t(b);
+    return {int64_t(product / uint64_t(d)), int64_t(product % uint64_t(d))};
+}
+
+// floor(a / b) for b > 0, whatever the sign of a.
+int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// The first step k whose minor offset floor((2·k·m + n) / 2n) reaches
+// `offset`, for 0 < offset ≤ m: ceil((2·n·offset − n) / 2m). With
+// n·offset = q·m + r, that is q + ceil((2r − n) / 2m).
+int64_t FirstStepReaching(int64_t n, int64_t m, int64_t offset)
+{
+    const ProductDivision d = DivideProduct(n, offset, m);
+    return d.quotient - FloorDiv(n - 2 * d.remainder, 2 * m);
+}
+
+// The last step k whose minor offset stays at or below `offset`, for
+// 0 ≤ offset ≤ m: floor((2·n·(offset + 1) − n − 1) / 2m). With
+// n·(offset + 1) = q·m + r, that is q + floor((2r − n − 1) / 2m).
+int64_t LastStepWithin(int64_t n, int64_t m, int64_t offset)
+{
+    const ProductDivision d = DivideProduct(n, offset + 1, m);
+    return d.quotient + FloorDiv(2 * d.remainder - n - 1, 2 * m);
+}
 
 } // namespace
 
@@ -79,8 +113,7 @@ void Canvas::MoveTo(int32_t x, int32_t y)
 // 32-bit arithmetic and with no clipping. Most lines of a figure are a
 // pixel or two long, so the set-up is what counts here, and the function is
 // inlined into LineTo (about a fifth off the time of a figure's lines).
-inline __attribute__((always_inline)) void Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0,
-                                                                    int32_t x1, int32_t y1)
+TORSIVA_ALWAYS_INLINE void Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
 {
     const int32_t dx = x1 - x0;
     const int32_t dy = y1 - y0;
@@ -165,26 +198,25 @@ void Canvas::DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
     if (minorInside.last < 0 || (m == 0 && minorInside.first > 0))
         return;
     if (m > 0) {
-        // Products here reach 2^66 for coordinates near the 32-bit limits.
-        const __int128 twoN = __int128{2} * n;
-        const __int128 twoM = __int128{2} * m;
+        // The minor offset runs from 0 at k = 0 to m at k = n, so no bound
+        // beyond m can cut the line. Bounded by m, the bounds keep every
+        // product below 2^64 (n and m are below 2^32, being differences of
+        // 32-bit coordinates), and the arithmetic stays in 64 bits.
+        if (minorInside.first > m)
+            return;
         if (minorInside.first > 0)
-            steps.first = std::max(steps.first, CeilDiv(twoN * minorInside.first - n, twoM));
-        const __int128 lastK = (twoN * (__int128{minorInside.last} + 1) - n - 1) / twoM;
-        if (lastK < steps.last)
-            steps.last = int64_t(lastK);
+            steps.first = std::max(steps.first, FirstStepReaching(n, m, minorInside.first));
+        steps.last = std::min(steps.last, LastStepWithin(n, m, std::min(minorInside.last, m)));
     }
     if (steps.Empty())
         return;
 
+    // The error term at the first step: with k·m = q·n + r,
+    // 2·k·m + n = 2q·n + (2r + n), so the minor offset is q + (2r + n) / 2n.
     const int64_t twoN = 2 * n;
-    int64_t minorOffset = 0;
-    int64_t remainder = n;
-    if (steps.first > 0) {
-        const __int128 numerator = __int128{2} * steps.first * m + n;
-        minorOffset = int64_t(numerator / twoN);
-        remainder = int64_t(numerator % twoN);
-    }
+    const ProductDivision start = DivideProduct(steps.first, m, n);
+    const int64_t minorOffset = start.quotient + (2 * start.remainder + n) / twoN;
+    int64_t remainder = (2 * start.remainder + n) % twoN;
     // Walk the pixels by their index: one step along the major axis each
     // time, one along the minor axis whenever the error term overflows.
     const int64_t major = majorStart + majorStep * steps.first;

@@ -14,10 +14,11 @@
 #include <cstdint>
 #include <memory>
 
-constexpr int kCanvasWidth = 500;
-constexpr int kCanvasHeight = 502;
-// The square that is painted and copied to the window.
-constexpr int kPictureSize = 500;
+#include "geometry/picture.h"
+
+// The picture square, and below it two rows that are never painted or shown.
+constexpr int kCanvasWidth = kPictureSize;
+constexpr int kCanvasHeight = kPictureSize + 2;
 
 constexpr uint32_t kOpaqueBlack = 0xFF000000u;
 

@@ -55,7 +55,9 @@ struct ProjectedFigure {
 };
 
 // Keeps the model of the last figure and angle drawn, with the space its
-// projection needs, so that repeated redraws build and allocate nothing.
+// projection needs, so that a redraw at the same figure and angle neither
+// rebuilds the vertices nor allocates for their projection. (The canvas is
+// still made afresh for every redraw.)
 class FigureCache {
 public:
     const FigureModel& Model(CurveKind figure, int angleDeg, FigureBuilder build);

@@ -2,16 +2,19 @@
 // a half-angle of 30°.
 #include <cmath>
 
+#include "geometry/angles.h"
 #include "render/tracers.h"
 
 namespace {
 
 constexpr double kApexHeight = 50.0;
 constexpr double kRadiusScale = 4.0;
-constexpr double kStep = 0.2;                  // along a ruling, and winding angle per curve vertex
-constexpr double kRulingStep = 0.1;            // radians between rulings
-constexpr double kSixth = 0.16666666666666669; // 1/6 as the original constant, one ulp above
-constexpr double kDegree = 0.005555555555555556; // 1/180
+constexpr double kStep = 0.2;       // along a ruling, and winding angle per curve vertex
+constexpr double kRulingStep = 0.1; // radians between rulings
+// π times this is the cone's 30° half-angle. The literal lies one unit in the
+// last place above 1.0 / 6, and the rim's height, hence where the curve
+// stops, follows from its exact value.
+constexpr double kSixth = 0.16666666666666669;
 
 // Rulings from the apex outwards, counterclockwise from the plane y = 0 on the
 // side x > 0. Returns the squared distance of the last vertex, on the rim.
@@ -43,7 +46,7 @@ FigureModel ConicalHelixModel(int angleDeg)
 {
     const double pi = Pi();
     const double drop = 1 / std::tan(pi * kSixth); // axial drop per unit of radius
-    const double cot = 1 / std::tan(pi * angleDeg * kDegree);
+    const double cot = 1 / std::tan(Radians(angleDeg));
     const double growth = std::sin(pi * kSixth) * cot;
 
     FigureModel model;

@@ -1,18 +1,16 @@
 // Circular helix on a cylinder of radius 15 about the z axis.
 #include <cmath>
 
+#include "geometry/angles.h"
 #include "render/tracers.h"
 
 namespace {
 
 constexpr double kRadius = 15.0;
 constexpr double kHeightScale = 15.0;
-// Steps use the six-decimal literal of π, not Pi(): the number of vertices
-// follows from the exact doubles these sums produce.
-constexpr double kHeightStep = 3.141592 / 19;
-constexpr double kAngleStep = 3.141592 / 12;
-constexpr double kDegree = 0.005555555555555556;       // 1/180
-constexpr double kParameterStep = 0.06666666666666667; // 1/15
+constexpr double kHeightStep = kPiSixDecimals / 19;
+constexpr double kAngleStep = kPiSixDecimals / 12;
+constexpr double kParameterStep = 1.0 / 15; // helix parameter per vertex
 
 // The generatrices, bottom up, counterclockwise from (15, 0, z). Returns the
 // squared distance of the last vertex, the bound at which the helix stops.
@@ -63,7 +61,7 @@ FigureModel HelixModel(int angleDeg)
 {
     FigureModel model;
     const double bound = AddGeneratrices(model);
-    const double pitch = 1 / std::tan(Pi() * angleDeg * kDegree);
+    const double pitch = 1 / std::tan(Radians(angleDeg));
     AddHelixHalf(model, pitch, bound, +1);
     AddHelixHalf(model, pitch, bound, -1);
     return model;

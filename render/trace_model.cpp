@@ -1,10 +1,8 @@
+#include "geometry/picture.h"
 #include "geometry/view_frame.h"
 #include "render/tracers.h"
 
 namespace {
-
-// Half the picture: a vertex projected beyond it lies outside the picture.
-constexpr double kPictureHalf = 250.0;
 
 bool InsidePicture(double u, double v)
 {

@@ -1,16 +1,14 @@
 // Spherical helix (loxodrome) on a sphere of radius 35 about the origin.
 #include <cmath>
 
+#include "geometry/angles.h"
 #include "render/tracers.h"
 
 namespace {
 
 constexpr double kRadius = 35.0;
-// Bounds and steps of the great circles use the six-decimal literal of π.
-constexpr double kPiLiteral = 3.141592;
-constexpr double kLongitudeStep = 3.141592 / 12;
-constexpr double kColatitudeStep = 3.141592 / 19;
-constexpr double kDegree = 0.005555555555555556; // 1/180
+constexpr double kLongitudeStep = kPiSixDecimals / 12;
+constexpr double kColatitudeStep = kPiSixDecimals / 19;
 constexpr double kCurveStep = 0.01;
 
 // θ from the positive z axis, λ about it from the positive x axis.
@@ -28,15 +26,15 @@ void AddGreatCircles(FigureModel& model)
     do {
         const double c = std::cos(lambda);
         const double s = std::sin(lambda);
-        double theta = -kPiLiteral;
+        double theta = -kPiSixDecimals;
         do {
-            if (theta == -kPiLiteral)
+            if (theta == -kPiSixDecimals)
                 model.BeginWire();
             model.AddWire(SpherePoint(c, s, theta));
             theta = theta + kColatitudeStep;
-        } while (theta < kPiLiteral);
+        } while (theta < kPiSixDecimals);
         lambda = lambda + kLongitudeStep;
-    } while (lambda < kPiLiteral);
+    } while (lambda < kPiSixDecimals);
 }
 
 } // namespace
@@ -50,7 +48,7 @@ FigureModel SphericalHelixModel(int angleDeg)
     // the first vertex that projects outside the picture.
     model.BeginCurve();
     model.curveStopsOutsidePicture = true;
-    const double tangent = std::tan(Pi() * angleDeg * kDegree);
+    const double tangent = std::tan(Radians(angleDeg));
     const double lastCounter = 100.0 * Pi();
     for (int n = 1; n < lastCounter; ++n) {
         const double theta = n * kCurveStep;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "line_reference.h"
 #include "render/canvas.h"
 
 namespace {
@@ -34,6 +35,16 @@ Canvas Line(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int width = kCanvasW
     return canvas;
 }
 
+// A canvas with one rectangle, outlined with a white pen and filled in blue.
+Canvas RectangleOn(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    Canvas canvas;
+    canvas.SelectPen(kTestPen);
+    canvas.SelectFill(kBlue);
+    canvas.Rectangle(left, top, right, bottom);
+    return canvas;
+}
+
 // The same line on a canvas three times as large, its window at (width, height)
 // standing where the small canvas stands: there the line needs no clipping.
 bool MatchesUnclippedLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
@@ -48,32 +59,14 @@ bool MatchesUnclippedLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
     return true;
 }
 
-// The pixels of a line by its defining formula, walked step by step over the
-// whole line: the minor offset of step k is k·m/n rounded half up.
-std::vector<bool> ReferenceLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
-{
-    std::vector<bool> painted(size_t(kCanvasWidth) * kCanvasHeight, false);
-    const int64_t dx = x1 - x0, dy = y1 - y0;
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const int64_t n = xMajor ? std::llabs(dx) : std::llabs(dy);
-    const int64_t m = xMajor ? std::llabs(dy) : std::llabs(dx);
-    for (int64_t k = 0; k < n; ++k) {
-        const int64_t minor = (2 * k * m + n) / (2 * n);
-        const int64_t x = xMajor ? x0 + (dx > 0 ? k : -k) : x0 + (dx >= 0 ? minor : -minor);
-        const int64_t y = xMajor ? y0 + (dy >= 0 ? minor : -minor) : y0 + (dy > 0 ? k : -k);
-        if (x >= 0 && x < kCanvasWidth && y >= 0 && y < kCanvasHeight)
-            painted[size_t(y) * kCanvasWidth + size_t(x)] = true;
-    }
-    return painted;
-}
-
 bool MatchesReference(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
 {
     const Canvas canvas = Line(x0, y0, x1, y1);
-    const std::vector<bool> expected = ReferenceLine(x0, y0, x1, y1);
+    const std::vector<uint8_t> expected = ReferenceLine(x0, y0, x1, y1);
     for (int y = 0; y < kCanvasHeight; ++y)
         for (int x = 0; x < kCanvasWidth; ++x)
-            if ((canvas.PixelAt(x, y) == kWhite) != expected[size_t(y) * kCanvasWidth + size_t(x)])
+            if ((canvas.PixelAt(x, y) == kWhite) !=
+                bool(expected[size_t(y) * kCanvasWidth + size_t(x)]))
                 return false;
     return true;
 }
@@ -130,10 +123,7 @@ TEST(CanvasTest, DiagonalAndSteepLines)
 
 TEST(CanvasTest, RectangleHasExclusiveRightAndBottom)
 {
-    Canvas canvas;
-    canvas.SelectPen(kTestPen);
-    canvas.SelectFill(kBlue);
-    canvas.Rectangle(0, 0, 500, 500);
+    const Canvas canvas = RectangleOn(0, 0, 500, 500);
     for (auto [x, y] : {std::pair{0, 0}, {499, 0}, {0, 499}, {499, 499}, {250, 0}, {0, 250}})
         EXPECT_EQ(canvas.PixelAt(x, y), kWhite) << x << "," << y;
     EXPECT_EQ(canvas.PixelAt(1, 1), kBlue);
@@ -144,12 +134,39 @@ TEST(CanvasTest, RectangleHasExclusiveRightAndBottom)
 
 TEST(CanvasTest, RectangleIsClippedToTheCanvas)
 {
-    Canvas canvas;
-    canvas.SelectPen(kTestPen);
-    canvas.SelectFill(kBlue);
-    canvas.Rectangle(kMin, kMin, kMax, kMax);
+    const Canvas canvas = RectangleOn(kMin, kMin, kMax, kMax);
     EXPECT_EQ(canvas.PixelAt(0, 0), kBlue);
     EXPECT_EQ(canvas.PixelAt(499, 501), kBlue);
+}
+
+// Every pixel of RectangleOn(left, top, right, bottom): the outline on the
+// first and last column and row of [left, right) × [top, bottom), the fill
+// inside, the rest untouched.
+::testing::AssertionResult PaintsRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    const Canvas canvas = RectangleOn(left, top, right, bottom);
+    for (int y = 0; y < canvas.Height(); ++y)
+        for (int x = 0; x < canvas.Width(); ++x) {
+            const bool inside = x >= left && x < right && y >= top && y < bottom;
+            const bool outline =
+                inside && (x == left || x == right - 1 || y == top || y == bottom - 1);
+            const uint32_t expected = outline ? kWhite : inside ? kBlue : kOpaqueBlack;
+            if (canvas.PixelAt(x, y) != expected)
+                return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ")";
+        }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(CanvasTest, PartialRectangles)
+{
+    EXPECT_TRUE(PaintsRectangle(10, 20, 15, 24));
+    EXPECT_TRUE(PaintsRectangle(40, 40, 41, 45)) << "one column: all outline";
+    EXPECT_TRUE(PaintsRectangle(40, 40, 45, 41)) << "one row";
+    EXPECT_TRUE(PaintsRectangle(-5, 495, 3, 510)) << "over the left and bottom edges";
+    EXPECT_TRUE(PaintsRectangle(490, -7, 600, 12)) << "over the top and right edges";
+    EXPECT_TRUE(PaintsRectangle(-3, 100, 600, 200)) << "wider than the canvas";
+    EXPECT_TRUE(PaintsRectangle(30, 30, 30, 60)) << "no width: nothing";
+    EXPECT_TRUE(PaintsRectangle(30, 60, 40, 59)) << "upside down: nothing";
 }
 
 // `check` holds for `count` seeded random lines with coordinates from low to high.
@@ -178,6 +195,52 @@ TEST(CanvasTest, FarLinesMatchTheirDefiningFormula)
     EXPECT_TRUE(MatchesReference(-30000, 520, 520, -30000));
     EXPECT_TRUE(MatchesReference(-1, -1, 40000, 40001));
     EXPECT_TRUE(MatchesReference(499, -40000, 499, 40000));
+}
+
+// `check` holds for `count` seeded random lines through points on or next to
+// the canvas, each end up to `reach` away from that point along each axis.
+template <typename Check>
+void ExpectRandomLinesThrough(unsigned seed, int64_t reach, int count, Check check)
+{
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int32_t> near(-2, kCanvasWidth + 1);
+    std::uniform_int_distribution<int64_t> offset(-reach, reach);
+    for (int i = 0; i < count; ++i) {
+        const int64_t px = near(random), py = near(random);
+        const int64_t dx = offset(random), dy = offset(random);
+        const auto x0 = int32_t(px - dx), y0 = int32_t(py - dy);
+        const auto x1 = int32_t(px + dx), y1 = int32_t(py + dy);
+        ASSERT_TRUE(check(x0, y0, x1, y1))
+            << "(" << x0 << ", " << y0 << ") to (" << x1 << ", " << y1 << ")";
+    }
+}
+
+TEST(CanvasTest, LinesOfEveryLengthMatchTheirDefiningFormula)
+{
+    // The longest lines drive the clipping's products towards 2^64; the
+    // lines through the canvas make sure that most of them paint something.
+    ExpectRandomLines(11, kMin, kMax, 40, MatchesReference);
+    ExpectRandomLinesThrough(12, int64_t{kMax} - kCanvasHeight, 120, MatchesReference);
+    ExpectRandomLinesThrough(13, 100000, 40, MatchesReference);
+    ExpectRandomLinesThrough(14, 2000, 40, MatchesReference);
+}
+
+TEST(CanvasTest, ReferenceLineWorkedByHand)
+{
+    // Slope 1/2: the minor offsets floor((4k + 4) / 8) are 0, 1, 1, 2.
+    const std::vector<uint8_t> shallow = ReferenceLine(0, 0, 4, 2, 5, 3);
+    EXPECT_EQ(shallow, (std::vector<uint8_t>{1, 0, 0, 0, 0, //
+                                             0, 1, 1, 0, 0, //
+                                             0, 0, 0, 1, 0}));
+    // Across the whole 32-bit range, one row up: the line steps to row 1 at
+    // k = 2^31, which is column 0, so the canvas sees only row 1.
+    const Canvas canvas = Line(kMin, 0, kMax, 1);
+    const std::vector<uint8_t> reference = ReferenceLine(kMin, 0, kMax, 1);
+    for (int x = 0; x < kCanvasWidth; ++x) {
+        ASSERT_EQ(canvas.PixelAt(x, 1), kWhite) << x;
+        ASSERT_EQ(reference[size_t(kCanvasWidth) + size_t(x)], 1) << x;
+    }
+    EXPECT_EQ(CountPainted(canvas), kCanvasWidth);
 }
 
 TEST(CanvasTest, LinesBetweenExtremeCoordinates)

@@ -21,17 +21,26 @@
 #include "export/picture_svg.h"
 #include "test_support.h"
 #include "ui/control_ids.h"
+#include "ui/control_scroll_bar.h"
 #include "ui/figure_dialog.h"
 #include "ui/picture_area.h"
 #include "ui/picture_export_actions.h"
 
 namespace {
 
-template <typename Widget> Widget* Control(QWidget* dialog, int controlId)
+QPushButton* ButtonOf(QWidget* dialog, const char* text)
 {
-    for (Widget* child : dialog->findChildren<Widget*>())
-        if (child->property("controlId").toInt() == controlId)
-            return child;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == QString::fromUtf8(text))
+            return button;
+    return nullptr;
+}
+
+ControlScrollBar* BarOf(QWidget* dialog, int controlId)
+{
+    for (ControlScrollBar* bar : dialog->findChildren<ControlScrollBar*>())
+        if (bar->ControlId() == controlId)
+            return bar;
     return nullptr;
 }
 
@@ -68,7 +77,7 @@ protected:
     }
 
     QList<QAction*> Entries() const { return dialog.WindowMenu()->actions().mid(0, 3); }
-    void Click(int button) { Control<QPushButton>(&dialog, button)->click(); }
+    void Click(const char* button) { ButtonOf(&dialog, button)->click(); }
     void Keys(int key) { QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier); }
 
     QFileDialog* SaveDialog()
@@ -106,26 +115,25 @@ TEST_F(ExportDialogTest, EntriesStandAboveTheSeparatorAndTheAboutEntry)
 TEST_F(ExportDialogTest, NothingToExportBeforeTheFirstCurveButton)
 {
     // A bar before any figure redraws the empty square: still no figure.
-    Control<QScrollBar>(&dialog, ControlId::kBarA)
-        ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    BarOf(&dialog, ControlId::kBarA)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     for (QAction* entry : Entries())
         EXPECT_FALSE(entry->isEnabled()) << entry->text().toStdString();
-    Control<QPushButton>(&dialog, ControlId::kHelix)->setFocus();
+    ButtonOf(&dialog, "Hélice")->setFocus();
     EXPECT_EQ(SaveDialog(), nullptr);
     Keys(Qt::Key_C);
     const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
     EXPECT_TRUE(!clipboard || clipboard->formats().isEmpty());
     EXPECT_EQ(OpenedBy<QPrintDialog>(&dialog, [this] { Keys(Qt::Key_P); }), nullptr);
 
-    Click(ControlId::kHelix);
+    Click("Hélice");
     for (QAction* entry : Entries())
         EXPECT_TRUE(entry->isEnabled()) << entry->text().toStdString();
 }
 
 TEST_F(ExportDialogTest, CopyPutsTheShownPictureAndTheDrawingOnTheClipboard)
 {
-    Click(ControlId::kSphericalHelix);
-    Control<QScrollBar>(&dialog, ControlId::kBarZ)->setFocus(); // the keys work from any control
+    Click("Hélice esférica");
+    BarOf(&dialog, ControlId::kBarZ)->setFocus(); // the keys work from any control
     Keys(Qt::Key_C);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
@@ -139,7 +147,7 @@ TEST_F(ExportDialogTest, CopyPutsTheShownPictureAndTheDrawingOnTheClipboard)
 
 TEST_F(ExportDialogTest, SaveSuggestsANameAndRemembersTheFolder)
 {
-    Click(ControlId::kConicalHelix);
+    Click("Hélice cónica");
     QFileDialog* save = SaveDialog();
     ASSERT_NE(save, nullptr);
     EXPECT_NE(save->windowModality(), Qt::ApplicationModal);
@@ -152,8 +160,7 @@ TEST_F(ExportDialogTest, SaveSuggestsANameAndRemembersTheFolder)
     EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), dialog.Picture()->Picture());
     EXPECT_EQ(QSettings().value(PictureExportActions::kFolderKey).toString(), files.path());
 
-    Control<QScrollBar>(&dialog, ControlId::kBarA)
-        ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    BarOf(&dialog, ControlId::kBarA)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     save = SaveDialog();
     ASSERT_NE(save, nullptr);
     EXPECT_EQ(save->selectedFiles().value(0), files.filePath("torsiva-helice-conica-61.png"));
@@ -168,7 +175,7 @@ TEST_F(ExportDialogTest, SaveSuggestsANameAndRemembersTheFolder)
 
 TEST_F(ExportDialogTest, AFailedSaveSaysWhyAndTheProgramGoesOn)
 {
-    Click(ControlId::kHelix);
+    Click("Hélice");
     const QString path = files.filePath("sin-extension");
     QMessageBox* box = OpenedBy<QMessageBox>(&dialog, [&] { Choose(SaveDialog(), path); });
     ASSERT_NE(box, nullptr);
@@ -179,14 +186,13 @@ TEST_F(ExportDialogTest, AFailedSaveSaysWhyAndTheProgramGoesOn)
     EXPECT_TRUE(QSettings().value(PictureExportActions::kFolderKey).isNull());
     box->accept();
 
-    Control<QScrollBar>(&dialog, ControlId::kBarA)
-        ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    BarOf(&dialog, ControlId::kBarA)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(View().angleDeg, 61);
 }
 
 TEST_F(ExportDialogTest, CancelledPrintingChangesNothing)
 {
-    Click(ControlId::kSphericalHelix);
+    Click("Hélice esférica");
     const ViewState before = View();
     const QImage shown = dialog.Picture()->Picture().copy();
     QPrintDialog* print = OpenedBy<QPrintDialog>(&dialog, [this] { Keys(Qt::Key_P); });
@@ -200,7 +206,7 @@ TEST_F(ExportDialogTest, CancelledPrintingChangesNothing)
 
 TEST_F(ExportDialogTest, PrintingMakesOnePage)
 {
-    Click(ControlId::kConicalHelix);
+    Click("Hélice cónica");
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = files.filePath("printed.pdf");

@@ -24,15 +24,10 @@ inline std::ostream& operator<<(std::ostream& out, Pixel p)
     return out << "(" << p.x << ", " << p.y << ")";
 }
 
-// The view a curve button leaves: eye (300, 0, 0), up (0, 0, 1), zoom 50.
-inline void SetDefaultView(CurveKind figure = CurveKind::None, int angleDeg = 60)
+// The view a curve button leaves, with this figure and angle.
+inline void SetDefaultView(CurveKind figure = CurveKind::None, int angleDeg = kDefaultAngleDeg)
 {
-    View() = ViewState{};
-    View().eye = {300.0, 0.0, 0.0};
-    View().up = {0.0, 0.0, 1.0};
-    View().zoom = 50.0;
-    View().angleDeg = angleDeg;
-    View().curveKind = figure;
+    View() = DefaultView(figure, angleDeg);
 }
 
 // Every test starts from the start-of-run state of the one shared record.

@@ -10,6 +10,20 @@
 
 namespace {
 
+// The canvas operations of one redraw of the current view, through `figures`.
+std::vector<CanvasOp> ComposedOps(FigureCache& figures)
+{
+    RecordingCanvas canvas;
+    ComposeFigure(canvas, figures);
+    return canvas.Ops();
+}
+
+std::vector<CanvasOp> ComposedOps()
+{
+    FigureCache figures;
+    return ComposedOps(figures);
+}
+
 // One polyline: the pixels of its LineTo calls, in order, after its MoveTo.
 struct Polyline {
     Pixel start;
@@ -20,11 +34,9 @@ struct Polyline {
 std::vector<Polyline> PolylinesOf(CurveKind figure, int angleDeg, const std::string& pen)
 {
     SetDefaultView(figure, angleDeg);
-    RecordingCanvas canvas;
-    ComposeFigure(canvas);
     std::vector<Polyline> polylines;
     std::string current;
-    for (const CanvasOp& op : canvas.Ops()) {
+    for (const CanvasOp& op : ComposedOps()) {
         if (op.kind == CanvasOp::Kind::Pen)
             current = op.pen;
         if (current != pen)
@@ -112,11 +124,9 @@ TEST_F(HelixTest, HalvesStartTogetherAndEndPastTheBound)
 TEST_F(HelixTest, CurveEndsWithTheCurvePen)
 {
     SetDefaultView(CurveKind::Helix);
-    RecordingCanvas canvas;
-    ComposeFigure(canvas);
     int pens = 0;
     const char* last = nullptr;
-    for (const CanvasOp& op : canvas.Ops())
+    for (const CanvasOp& op : ComposedOps())
         if (op.kind == CanvasOp::Kind::Pen) {
             ++pens;
             last = op.pen;
@@ -193,12 +203,10 @@ TEST_F(SphericalHelixTest, CurveStopsAtTheFirstVertexOutsideThePicture)
     // one line leaving the square.
     SetDefaultView(CurveKind::SphericalHelix, 60);
     View().eye = {141, 0, 0};
-    RecordingCanvas canvas;
-    ComposeFigure(canvas);
     std::vector<Pixel> curve;
     bool inCurve = false;
     int pens = 0;
-    for (const CanvasOp& op : canvas.Ops()) {
+    for (const CanvasOp& op : ComposedOps()) {
         pens += op.kind == CanvasOp::Kind::Pen;
         inCurve = pens == 4;
         if (inCurve && op.kind == CanvasOp::Kind::Line)
@@ -217,9 +225,7 @@ TEST_F(SphericalHelixTest, FirstVertexOutsideLeavesOnlyTheStart)
 {
     SetDefaultView(CurveKind::SphericalHelix, 60);
     View().eye = {80, 0, 0}; // the north pole projects above the picture
-    RecordingCanvas canvas;
-    ComposeFigure(canvas);
-    const std::vector<CanvasOp>& ops = canvas.Ops();
+    const std::vector<CanvasOp> ops = ComposedOps();
     ASSERT_GE(ops.size(), 3u);
     const CanvasOp& move = ops[ops.size() - 2];
     const CanvasOp& line = ops.back();
@@ -236,7 +242,51 @@ TEST_F(SphericalHelixTest, NotANumberProjectionEndsTheCurve)
     // project to finite points; the curve still ends and nothing is left unbounded.
     SetDefaultView(CurveKind::SphericalHelix, 60);
     View().eye = {20, 0, 0};
-    RecordingCanvas canvas;
-    ComposeFigure(canvas);
-    EXPECT_LT(canvas.Ops().size(), 2000u);
+    EXPECT_LT(ComposedOps().size(), 2000u);
+}
+
+namespace {
+
+// The operations of one redraw of the current view through `figures`, as text.
+std::vector<std::string> Redraw(FigureCache& figures)
+{
+    std::vector<std::string> ops;
+    for (const CanvasOp& op : ComposedOps(figures))
+        ops.push_back(FormatOp(op));
+    return ops;
+}
+
+} // namespace
+
+using FigureCacheTest = ViewTest;
+
+TEST_F(FigureCacheTest, RedrawsFollowTheAngleAndTheFigure)
+{
+    // One cache through changes of angle, of figure, and of both, each
+    // redraw held against one made without a cache.
+    FigureCache figures;
+    for (auto [figure, angle] : {std::pair{CurveKind::Helix, 60},
+                                 {CurveKind::Helix, 45},
+                                 {CurveKind::ConicalHelix, 45},
+                                 {CurveKind::ConicalHelix, 60},
+                                 {CurveKind::SphericalHelix, 60},
+                                 {CurveKind::SphericalHelix, 45},
+                                 {CurveKind::Helix, 45}}) {
+        SetDefaultView(figure, angle);
+        const std::vector<std::string> cached = Redraw(figures);
+        FigureCache fresh;
+        EXPECT_EQ(cached, Redraw(fresh)) << int(figure) << " at " << angle;
+    }
+}
+
+TEST_F(FigureCacheTest, TheEyeMovesTheKeptVertices)
+{
+    FigureCache figures;
+    SetDefaultView(CurveKind::ConicalHelix, 60);
+    const std::vector<std::string> before = Redraw(figures);
+    View().eye = {0, 300, 0};
+    const std::vector<std::string> cached = Redraw(figures);
+    FigureCache fresh;
+    EXPECT_EQ(cached, Redraw(fresh));
+    EXPECT_NE(cached, before);
 }

@@ -373,3 +373,159 @@ TEST_F(OrbitTest, ExtremeCursorJumpsStayFinite)
     EXPECT_TRUE(IsFinite(View().eye));
     EXPECT_NEAR(EyeDistance(), 300.0, 1e-9);
 }
+
+using TypedEntryTest = ControlsTest;
+
+// The numeric entry is the typed one under the window system's numbers: the
+// same notifications through either leave the same view and panel.
+TEST_F(TypedEntryTest, NumericAndTypedNotificationsAgree)
+{
+    const std::pair<int, Bar> bars[] = {
+        {ControlId::kBarA, Bar::A}, {ControlId::kBarZ, Bar::Z}, {ControlId::kBarP, Bar::P}};
+    for (auto [id, bar] : bars) {
+        for (unsigned code = 0; code <= 8; ++code) {
+            controls.OnSphericalHelix();
+            controls.OnVScroll(code, 37, id);
+            const ViewState numeric = View();
+            const RecordedPanel numericPanel = panel;
+            controls.OnSphericalHelix();
+            controls.OnScroll(bar, static_cast<ScrollCode>(code), 37);
+            EXPECT_TRUE(AreNear(View().eye, numeric.eye, 0.0)) << id << " code " << code;
+            EXPECT_EQ(View().zoom, numeric.zoom) << id << " code " << code;
+            EXPECT_EQ(View().angleDeg, numeric.angleDeg) << id << " code " << code;
+            EXPECT_EQ(panel.barA.thumb, numericPanel.barA.thumb);
+            EXPECT_EQ(panel.barZ.thumb, numericPanel.barZ.thumb);
+            EXPECT_EQ(panel.barP.thumb, numericPanel.barP.thumb);
+            EXPECT_EQ(panel.label, numericPanel.label);
+        }
+    }
+}
+
+TEST_F(TypedEntryTest, CodesPastTheLastChangeNothingButRelabelTheAngle)
+{
+    controls.OnHelix();
+    panel.label.clear();
+    for (unsigned code : {9u, 100u, 0xFFFFFFFFu}) {
+        controls.OnVScroll(code, 10, ControlId::kBarA);
+        controls.OnVScroll(code, 10, ControlId::kBarZ);
+        controls.OnVScroll(code, 10, ControlId::kBarP);
+    }
+    EXPECT_EQ(View().angleDeg, 60);
+    EXPECT_EQ(View().zoom, 50.0);
+    EXPECT_EQ(EyeDistance(), 300.0);
+    EXPECT_EQ(panel.label, "Ángulo = 60º");
+    EXPECT_EQ(panel.redraws, 1 + 9);
+}
+
+using KeyTest = ControlsTest;
+
+// An orbit key is the drag it stands for: same eye, same picture axes after
+// the redraw.
+TEST_F(KeyTest, OrbitKeyIsATenPixelDragStep)
+{
+    using Key = ViewControls::OrbitKey;
+    const std::pair<Key, ScreenPoint> keys[] = {
+        {Key::Left, {-10, 0}}, {Key::Right, {10, 0}}, {Key::Up, {0, -10}}, {Key::Down, {0, 10}}};
+    for (auto [key, move] : keys) {
+        controls.OnConicalHelix();
+        controls.OnLButtonDown({500, 500});
+        controls.OnMouseMove({500 + move.x, 500 + move.y});
+        controls.OnLButtonUp();
+        const ViewState dragged = View();
+        controls.OnConicalHelix();
+        const int redraws = panel.redraws;
+        controls.OnOrbitKey(key);
+        EXPECT_EQ(panel.redraws, redraws + 1);
+        EXPECT_TRUE(AreNear(View().eye, dragged.eye, 0.0));
+        EXPECT_TRUE(AreNear(View().up, dragged.up, 0.0));
+        EXPECT_TRUE(AreNear(View().right, dragged.right, 0.0));
+        EXPECT_FALSE(AreNear(View().eye, {300, 0, 0}, 1.0)) << "the key turned the eye";
+    }
+}
+
+TEST_F(KeyTest, LeftTurnsAsTheHandMovingLeft)
+{
+    controls.OnHelix();
+    controls.OnOrbitKey(ViewControls::OrbitKey::Left);
+    // A drag to the left moves the eye toward +right, which is +y here.
+    EXPECT_GT(View().eye.y, 0.0);
+    EXPECT_NEAR(EyeDistance(), 300.0, 1e-12);
+    controls.OnOrbitKey(ViewControls::OrbitKey::Right);
+    EXPECT_TRUE(AreNear(View().eye, {300, 0, 0}, 1e-12));
+}
+
+TEST_F(KeyTest, OrbitKeyLeavesADragInProgress)
+{
+    controls.OnHelix();
+    controls.OnLButtonDown({100, 100});
+    controls.OnOrbitKey(ViewControls::OrbitKey::Down);
+    EXPECT_TRUE(View().dragging);
+    EXPECT_EQ(View().lastCursor.x, 100);
+    EXPECT_EQ(View().lastCursor.y, 100);
+}
+
+TEST_F(KeyTest, ZoomKeysAreZArrowClicks)
+{
+    controls.OnHelix();
+    controls.OnZoomKey(true);
+    EXPECT_EQ(View().zoom, 51.0);
+    EXPECT_EQ(panel.barZ.thumb, 49);
+    controls.OnZoomKey(false);
+    controls.OnZoomKey(false);
+    EXPECT_EQ(View().zoom, 49.0);
+    EXPECT_EQ(panel.barZ.thumb, 51);
+    EXPECT_EQ(panel.redraws, 4);
+}
+
+TEST_F(KeyTest, KeysDoNothingBeforeTheFirstFigure)
+{
+    for (auto key : {ViewControls::OrbitKey::Left, ViewControls::OrbitKey::Down})
+        controls.OnOrbitKey(key);
+    controls.OnZoomKey(true);
+    controls.OnZoomKey(false);
+    EXPECT_TRUE(AreNear(View().eye, {0, 0, 0}, 0.0));
+    EXPECT_EQ(View().zoom, 20.0);
+    EXPECT_EQ(panel.redraws, 0);
+    EXPECT_FALSE(panel.barZ.thumb.has_value());
+}
+
+using BarValueTest = ControlsTest;
+
+TEST_F(BarValueTest, ValuesAreWhatTheBarsStandFor)
+{
+    controls.OnConicalHelix();
+    Click(ControlId::kBarZ, kLineUp, 3);
+    Click(ControlId::kBarP, kLineUp, 5);
+    Click(ControlId::kBarA, kLineDown, 2);
+    EXPECT_EQ(controls.BarValue(Bar::Z), 53.0) << "the zoom, not the thumb at 47";
+    EXPECT_EQ(panel.barZ.thumb, 47);
+    EXPECT_NEAR(controls.BarValue(Bar::P), 290.0, 1e-12);
+    EXPECT_EQ(controls.BarValue(Bar::A), 62.0);
+    EXPECT_EQ(controls.BarRange(Bar::A), (std::pair{2, 89}));
+    EXPECT_EQ(controls.BarRange(Bar::Z), (std::pair{0, 100}));
+    EXPECT_EQ(controls.BarRange(Bar::P), (std::pair{20, 300}));
+    controls.OnSphericalHelix();
+    EXPECT_EQ(controls.BarRange(Bar::A), (std::pair{0, 89}));
+}
+
+TEST_F(BarValueTest, SettingAValueDropsTheThumbThere)
+{
+    controls.OnHelix();
+    controls.SetBarValue(Bar::Z, 70.0);
+    EXPECT_EQ(View().zoom, 70.0);
+    EXPECT_EQ(panel.barZ.thumb, 30);
+    controls.SetBarValue(Bar::A, 45.4);
+    EXPECT_EQ(View().angleDeg, 45);
+    EXPECT_EQ(panel.label, "Ángulo = 45º");
+    controls.SetBarValue(Bar::P, 150.0);
+    EXPECT_NEAR(EyeDistance(), 150.0, 1e-12);
+    // Out of range, huge or not a number: clamped, or ignored.
+    controls.SetBarValue(Bar::A, 1e300);
+    EXPECT_EQ(View().angleDeg, 89);
+    controls.SetBarValue(Bar::Z, -1e300);
+    EXPECT_EQ(View().zoom, 0.0);
+    const int redraws = panel.redraws;
+    controls.SetBarValue(Bar::P, std::nan(""));
+    EXPECT_EQ(panel.redraws, redraws);
+    EXPECT_NEAR(EyeDistance(), 150.0, 1e-12);
+}

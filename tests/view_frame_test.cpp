@@ -1,5 +1,8 @@
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "geometry/vec3.h"
 #include "geometry/view_frame.h"
@@ -135,4 +138,50 @@ TEST(PixelConversionTest, SaturatesAndMapsNotANumber)
     EXPECT_EQ(TruncToPixel(std::numeric_limits<double>::infinity()), kMax);
     EXPECT_EQ(TruncToPixel(-std::numeric_limits<double>::infinity()), kMin);
     EXPECT_EQ(TruncToPixel(std::nan("")), kMin);
+}
+
+namespace {
+
+uint64_t BitsOf(double value)
+{
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+} // namespace
+
+TEST_F(ViewFrameTest, EveryRunnableCloneProjectsLikeProjectPoint)
+{
+    const std::vector<ProjectPointsClone> clones = RunnableProjectPointsClones();
+    ASSERT_FALSE(clones.empty());
+    EXPECT_STREQ(clones.back().unit, "portable");
+
+    // An odd count, so that the tail after the last full vector is checked
+    // too, and points that reach the eye's own plane, where the results are
+    // huge or not finite.
+    std::mt19937_64 random(13);
+    std::uniform_real_distribution<double> coordinate(-320.0, 320.0);
+    constexpr size_t kCount = 1001;
+    std::vector<double> x(kCount), y(kCount), z(kCount);
+    for (size_t i = 0; i < kCount; ++i) {
+        x[i] = coordinate(random);
+        y[i] = coordinate(random);
+        z[i] = coordinate(random);
+    }
+    for (Vec3 eye : {Vec3{300, 0, 0}, Vec3{-120, 75, 210}, Vec3{20, 0.5, -3}}) {
+        SetDefaultView();
+        View().eye = eye;
+        View().zoom = 37.0;
+        UpdateViewFrame();
+        for (const ProjectPointsClone& clone : clones) {
+            std::vector<double> u(kCount), v(kCount);
+            clone.function(x.data(), y.data(), z.data(), kCount, u.data(), v.data());
+            for (size_t i = 0; i < kCount; ++i) {
+                const Vec3 picture = ProjectPoint({x[i], y[i], z[i]});
+                ASSERT_EQ(BitsOf(u[i]), BitsOf(picture.x)) << clone.unit << " point " << i;
+                ASSERT_EQ(BitsOf(v[i]), BitsOf(picture.y)) << clone.unit << " point " << i;
+            }
+        }
+    }
 }

@@ -7,6 +7,8 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  desktop-file-utils appstream groff man-db librsvg2-bin
   "$@"
 )
 

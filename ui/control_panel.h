@@ -2,16 +2,17 @@
 // implements it with real widgets; tests and tools record it.
 #pragma once
 
-#include <string>
+#include "ui/control_ids.h"
 
 class ControlPanel {
 public:
     virtual ~ControlPanel() = default;
 
-    virtual void SetScrollRange(int barId, int min, int max) = 0;
-    virtual void SetScrollPos(int barId, int pos) = 0;
-    // The angle label's new text, pushed to the label at once.
-    virtual void SetAngleText(const std::string& text) = 0;
+    virtual void SetScrollRange(Bar bar, int min, int max) = 0;
+    virtual void SetScrollPos(Bar bar, int pos) = 0;
+    // The angle label shows this angle at once. The panel words it, so that
+    // a translated shell can say it in its own language.
+    virtual void ShowAngle(int angleDeg) = 0;
     // One full redraw of the picture from the view.
     virtual void DrawFigure() = 0;
 };

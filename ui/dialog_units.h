@@ -1,6 +1,8 @@
-// Dialog templates are laid out in dialog units; with base units of 6 × 13
-// pixels a horizontal unit is 1.5 pixels and a vertical one 1.625, rounded
-// to the nearest pixel as the original window system did.
+// The dialogs are laid out in dialog units, so that the controls keep their
+// proportions to the text. With base units of 6 × 13 pixels a horizontal unit
+// is 1.5 pixels and a vertical one 1.625, rounded to the nearest pixel; at
+// these values the main dialog holds the 500-pixel picture at (150, 10) with
+// the buttons to its left and the bars to its right.
 #pragma once
 
 #include <QFont>
@@ -15,9 +17,9 @@ inline QRect DialogRect(int x, int y, int width, int height)
     return QRect(DialogX(x), DialogY(y), DialogX(width), DialogY(height));
 }
 
-// The templates were drawn for an 8-point font; a larger default font would
+// The layouts were measured for an 8-point font; a larger default font would
 // not fit the texts into their boxes.
-inline void UseTemplateFont(QWidget* dialog)
+inline void UseDialogFont(QWidget* dialog)
 {
     QFont font = dialog->font();
     font.setPointSize(8);

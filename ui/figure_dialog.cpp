@@ -1,18 +1,22 @@
 #include "ui/figure_dialog.h"
 
+#include <iterator>
 #include <utility>
 
+#include <QApplication>
 #include <QContextMenuEvent>
-#include <QCursor>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "render/draw_figure.h"
 #include "ui/about_dialog.h"
 #include "ui/app_icon.h"
+#include "ui/bar_accessible.h"
 #include "ui/control_ids.h"
 #include "ui/control_scroll_bar.h"
 #include "ui/dialog_units.h"
@@ -29,9 +33,9 @@ namespace {
 // Where the picture stands in the dialog's client area.
 constexpr QPoint kPictureOrigin(150, 10);
 
-ScreenPoint CursorPos()
+ScreenPoint CursorOf(const QMouseEvent* event)
 {
-    const QPoint position = QCursor::pos();
+    const QPoint position = event->globalPosition().toPoint();
     return {position.x(), position.y()};
 }
 
@@ -45,12 +49,20 @@ QLabel* AddLabel(QWidget* parent, const QString& text, QRect units)
     return label;
 }
 
+bool IsReturn(const QKeyEvent* event)
+{
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    return plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
+}
+
 } // namespace
 
 CFigureDlg::CFigureDlg(QWidget* parent) : QDialog(parent)
 {
-    UseTemplateFont(this);
-    setWindowTitle(QStringLiteral("Torsiva"));
+    InstallBarAccessibility();
+    UseDialogFont(this);
+    setWindowTitle(tr("Torsiva"));
     setWindowIcon(AppIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -58,60 +70,131 @@ CFigureDlg::CFigureDlg(QWidget* parent) : QDialog(parent)
     BuildControls();
     SetTabOrder();
     BuildWindowMenu();
+    BuildKeys();
+    KeepNoDefaultButton();
+    NamePicture();
+}
+
+void CFigureDlg::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (visible)
+        ClearDefaultButton();
+}
+
+// Qt makes one auto-default button the dialog's default whenever a control
+// that is not a button has the focus, and draws it so. This dialog has no
+// default button (Return there ends the dialog), so none may look like one;
+// the focused button keeps its look, since Return presses it.
+void CFigureDlg::KeepNoDefaultButton()
+{
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == this && !qobject_cast<QPushButton*>(now))
+            ClearDefaultButton();
+    });
+}
+
+void CFigureDlg::ClearDefaultButton()
+{
+    for (QPushButton* button : findChildren<QPushButton*>())
+        if (!button->hasFocus())
+            button->setDefault(false);
+}
+
+QString CFigureDlg::FigureName(CurveKind figure)
+{
+    switch (figure) {
+    case CurveKind::Helix:
+        return tr("Hélice");
+    case CurveKind::ConicalHelix:
+        return tr("Hélice cónica");
+    case CurveKind::SphericalHelix:
+        return tr("Hélice esférica");
+    case CurveKind::None:
+        break;
+    }
+    return QString();
 }
 
 void CFigureDlg::BuildControls()
 {
-    auto* curves = new QGroupBox(QStringLiteral("Curvas"), this);
-    curves->setGeometry(DialogRect(7, 7, 86, 68));
-    curves->setAttribute(Qt::WA_TransparentForMouseEvents);
+    BuildCurveButtons();
 
     m_picture = new PictureArea(this);
     m_picture->move(kPictureOrigin);
 
-    auto* close = AddButton(ControlId::kCancel, QStringLiteral("Cerrar"), {7, 148, 86, 14});
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    m_close = AddButton(this, tr("Cerrar"), {7, 148, 86, 14});
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     m_barZ =
-        AddBar(ControlId::kBarZ, QStringLiteral("Barra Z: tamaño de la imagen"), {465, 6, 15, 163});
-    m_barP =
-        AddBar(ControlId::kBarP, QStringLiteral("Barra P: distancia del ojo"), {487, 6, 15, 163});
-    // Wider than its template box (53 units), which was measured for a font
-    // whose blanks are narrower than ours: the P would be clipped.
-    AddLabel(this, QStringLiteral("A         Z         P"), {448, 172, 61, 13});
-    auto* about = AddButton(ControlId::kAbout, QStringLiteral("Sobre Torsiva"), {7, 124, 86, 14});
-    connect(about, &QPushButton::clicked, this, &CFigureDlg::OnAbout);
-    auto* instructions =
-        AddButton(ControlId::kInstructions, QStringLiteral("Instrucciones"), {7, 101, 86, 14});
-    connect(instructions, &QPushButton::clicked, this, &CFigureDlg::OnInstructions);
-    m_barA =
-        AddBar(ControlId::kBarA, QStringLiteral("Barra A: ángulo de la curva"), {442, 7, 15, 163});
+        AddBar(ControlId::kBarZ, Bar::Z, tr("Barra Z: tamaño de la imagen"), {465, 6, 15, 163});
+    m_barP = AddBar(ControlId::kBarP, Bar::P, tr("Barra P: distancia del ojo"), {487, 6, 15, 163});
+    m_about = AddButton(this, tr("Sobre Torsiva"), {7, 124, 86, 14});
+    connect(m_about, &QPushButton::clicked, this, &CFigureDlg::OnAbout);
+    m_instructions = AddButton(this, tr("Instrucciones"), {7, 101, 86, 14});
+    connect(m_instructions, &QPushButton::clicked, this, &CFigureDlg::OnInstructions);
+    m_barA = AddBar(ControlId::kBarA, Bar::A, tr("Barra A: ángulo de la curva"), {442, 7, 15, 163});
     m_angleLabel = AddLabel(this, m_angleText, {445, 186, 57, 19});
-    m_angleLabel->setProperty("controlId", ControlId::kAngleLabel);
-    auto* helix = AddButton(ControlId::kHelix, QStringLiteral("Hélice"), {13, 21, 72, 14});
-    connect(helix, &QPushButton::clicked, this, &CFigureDlg::OnHelix);
-    auto* conical =
-        AddButton(ControlId::kConicalHelix, QStringLiteral("Hélice cónica"), {13, 37, 72, 14});
-    connect(conical, &QPushButton::clicked, this, &CFigureDlg::OnConicalHelix);
-    auto* spherical =
-        AddButton(ControlId::kSphericalHelix, QStringLiteral("Hélice esférica"), {13, 53, 72, 14});
-    connect(spherical, &QPushButton::clicked, this, &CFigureDlg::OnSphericalHelix);
+    m_angleLabel->setObjectName(QStringLiteral("angleLabel"));
+    BuildLetters();
 }
 
-QPushButton* CFigureDlg::AddButton(int controlId, const QString& text, QRect units)
+// The buttons are children of their group, so that assistive tools present
+// them as its members. The group itself passes presses on to the dialog: a
+// drag may start anywhere outside the buttons and bars.
+void CFigureDlg::BuildCurveButtons()
 {
-    auto* button = new QPushButton(text, this);
-    button->setGeometry(DialogRect(units.x(), units.y(), units.width(), units.height()));
-    button->setProperty("controlId", controlId);
-    button->setAutoDefault(false);
+    m_curves = new QGroupBox(tr("Curvas"), this);
+    m_curves->setGeometry(DialogRect(7, 7, 86, 68));
+    m_curves->installEventFilter(this);
+    m_helix = AddButton(m_curves, FigureName(CurveKind::Helix), {13, 21, 72, 14});
+    connect(m_helix, &QPushButton::clicked, this, &CFigureDlg::OnHelix);
+    m_conicalHelix = AddButton(m_curves, FigureName(CurveKind::ConicalHelix), {13, 37, 72, 14});
+    connect(m_conicalHelix, &QPushButton::clicked, this, &CFigureDlg::OnConicalHelix);
+    m_sphericalHelix = AddButton(m_curves, FigureName(CurveKind::SphericalHelix), {13, 53, 72, 14});
+    connect(m_sphericalHelix, &QPushButton::clicked, this, &CFigureDlg::OnSphericalHelix);
+}
+
+// One letter under each bar, centred on it: the label's box is the bar's
+// column. Each names its bar for a screen reader.
+void CFigureDlg::BuildLetters()
+{
+    m_letterA = AddLetter(tr("A", "letter under the angle bar"), m_barA);
+    m_letterZ = AddLetter(tr("Z", "letter under the zoom bar"), m_barZ);
+    m_letterP = AddLetter(tr("P", "letter under the eye-distance bar"), m_barP);
+    m_letterA->setObjectName(QStringLiteral("letterA"));
+    m_letterZ->setObjectName(QStringLiteral("letterZ"));
+    m_letterP->setObjectName(QStringLiteral("letterP"));
+}
+
+QLabel* CFigureDlg::AddLetter(const QString& letter, ControlScrollBar* bar)
+{
+    auto* label = new QLabel(letter, this);
+    label->setGeometry(bar->x(), DialogY(172), bar->width(), DialogY(13));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents); // presses here start a drag
+    label->setAccessibleName(bar->accessibleName());
+    label->setBuddy(bar);
+    return label;
+}
+
+QPushButton* CFigureDlg::AddButton(QWidget* parent, const QString& text, QRect units)
+{
+    auto* button = new QPushButton(text, parent);
+    // Laid out in the dialog's units, placed in the parent's own coordinates.
+    const QRect inDialog = DialogRect(units.x(), units.y(), units.width(), units.height());
+    button->setGeometry(inDialog.translated(-parent->mapTo(this, QPoint(0, 0))));
+    // Return presses the button that has the focus.
+    button->setAutoDefault(true);
     return button;
 }
 
-ControlScrollBar* CFigureDlg::AddBar(int controlId, const QString& name, QRect units)
+ControlScrollBar* CFigureDlg::AddBar(int controlId, Bar which, const QString& name, QRect units)
 {
-    auto* bar = new ControlScrollBar(controlId, this);
+    auto* bar = new ControlScrollBar(controlId, which, this);
     bar->setGeometry(DialogRect(units.x(), units.y(), units.width(), units.height()));
-    bar->setProperty("controlId", controlId);
     bar->setAccessibleName(name);
+    bar->ReportValueOf(&m_controls);
     connect(bar, &QAbstractSlider::actionTriggered, this,
             [this, bar](int action) { OnBarAction(bar, action); });
     connect(bar, &QAbstractSlider::sliderReleased, this,
@@ -119,35 +202,57 @@ ControlScrollBar* CFigureDlg::AddBar(int controlId, const QString& name, QRect u
     return bar;
 }
 
-// Keyboard focus moves in the order of the dialog template.
+// The focus order is part of the dialog's design, which keyboard users
+// learn: it does not follow the layout, and it stays as it is.
 void CFigureDlg::SetTabOrder()
 {
-    QList<QWidget*> chain;
-    for (int id : {ControlId::kCancel, ControlId::kBarZ, ControlId::kBarP, ControlId::kAbout,
-                   ControlId::kInstructions, ControlId::kBarA, ControlId::kHelix,
-                   ControlId::kConicalHelix, ControlId::kSphericalHelix})
-        for (QWidget* child : findChildren<QWidget*>())
-            if (child->property("controlId").toInt() == id)
-                chain.append(child);
-    for (qsizetype i = 0; i + 1 < chain.size(); ++i)
+    QWidget* const chain[] = {m_close, m_barZ,  m_barP,         m_about,         m_instructions,
+                              m_barA,  m_helix, m_conicalHelix, m_sphericalHelix};
+    for (size_t i = 0; i + 1 < std::size(chain); ++i)
         setTabOrder(chain[i], chain[i + 1]);
 }
 
 void CFigureDlg::BuildWindowMenu()
 {
+    const QString aboutText = tr("&Acerca de torsiva...");
     m_windowMenu = new QMenu(this);
     m_exportActions = new PictureExportActions(this, m_picture);
     m_windowMenu->addActions(m_exportActions->Actions());
     m_windowMenu->addSeparator();
-    QAction* about = m_windowMenu->addAction(QStringLiteral("&Acerca de torsiva..."));
+    QAction* about = m_windowMenu->addAction(aboutText);
     about->setData(kAboutCommand);
     connect(about, &QAction::triggered, this, &CFigureDlg::OnAbout);
 #ifdef Q_OS_WIN
     if (HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, kAboutCommand, L"&Acerca de torsiva...");
+        AppendMenuW(menu, MF_STRING, kAboutCommand,
+                    reinterpret_cast<const wchar_t*>(aboutText.utf16()));
     }
 #endif
+}
+
+// The keyboard's way to turn and zoom, whichever control has the focus.
+void CFigureDlg::BuildKeys()
+{
+    using Key = ViewControls::OrbitKey;
+    const std::pair<QKeySequence, Key> orbitKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Left), Key::Left},
+        {QKeySequence(Qt::CTRL | Qt::Key_Right), Key::Right},
+        {QKeySequence(Qt::CTRL | Qt::Key_Up), Key::Up},
+        {QKeySequence(Qt::CTRL | Qt::Key_Down), Key::Down},
+    };
+    for (const auto& [sequence, key] : orbitKeys)
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this,
+                [this, key = key] { m_controls.OnOrbitKey(key); });
+    // Ctrl+= is Ctrl++ without the shift on keyboards that put + over =.
+    const std::pair<QKeySequence, bool> zoomKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), true},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), true},
+        {QKeySequence(Qt::CTRL | Qt::Key_Minus), false},
+    };
+    for (const auto& [sequence, bigger] : zoomKeys)
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this,
+                [this, bigger = bigger] { m_controls.OnZoomKey(bigger); });
 }
 
 void CFigureDlg::OnAbout()
@@ -162,12 +267,17 @@ void CFigureDlg::OnInstructions()
     instructions.exec();
 }
 
-ControlScrollBar* CFigureDlg::Bar(int controlId) const
+ControlScrollBar* CFigureDlg::BarWidget(Bar bar) const
 {
-    for (ControlScrollBar* bar : {m_barA, m_barZ, m_barP})
-        if (bar->ControlId() == controlId)
-            return bar;
-    return nullptr;
+    switch (bar) {
+    case Bar::A:
+        return m_barA;
+    case Bar::Z:
+        return m_barZ;
+    case Bar::P:
+        break;
+    }
+    return m_barP;
 }
 
 void CFigureDlg::OnBarAction(ControlScrollBar* bar, int sliderAction)
@@ -186,28 +296,31 @@ void CFigureDlg::OnVScroll(unsigned code, int position, ControlScrollBar* bar)
     m_controls.OnVScroll(code, position, bar->ControlId());
 }
 
-void CFigureDlg::SetScrollRange(int barId, int min, int max)
-{
-    if (ControlScrollBar* bar = Bar(barId))
-        bar->setRange(min, max);
-}
+void CFigureDlg::SetScrollRange(Bar bar, int min, int max) { BarWidget(bar)->setRange(min, max); }
 
-void CFigureDlg::SetScrollPos(int barId, int pos)
-{
-    if (ControlScrollBar* bar = Bar(barId))
-        bar->setValue(pos);
-}
+void CFigureDlg::SetScrollPos(Bar bar, int pos) { BarWidget(bar)->setValue(pos); }
 
-void CFigureDlg::SetAngleText(const std::string& text)
+void CFigureDlg::ShowAngle(int angleDeg)
 {
-    m_angleText = QString::fromStdString(text);
+    m_angleText = tr("Ángulo = %1º").arg(angleDeg);
     m_angleLabel->setText(m_angleText);
 }
 
 void CFigureDlg::DrawFigure()
 {
+    NamePicture();
     ::DrawFigure(m_figures, [this](Canvas&& canvas) { CopyToWindow(std::move(canvas)); });
     m_exportActions->UpdateEnabled();
+}
+
+// A screen reader hears which figure the picture shows and at what angle.
+void CFigureDlg::NamePicture()
+{
+    const ViewState& view = View();
+    m_picture->setAccessibleName(
+        view.curveKind == CurveKind::None
+            ? tr("Todavía no hay figura: elija una curva")
+            : tr("%1, ángulo %2º").arg(FigureName(view.curveKind)).arg(view.angleDeg));
 }
 
 void CFigureDlg::CopyToWindow(Canvas&& canvas) { m_picture->ShowCanvas(std::move(canvas)); }
@@ -217,13 +330,13 @@ void CFigureDlg::CopyToWindow(Canvas&& canvas) { m_picture->ShowCanvas(std::move
 void CFigureDlg::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        m_controls.OnLButtonDown(CursorPos());
+        m_controls.OnLButtonDown(CursorOf(event));
     QDialog::mousePressEvent(event);
 }
 
 void CFigureDlg::mouseMoveEvent(QMouseEvent* event)
 {
-    m_controls.OnMouseMove(CursorPos());
+    m_controls.OnMouseMove(CursorOf(event));
     QDialog::mouseMoveEvent(event);
 }
 
@@ -232,6 +345,37 @@ void CFigureDlg::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton)
         m_controls.OnLButtonUp();
     QDialog::mouseReleaseEvent(event);
+}
+
+// A focused push button takes Return itself; on any other control Return
+// ends the dialog, as OK would.
+void CFigureDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (IsReturn(event) && !qobject_cast<QPushButton*>(focusWidget())) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// Presses on the group's frame or title start a drag, as on the dialog.
+bool CFigureDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_curves)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        mousePressEvent(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseMove:
+        mouseMoveEvent(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseButtonRelease:
+        mouseReleaseEvent(static_cast<QMouseEvent*>(event));
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
 }
 
 void CFigureDlg::contextMenuEvent(QContextMenuEvent* event)

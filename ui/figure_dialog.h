@@ -3,8 +3,6 @@
 // into calls of the view controls; the view itself lives in View().
 #pragma once
 
-#include <string>
-
 #include <QDialog>
 #include <QString>
 
@@ -16,11 +14,14 @@ class Canvas;
 class ControlScrollBar;
 class PictureArea;
 class PictureExportActions;
+class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
 
 class CFigureDlg : public QDialog, private ControlPanel {
+    Q_OBJECT
+
 public:
     explicit CFigureDlg(QWidget* parent = nullptr);
 
@@ -29,10 +30,15 @@ public:
     QMenu* WindowMenu() const { return m_windowMenu; }
     PictureArea* Picture() const { return m_picture; }
 
+    // A figure's name as its button shows it.
+    static QString FigureName(CurveKind figure);
+
     // The system-menu command that opens the About dialog.
     static constexpr int kAboutCommand = 16;
 
-public:
+    void setVisible(bool visible) override;
+
+public slots:
     void OnHelix() { m_controls.OnHelix(); }
     void OnConicalHelix() { m_controls.OnConicalHelix(); }
     void OnSphericalHelix() { m_controls.OnSphericalHelix(); }
@@ -43,31 +49,50 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
 
 private:
     // ControlPanel: what the view controls show.
-    void SetScrollRange(int barId, int min, int max) override;
-    void SetScrollPos(int barId, int pos) override;
-    void SetAngleText(const std::string& text) override;
+    void SetScrollRange(Bar bar, int min, int max) override;
+    void SetScrollPos(Bar bar, int pos) override;
+    void ShowAngle(int angleDeg) override;
     void DrawFigure() override;
 
     void BuildControls();
+    void BuildCurveButtons();
+    void BuildLetters();
     void BuildWindowMenu();
+    void BuildKeys();
+    void KeepNoDefaultButton();
+    void ClearDefaultButton();
     void SetTabOrder();
-    QPushButton* AddButton(int controlId, const QString& text, QRect units);
-    ControlScrollBar* AddBar(int controlId, const QString& name, QRect units);
-    ControlScrollBar* Bar(int controlId) const;
+    QLabel* AddLetter(const QString& letter, ControlScrollBar* bar);
+    QPushButton* AddButton(QWidget* parent, const QString& text, QRect units);
+    ControlScrollBar* AddBar(int controlId, Bar bar, const QString& name, QRect units);
+    ControlScrollBar* BarWidget(Bar bar) const;
     void OnBarAction(ControlScrollBar* bar, int sliderAction);
     void OnVScroll(unsigned code, int position, ControlScrollBar* bar);
+    void NamePicture();
     void CopyToWindow(Canvas&& canvas);
 
+    QGroupBox* m_curves = nullptr;
+    QPushButton* m_helix = nullptr;
+    QPushButton* m_conicalHelix = nullptr;
+    QPushButton* m_sphericalHelix = nullptr;
+    QPushButton* m_instructions = nullptr;
+    QPushButton* m_about = nullptr;
+    QPushButton* m_close = nullptr;
     ControlScrollBar* m_barA = nullptr;
     ControlScrollBar* m_barP = nullptr;
     ControlScrollBar* m_barZ = nullptr;
+    QLabel* m_letterA = nullptr;
+    QLabel* m_letterZ = nullptr;
+    QLabel* m_letterP = nullptr;
     QString m_angleText;
     QLabel* m_angleLabel = nullptr;
     PictureArea* m_picture = nullptr;

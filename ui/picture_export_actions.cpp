@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -51,11 +52,16 @@ void FollowFilter(QFileDialog& dialog, const QString& filter)
 PictureExportActions::PictureExportActions(QWidget* window, PictureArea* picture)
     : QObject(window), m_window(window), m_picture(picture)
 {
-    m_save = AddAction(tr("Guardar imagen…"), QKeySequence::Save);
+    // The entries stand in the dialog's own menu, so they are translated as
+    // its texts.
+    m_save =
+        AddAction(QCoreApplication::translate("CFigureDlg", "Guardar imagen…"), QKeySequence::Save);
     connect(m_save, &QAction::triggered, this, &PictureExportActions::OnSave);
-    m_copy = AddAction(tr("Copiar imagen"), QKeySequence::Copy);
+    m_copy =
+        AddAction(QCoreApplication::translate("CFigureDlg", "Copiar imagen"), QKeySequence::Copy);
     connect(m_copy, &QAction::triggered, this, &PictureExportActions::OnCopy);
-    m_print = AddAction(tr("Imprimir…"), QKeySequence::Print);
+    m_print =
+        AddAction(QCoreApplication::translate("CFigureDlg", "Imprimir…"), QKeySequence::Print);
     connect(m_print, &QAction::triggered, this, &PictureExportActions::OnPrint);
     UpdateEnabled();
 }

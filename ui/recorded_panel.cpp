@@ -2,40 +2,38 @@
 
 #include <algorithm>
 
-#include "ui/control_ids.h"
+#include "ui/view_controls.h"
 
-BarRecord* RecordedPanel::Bar(int barId)
+BarRecord& RecordedPanel::Record(Bar bar)
 {
-    switch (barId) {
-    case ControlId::kBarA:
-        return &barA;
-    case ControlId::kBarZ:
-        return &barZ;
-    case ControlId::kBarP:
-        return &barP;
-    default:
-        return nullptr;
+    switch (bar) {
+    case Bar::A:
+        return barA;
+    case Bar::Z:
+        return barZ;
+    case Bar::P:
+        break;
     }
+    return barP;
 }
 
-void RecordedPanel::SetScrollRange(int barId, int min, int max)
+void RecordedPanel::SetScrollRange(Bar bar, int min, int max)
 {
-    if (BarRecord* bar = Bar(barId))
-        bar->range = std::pair{min, max};
+    Record(bar).range = std::pair{min, max};
 }
 
 // Like a scroll bar, the thumb stays inside the range once there is one.
-void RecordedPanel::SetScrollPos(int barId, int pos)
+void RecordedPanel::SetScrollPos(Bar bar, int pos)
 {
-    BarRecord* bar = Bar(barId);
-    if (!bar)
-        return;
-    bar->thumb = bar->range ? std::clamp(pos, bar->range->first, bar->range->second) : pos;
+    BarRecord& record = Record(bar);
+    record.thumb = record.range ? std::clamp(pos, record.range->first, record.range->second) : pos;
 }
+
+void RecordedPanel::ShowAngle(int angleDeg) { label = AngleText(angleDeg); }
 
 void RecordedPanel::DrawFigure()
 {
     ++redraws;
-    if (onRedraw_)
-        onRedraw_();
+    if (m_onRedraw)
+        m_onRedraw();
 }

@@ -17,11 +17,12 @@ struct BarRecord {
 
 class RecordedPanel : public ControlPanel {
 public:
-    explicit RecordedPanel(std::function<void()> onRedraw = {}) : onRedraw_(std::move(onRedraw)) {}
+    explicit RecordedPanel(std::function<void()> onRedraw = {}) : m_onRedraw(std::move(onRedraw)) {}
 
-    void SetScrollRange(int barId, int min, int max) override;
-    void SetScrollPos(int barId, int pos) override;
-    void SetAngleText(const std::string& text) override { label = text; }
+    void SetScrollRange(Bar bar, int min, int max) override;
+    void SetScrollPos(Bar bar, int pos) override;
+    // The label in Spanish, as the dialog shows it untranslated.
+    void ShowAngle(int angleDeg) override;
     void DrawFigure() override;
 
     BarRecord barA, barZ, barP;
@@ -29,6 +30,7 @@ public:
     int redraws = 0;
 
 private:
-    BarRecord* Bar(int barId);
-    std::function<void()> onRedraw_;
+    BarRecord& Record(Bar bar);
+
+    std::function<void()> m_onRedraw;
 };

@@ -1,17 +1,19 @@
 #include "ui/view_controls.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "geometry/orbit.h"
 #include "ui/control_ids.h"
 
 namespace {
 
-constexpr double kMinEyeDistance = 20.0;
-constexpr double kMaxEyeDistance = 300.0;
+constexpr int kMinEyeDistance = 20;
+constexpr int kMaxEyeDistance = 300;
 constexpr double kEyeStep = 2.0;
-constexpr double kMaxZoom = 100.0;
+constexpr int kMaxZoom = 100;
 
 // The eye at distance d along its own direction. An eye at the origin has no
 // direction (before the first curve button) and stays where it is.
@@ -22,7 +24,35 @@ Vec3 AtDistance(Vec3 eye, double d)
     return Scale(d, Normalize(eye));
 }
 
+// The Z bar's top is the largest picture.
 int ZoomThumb(double zoom) { return static_cast<int>(kMaxZoom - zoom); }
+
+std::optional<Bar> BarOfId(int barId)
+{
+    switch (barId) {
+    case ControlId::kBarA:
+        return Bar::A;
+    case ControlId::kBarZ:
+        return Bar::Z;
+    case ControlId::kBarP:
+        return Bar::P;
+    default:
+        return std::nullopt;
+    }
+}
+
+// Codes past the last one change nothing, as the page and end codes do.
+ScrollCode ScrollCodeOf(unsigned code)
+{
+    return code <= kEndScroll ? static_cast<ScrollCode>(code) : ScrollCode::EndScroll;
+}
+
+bool IsThumb(ScrollCode code)
+{
+    return code == ScrollCode::ThumbPosition || code == ScrollCode::ThumbTrack;
+}
+
+bool FigureShown() { return View().curveKind != CurveKind::None; }
 
 } // namespace
 
@@ -42,13 +72,13 @@ void ViewControls::ResetView()
 {
     ViewState& view = View();
     view.eye = {300.0, 0.0, 0.0};
-    panel_.SetScrollRange(ControlId::kBarP, 20, 300);
-    panel_.SetScrollPos(ControlId::kBarP, static_cast<int>(Length(view.eye)));
+    m_panel.SetScrollRange(Bar::P, kMinEyeDistance, kMaxEyeDistance);
+    m_panel.SetScrollPos(Bar::P, static_cast<int>(Length(view.eye)));
     view.up = {0.0, 0.0, 1.0};
     view.target = {0.0, 0.0, 0.0};
     view.zoom = 50.0;
-    panel_.SetScrollRange(ControlId::kBarZ, 0, 100);
-    panel_.SetScrollPos(ControlId::kBarZ, 50);
+    m_panel.SetScrollRange(Bar::Z, 0, kMaxZoom);
+    m_panel.SetScrollPos(Bar::Z, 50);
     view.angleDeg = 60;
     ShowAngle();
 }
@@ -62,87 +92,100 @@ void ViewControls::OnSphericalHelix() { ChooseFigure(CurveKind::SphericalHelix);
 void ViewControls::ChooseFigure(CurveKind figure)
 {
     ResetView();
-    panel_.SetScrollRange(ControlId::kBarA, AngleFloor(figure), kAngleCeiling);
-    panel_.SetScrollPos(ControlId::kBarA, View().angleDeg);
+    m_panel.SetScrollRange(Bar::A, AngleFloor(figure), kAngleCeiling);
+    m_panel.SetScrollPos(Bar::A, View().angleDeg);
     View().curveKind = figure;
-    panel_.DrawFigure();
+    m_panel.DrawFigure();
+}
+
+void ViewControls::OnScroll(Bar bar, ScrollCode code, int position)
+{
+    switch (bar) {
+    case Bar::A:
+        ScrollAngle(code, position);
+        break;
+    case Bar::Z:
+        ScrollZoom(code, position);
+        break;
+    case Bar::P:
+        ScrollEyeDistance(code, position);
+        break;
+    }
+    m_panel.DrawFigure();
 }
 
 void ViewControls::OnVScroll(unsigned code, int position, int barId)
 {
-    if (barId == ControlId::kBarA)
-        ScrollAngle(code, position);
-    else if (barId == ControlId::kBarZ)
-        ScrollZoom(code, position);
-    else if (barId == ControlId::kBarP)
-        ScrollEyeDistance(code, position);
-    panel_.DrawFigure();
+    if (const std::optional<Bar> bar = BarOfId(barId))
+        OnScroll(*bar, ScrollCodeOf(code), position);
+    else
+        m_panel.DrawFigure();
 }
 
-void ViewControls::ScrollAngle(unsigned code, int position)
+void ViewControls::ScrollAngle(ScrollCode code, int position)
 {
     ViewState& view = View();
     const int floor = AngleFloor(view.curveKind);
-    if (code == kLineUp) {
+    if (code == ScrollCode::LineUp) {
         view.angleDeg = view.angleDeg - 1;
         if (view.angleDeg < floor)
             view.angleDeg = floor;
-        panel_.SetScrollPos(ControlId::kBarA, view.angleDeg);
-    } else if (code == kLineDown) {
+        m_panel.SetScrollPos(Bar::A, view.angleDeg);
+    } else if (code == ScrollCode::LineDown) {
         view.angleDeg = view.angleDeg + 1;
         if (view.angleDeg > kAngleCeiling)
             view.angleDeg = kAngleCeiling;
-        panel_.SetScrollPos(ControlId::kBarA, view.angleDeg);
-    } else if (code == kThumbPosition || code == kThumbTrack) {
+        m_panel.SetScrollPos(Bar::A, view.angleDeg);
+    } else if (IsThumb(code)) {
         // The toolkit keeps the thumb inside the range, but an angle outside
         // it would stall the helix (at 90° it never reaches its bound).
         view.angleDeg = std::clamp(position, floor, kAngleCeiling);
-        panel_.SetScrollPos(ControlId::kBarA, view.angleDeg);
+        m_panel.SetScrollPos(Bar::A, view.angleDeg);
     }
     ShowAngle();
 }
 
-void ViewControls::ScrollZoom(unsigned code, int position)
+void ViewControls::ScrollZoom(ScrollCode code, int position)
 {
     ViewState& view = View();
-    if (code == kLineUp) {
+    if (code == ScrollCode::LineUp) {
         view.zoom = view.zoom + 1.0;
         if (view.zoom > kMaxZoom)
             view.zoom = kMaxZoom;
-    } else if (code == kLineDown) {
+    } else if (code == ScrollCode::LineDown) {
         view.zoom = view.zoom - 1.0;
         if (view.zoom < 0.0)
             view.zoom = 0.0;
-    } else if (code == kThumbPosition || code == kThumbTrack) {
-        view.zoom = static_cast<double>(100 - std::clamp(position, 0, 100));
+    } else if (IsThumb(code)) {
+        view.zoom = static_cast<double>(kMaxZoom - std::clamp(position, 0, kMaxZoom));
     } else {
         return;
     }
-    panel_.SetScrollPos(ControlId::kBarZ, ZoomThumb(view.zoom));
+    m_panel.SetScrollPos(Bar::Z, ZoomThumb(view.zoom));
 }
 
-void ViewControls::ScrollEyeDistance(unsigned code, int position)
+void ViewControls::ScrollEyeDistance(ScrollCode code, int position)
 {
     ViewState& view = View();
     double d = 0.0;
-    if (code == kLineUp) {
+    if (code == ScrollCode::LineUp) {
         d = Length(view.eye) - kEyeStep;
         if (d < kMinEyeDistance)
             d = kMinEyeDistance;
-    } else if (code == kLineDown) {
+    } else if (code == ScrollCode::LineDown) {
         d = Length(view.eye) + kEyeStep;
         if (d > kMaxEyeDistance)
             d = kMaxEyeDistance;
-    } else if (code == kThumbPosition || code == kThumbTrack) {
-        d = std::clamp(position, 20, 300);
+    } else if (IsThumb(code)) {
+        d = std::clamp(position, kMinEyeDistance, kMaxEyeDistance);
     } else {
         return;
     }
     view.eye = AtDistance(view.eye, d);
-    panel_.SetScrollPos(ControlId::kBarP, static_cast<int>(d));
+    m_panel.SetScrollPos(Bar::P, static_cast<int>(d));
 }
 
-void ViewControls::ShowAngle() { panel_.SetAngleText(AngleText(View().angleDeg)); }
+void ViewControls::ShowAngle() { m_panel.ShowAngle(View().angleDeg); }
 
 void ViewControls::OnLButtonDown(ScreenPoint cursor)
 {
@@ -156,9 +199,83 @@ void ViewControls::OnMouseMove(ScreenPoint cursor)
     if (!view.dragging)
         return;
     view.cursor = cursor;
-    view.eye = OrbitEye(view.eye, view.right, view.up, view.lastCursor, view.cursor);
-    panel_.DrawFigure();
+    Orbit(view.lastCursor, view.cursor);
     view.lastCursor = view.cursor;
 }
 
 void ViewControls::OnLButtonUp() { View().dragging = false; }
+
+// One drag step: the eye turns from the picture axes of the last redraw, and
+// the redraw leaves the axes for the next step.
+void ViewControls::Orbit(ScreenPoint from, ScreenPoint to)
+{
+    ViewState& view = View();
+    view.eye = OrbitEye(view.eye, view.right, view.up, from, to);
+    m_panel.DrawFigure();
+}
+
+// Measured from a point of its own, the key's step leaves a drag in progress
+// (its last cursor position) untouched.
+void ViewControls::OnOrbitKey(OrbitKey key)
+{
+    if (!FigureShown())
+        return;
+    ScreenPoint to{0, 0};
+    switch (key) {
+    case OrbitKey::Left:
+        to.x = -kOrbitKeyStep;
+        break;
+    case OrbitKey::Right:
+        to.x = kOrbitKeyStep;
+        break;
+    case OrbitKey::Up:
+        to.y = -kOrbitKeyStep;
+        break;
+    case OrbitKey::Down:
+        to.y = kOrbitKeyStep;
+        break;
+    }
+    Orbit({0, 0}, to);
+}
+
+void ViewControls::OnZoomKey(bool bigger)
+{
+    if (FigureShown())
+        OnScroll(Bar::Z, bigger ? ScrollCode::LineUp : ScrollCode::LineDown);
+}
+
+double ViewControls::BarValue(Bar bar) const
+{
+    switch (bar) {
+    case Bar::A:
+        return View().angleDeg;
+    case Bar::Z:
+        return View().zoom;
+    case Bar::P:
+        return Length(View().eye);
+    }
+    return 0.0;
+}
+
+std::pair<int, int> ViewControls::BarRange(Bar bar) const
+{
+    switch (bar) {
+    case Bar::A:
+        return {AngleFloor(View().curveKind), kAngleCeiling};
+    case Bar::Z:
+        return {0, kMaxZoom};
+    case Bar::P:
+        return {kMinEyeDistance, kMaxEyeDistance};
+    }
+    return {0, 0};
+}
+
+void ViewControls::SetBarValue(Bar bar, double value)
+{
+    if (!std::isfinite(value))
+        return;
+    // Rounded and brought into the range first: any double converts safely.
+    const auto [min, max] = BarRange(bar);
+    const int position = static_cast<int>(std::lround(std::clamp(value, double(min), double(max))));
+    OnScroll(bar, ScrollCode::ThumbPosition, bar == Bar::Z ? kMaxZoom - position : position);
+}

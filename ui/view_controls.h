@@ -1,14 +1,18 @@
-// What the curve buttons, the three scroll bars and a left-button drag do to
-// the view. Every value lives in View(); the bars and the label only show it,
-// through a ControlPanel, and nothing is read back from them.
+// What the curve buttons, the three scroll bars, a left-button drag and the
+// orbit keys do to the view. Every value lives in View(); the bars and the
+// label only show it, through a ControlPanel, and nothing is read back from
+// them.
 #pragma once
+
+#include <string>
+#include <utility>
 
 #include "geometry/view_state.h"
 #include "ui/control_panel.h"
 
 class ViewControls {
 public:
-    explicit ViewControls(ControlPanel& panel) : panel_(panel) {}
+    explicit ViewControls(ControlPanel& panel) : m_panel(panel) {}
 
     // Eye, look-at point, up, zoom and angle back to their defaults, with the
     // P and Z bars and the label. Leaves the A bar, the figure and the drag.
@@ -19,30 +23,53 @@ public:
     void OnConicalHelix();
     void OnSphericalHelix();
 
-    // A vertical scroll bar notification. `position` matters for the thumb
-    // codes only; `barId` tells the bars apart. Always ends in a redraw.
+    // One notification of a bar. `position` matters for the thumb codes
+    // only. Always ends in a redraw.
+    void OnScroll(Bar bar, ScrollCode code, int position = 0);
+    // The same notification as the window system numbers it: the bar by its
+    // control identifier, the code as 0 to 8 (higher codes change nothing).
+    // An identifier that is none of the bars changes nothing but redraws.
     void OnVScroll(unsigned code, int position, int barId);
 
-    // The left button and the mouse, with the cursor's screen position read
-    // when the event is handled.
+    // The left button and the mouse, with the cursor's screen position of the
+    // event.
     void OnLButtonDown(ScreenPoint cursor);
     void OnMouseMove(ScreenPoint cursor);
     void OnLButtonUp();
 
+    // The keyboard's stand-ins for the mouse, once a figure is shown (before
+    // that they do nothing). An orbit key is one drag step of kOrbitKeyStep
+    // pixels in its direction; a zoom key is one click on a Z arrow.
+    enum class OrbitKey { Left, Right, Up, Down };
+    void OnOrbitKey(OrbitKey key);
+    void OnZoomKey(bool bigger);
+
+    // What a bar stands for, as a screen reader reports it: the angle in
+    // degrees, the zoom (not the Z thumb, which runs the other way), the eye
+    // distance. SetBarValue moves the bar to a value as a dropped thumb would.
+    double BarValue(Bar bar) const;
+    std::pair<int, int> BarRange(Bar bar) const;
+    void SetBarValue(Bar bar, double value);
+
 private:
     void ChooseFigure(CurveKind figure);
-    void ScrollAngle(unsigned code, int position);
-    void ScrollZoom(unsigned code, int position);
-    void ScrollEyeDistance(unsigned code, int position);
+    void ScrollAngle(ScrollCode code, int position);
+    void ScrollZoom(ScrollCode code, int position);
+    void ScrollEyeDistance(ScrollCode code, int position);
+    void Orbit(ScreenPoint from, ScreenPoint to);
     void ShowAngle();
 
-    ControlPanel& panel_;
+    ControlPanel& m_panel;
 };
+
+// The logical pixels an orbit key stands for.
+constexpr int kOrbitKeyStep = 10;
 
 // Lowest angle the A bar allows for a figure: the helix and the conical
 // helix need a pitch, the loxodrome may run along a meridian.
 int AngleFloor(CurveKind figure);
 constexpr int kAngleCeiling = 89;
 
-// The angle label, "Ángulo = 60º".
+// The angle label in Spanish, "Ángulo = 60º", for panels without a
+// translated shell.
 std::string AngleText(int angleDeg);

@@ -1,0 +1,306 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="es">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Sobre Torsiva</source>
+        <translation>About Torsiva</translation>
+    </message>
+    <message>
+        <source>Torsiva</source>
+        <translation>Torsiva</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Hélices sobre el cilindro, el cono y la esfera.
+Versión %1</source>
+        <translation>Helices on the cylinder, the cone and the sphere.
+Version %1</translation>
+    </message>
+    <message>
+        <source>Hélices sobre el cilindro, el cono y la esfera.</source>
+        <translation>Helices on the cylinder, the cone and the sphere.</translation>
+    </message>
+    <message>
+        <source>Versión %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Licencia MIT</source>
+        <translation>MIT License</translation>
+    </message>
+</context>
+<context>
+    <name>CFigureApp</name>
+    <message>
+        <source>torsiva: no hay pantalla: la ventana necesita DISPLAY o WAYLAND_DISPLAY, o la opción -platform.
+</source>
+        <translation>torsiva: no display: the window needs DISPLAY or WAYLAND_DISPLAY, or the -platform option.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CFigureDlg</name>
+    <message>
+        <source>Torsiva</source>
+        <translation>Torsiva</translation>
+    </message>
+    <message>
+        <source>Curvas</source>
+        <translation>Curves</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Barra Z: tamaño de la imagen</source>
+        <translation>Z bar: size of the picture</translation>
+    </message>
+    <message>
+        <source>Barra P: distancia del ojo</source>
+        <translation>P bar: distance of the eye</translation>
+    </message>
+    <message>
+        <source>Sobre Torsiva</source>
+        <translation>About Torsiva</translation>
+    </message>
+    <message>
+        <source>Instrucciones</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>Barra A: ángulo de la curva</source>
+        <translation>A bar: angle of the curve</translation>
+    </message>
+    <message>
+        <source>Ángulo = %1º</source>
+        <translation>Angle = %1°</translation>
+    </message>
+    <message>
+        <source>Hélice</source>
+        <translation>Helix</translation>
+    </message>
+    <message>
+        <source>Hélice cónica</source>
+        <translation>Conical helix</translation>
+    </message>
+    <message>
+        <source>Hélice esférica</source>
+        <translation>Spherical helix</translation>
+    </message>
+    <message>
+        <source>&amp;Acerca de torsiva...</source>
+        <translation>&amp;About torsiva...</translation>
+    </message>
+    <message>
+        <source>Guardar imagen…</source>
+        <translation>Save Picture…</translation>
+    </message>
+    <message>
+        <source>Copiar imagen</source>
+        <translation>Copy Picture</translation>
+    </message>
+    <message>
+        <source>Imprimir…</source>
+        <translation>Print…</translation>
+    </message>
+</context>
+<context>
+    <name>CInstructionsDlg</name>
+    <message>
+        <source>INSTRUCCIONES</source>
+        <translation>INSTRUCTIONS</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>
+1. Curvas:
+</source>
+        <translation>
+1. Curves:
+</translation>
+    </message>
+    <message>
+        <source>    Se elige la curva a representar. Cada vez que se presiona se iniciliza la figura.
+</source>
+        <translation>    Chooses the curve to draw. Each time one is pressed, the figure is initialised.
+</translation>
+    </message>
+    <message>
+        <source>
+2. Botón izquierdo del ratón:
+</source>
+        <translation>
+2. Left mouse button:
+</translation>
+    </message>
+    <message>
+        <source>    Pulsándolo sobre un punto de la imagen y arrastrando sin soltar la imagen se mueve.
+</source>
+        <translation>    Pressing it on a point of the picture and dragging without letting go moves the picture.
+</translation>
+    </message>
+    <message>
+        <source>
+3. Barra A
+</source>
+        <translation>
+3. A bar
+</translation>
+    </message>
+    <message>
+        <source>    Se elige el ángulo que forma la curva con las generatrices del objeto base: cilindro, cono o esfera.
+</source>
+        <translation>    Chooses the angle the curve makes with the generatrices of the base object: cylinder, cone or sphere.
+</translation>
+    </message>
+    <message>
+        <source>
+4. Barra Z
+</source>
+        <translation>
+4. Z bar
+</translation>
+    </message>
+    <message>
+        <source>    Se amplía o encoge la imagen. Solo cambia el tamaño.
+</source>
+        <translation>    Enlarges or shrinks the picture. Only the size changes.
+</translation>
+    </message>
+    <message>
+        <source>
+5. Barra P
+</source>
+        <translation>
+5. P bar
+</translation>
+    </message>
+    <message>
+        <source>    Se modifica la perspectiva alejando o acercando el ojo del observador al objeto. Cuanto menos es la distancia más se distorsiona la imagen.
+</source>
+        <translation>    Changes the perspective by moving the observer&apos;s eye away from or towards the object. The shorter the distance, the more the picture distorts.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Hélices sobre el cilindro, el cono y la esfera, en perspectiva central.</source>
+        <translation>Helices on the cylinder, the cone and the sphere, in central perspective.</translation>
+    </message>
+    <message>
+        <source>Muestra esta ayuda.</source>
+        <translation>Displays this help.</translation>
+    </message>
+    <message>
+        <source>Empieza como al pulsar el botón de la figura: helix (hélice), conical (hélice cónica) o spherical (hélice esférica).</source>
+        <translation>Starts as if the figure&apos;s button had been pressed: helix, conical (conical helix) or spherical (spherical helix).</translation>
+    </message>
+    <message>
+        <source>figura</source>
+        <translation>figure</translation>
+    </message>
+    <message>
+        <source>Con --figure, pone el ángulo como al soltar la barra A en &lt;N&gt; grados; se ajusta al intervalo de la figura.</source>
+        <translation>With --figure, sets the angle as releasing the A bar at &lt;N&gt; degrees would; it is clamped to the figure&apos;s range.</translation>
+    </message>
+    <message>
+        <source>Argumento inesperado «%1».</source>
+        <translation>Unexpected argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Figura desconocida «%1»: se espera helix, conical o spherical.</source>
+        <translation>Unknown figure &apos;%1&apos;: expected helix, conical or spherical.</translation>
+    </message>
+    <message>
+        <source>--angle necesita --figure.</source>
+        <translation>--angle needs --figure.</translation>
+    </message>
+    <message>
+        <source>Ángulo no válido «%1»: se espera un número entero de grados.</source>
+        <translation>Invalid angle &apos;%1&apos;: expected a whole number of degrees.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureArea</name>
+    <message>
+        <source>Imagen de la figura</source>
+        <translation>Picture of the figure</translation>
+    </message>
+</context>
+<context>
+    <name>PictureCaption</name>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>Printed under the picture: the figure's name, then the angle label.</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExportActions</name>
+    <message>
+        <source>Guardar imagen</source>
+        <translation>Save Picture</translation>
+    </message>
+    <message>
+        <source>Imagen PNG (*.png);;Imagen SVG (*.svg)</source>
+        <translation>PNG image (*.png);;SVG image (*.svg)</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la imagen en «%1».</source>
+        <translation>The picture could not be saved to “%1”.</translation>
+    </message>
+    <message>
+        <source>Imprimir</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la imagen.</source>
+        <translation>The picture could not be printed.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>El nombre no tiene extensión; termínelo en .png o en .svg.</source>
+        <translation>The name has no extension; end it in .png or .svg.</translation>
+    </message>
+    <message>
+        <source>No se puede guardar como «.%1»; termine el nombre en .png o en .svg.</source>
+        <translation>Cannot save as “.%1”; end the name in .png or .svg.</translation>
+    </message>
+    <message>
+        <source>No hay imagen que guardar.</source>
+        <translation>There is no picture to save.</translation>
+    </message>
+    <message>
+        <source>No es un archivo normal.</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>La carpeta no existe.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>No se puede crear el archivo (%1).</source>
+        <translation>The file cannot be created (%1).</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo; quizá el disco esté lleno (%1).</source>
+        <translation>The file could not be written; the disk may be full (%1).</translation>
+    </message>
+    <message>
+        <source>No se pudo terminar el archivo; quizá el disco esté lleno (%1).</source>
+        <translation>The file could not be completed; the disk may be full (%1).</translation>
+    </message>
+</context>
+</TS>

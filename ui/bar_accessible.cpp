@@ -1,0 +1,92 @@
+#include "ui/bar_accessible.h"
+
+#include <cmath>
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+
+#include "ui/control_scroll_bar.h"
+#include "ui/view_controls.h"
+
+namespace {
+
+class BarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit BarAccessible(ControlScrollBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return currentValue().toString();
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return BarAccessibleValue(ScrollBar()); }
+
+    // A value set by an assistive tool acts as a thumb dropped at it.
+    void setCurrentValue(const QVariant& value) override
+    {
+        if (ViewControls* controls = ScrollBar().Controls())
+            controls->SetBarValue(ScrollBar().Which(), value.toDouble());
+        else
+            ScrollBar().setValue(value.toInt());
+    }
+
+    QVariant maximumValue() const override
+    {
+        if (const ViewControls* controls = ScrollBar().Controls())
+            return controls->BarRange(ScrollBar().Which()).second;
+        return ScrollBar().maximum();
+    }
+
+    QVariant minimumValue() const override
+    {
+        if (const ViewControls* controls = ScrollBar().Controls())
+            return controls->BarRange(ScrollBar().Which()).first;
+        return ScrollBar().minimum();
+    }
+
+    QVariant minimumStepSize() const override { return ScrollBar().singleStep(); }
+
+private:
+    ControlScrollBar& ScrollBar() const { return *static_cast<ControlScrollBar*>(widget()); }
+};
+
+QAccessibleInterface* BarAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(ControlScrollBar::staticMetaObject.className()))
+        if (auto* bar = qobject_cast<ControlScrollBar*>(object))
+            return new BarAccessible(bar);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallBarAccessibility()
+{
+    QAccessible::removeFactory(BarAccessibleFactory); // installed once, however often asked
+    QAccessible::installFactory(BarAccessibleFactory);
+}
+
+QVariant BarAccessibleValue(const ControlScrollBar& bar)
+{
+    const ViewControls* controls = bar.Controls();
+    if (!controls)
+        return bar.value();
+    const double value = controls->BarValue(bar.Which());
+    // The angle and the zoom are whole numbers; the eye distance, which the
+    // orbit can leave a hair off a whole number, is said to the hundredth.
+    if (bar.Which() == Bar::P)
+        return std::round(value * 100.0) / 100.0;
+    return static_cast<int>(value);
+}

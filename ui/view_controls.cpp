@@ -71,15 +71,15 @@ std::string AngleText(int angleDeg)
 void ViewControls::ResetView()
 {
     ViewState& view = View();
-    view.eye = {300.0, 0.0, 0.0};
+    view.eye = kDefaultEye;
     m_panel.SetScrollRange(Bar::P, kMinEyeDistance, kMaxEyeDistance);
     m_panel.SetScrollPos(Bar::P, static_cast<int>(Length(view.eye)));
-    view.up = {0.0, 0.0, 1.0};
+    view.up = kDefaultUp;
     view.target = {0.0, 0.0, 0.0};
-    view.zoom = 50.0;
+    view.zoom = kDefaultZoom;
     m_panel.SetScrollRange(Bar::Z, 0, kMaxZoom);
-    m_panel.SetScrollPos(Bar::Z, 50);
-    view.angleDeg = 60;
+    m_panel.SetScrollPos(Bar::Z, ZoomThumb(view.zoom));
+    view.angleDeg = kDefaultAngleDeg;
     ShowAngle();
 }
 

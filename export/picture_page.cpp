@@ -11,12 +11,13 @@
 #include <QPolygonF>
 
 #include "export/figure_titles.h"
+#include "geometry/picture.h"
 #include "geometry/view_state.h"
 #include "render/draw_figure.h"
 
 namespace {
 
-constexpr double kPictureSide = 500.0;
+constexpr double kPictureSide = kPictureSize;
 constexpr double kCaptionPoints = 11.0;
 
 // On white paper the picture's black and white trade places; the figure's

@@ -4,6 +4,7 @@
 #include <QXmlStreamWriter>
 
 #include "export/figure_titles.h"
+#include "geometry/picture.h"
 #include "geometry/view_state.h"
 #include "render/draw_figure.h"
 
@@ -36,16 +37,16 @@ void WriteStroke(QXmlStreamWriter& xml, uint32_t colour)
 void WriteSquare(QXmlStreamWriter& xml)
 {
     xml.writeEmptyElement("rect");
-    xml.writeAttribute("width", "500");
-    xml.writeAttribute("height", "500");
+    xml.writeAttribute("width", QString::number(kPictureSize));
+    xml.writeAttribute("height", QString::number(kPictureSize));
     xml.writeAttribute("fill", SvgColour(kOpaqueBlack));
     // A 1-unit stroke lies half each side of its line: centred half a unit
     // inside the edges, it covers exactly the outer columns and rows.
     xml.writeEmptyElement("rect");
     xml.writeAttribute("x", "0.5");
     xml.writeAttribute("y", "0.5");
-    xml.writeAttribute("width", "499");
-    xml.writeAttribute("height", "499");
+    xml.writeAttribute("width", QString::number(kPictureSize - 1));
+    xml.writeAttribute("height", QString::number(kPictureSize - 1));
     WriteStroke(xml, kBorderPen.colour);
 }
 
@@ -68,9 +69,10 @@ QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& titl
     xml.writeStartElement("svg");
     xml.writeDefaultNamespace("http://www.w3.org/2000/svg");
     xml.writeAttribute("version", "1.1");
-    xml.writeAttribute("width", "500");
-    xml.writeAttribute("height", "500");
-    xml.writeAttribute("viewBox", "0 0 500 500");
+    const QString side = QString::number(kPictureSize);
+    xml.writeAttribute("width", side);
+    xml.writeAttribute("height", side);
+    xml.writeAttribute("viewBox", QStringLiteral("0 0 %1 %1").arg(side));
     if (!title.isEmpty())
         xml.writeTextElement("title", title);
     WriteSquare(xml);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "geometry/picture.h"
 #include "geometry/view_frame.h"
 #include "geometry/view_state.h"
 #include "render/draw_figure.h"
@@ -45,7 +46,7 @@ void AddPolyline(std::vector<PicturePath>& paths, const Pen& pen, const Projecte
         if (!open)
             paths.push_back({pen, {}});
         open = true;
-        paths.back().points.push_back({250.0 + u, 250.0 - v});
+        paths.back().points.push_back({kPictureHalf + u, kPictureHalf - v});
     }
 }
 

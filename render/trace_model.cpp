@@ -10,8 +10,8 @@ bool InsidePicture(double u, double v)
     return u >= -kPictureHalf && u <= kPictureHalf && v >= -kPictureHalf && v <= kPictureHalf;
 }
 
-// How many vertices of the polyline are drawn: all, or up to and including
-// the first that projects outside the picture.
+} // namespace
+
 uint32_t DrawnCount(const ProjectedFigure& projected, FigurePolyline polyline,
                     bool stopOutsidePicture)
 {
@@ -24,6 +24,8 @@ uint32_t DrawnCount(const ProjectedFigure& projected, FigurePolyline polyline,
     }
     return polyline.count;
 }
+
+namespace {
 
 void TracePolyline(Canvas& canvas, const ProjectedFigure& projected, FigurePolyline polyline,
                    bool stopOutsidePicture)

@@ -24,3 +24,9 @@ void TraceSphericalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen
 // LineTo to every vertex's pixel, the first included (a line of no length).
 void TraceFigure(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, FigureCache& figures,
                  CurveKind figure, FigureBuilder build);
+
+// How many of the polyline's vertices are drawn, from their projection: all,
+// or, when it stops outside the picture, up to and including the first vertex
+// projected outside the picture square (or to not-a-number).
+uint32_t DrawnCount(const ProjectedFigure& projected, FigurePolyline polyline,
+                    bool stopOutsidePicture);

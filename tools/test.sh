@@ -10,7 +10,7 @@
 # fuzzers from their committed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/deps.sh clang libclang-rt-14-dev llvm xxd ccache
+bash tools/deps.sh clang libclang-rt-14-dev llvm xxd ccache librsvg2-bin
 bash tools/build.sh release
 ctest --preset release -j"$(nproc)"
 

@@ -97,6 +97,18 @@ Version %1</translation>
         <source>&amp;Acerca de torsiva...</source>
         <translation>&amp;About torsiva...</translation>
     </message>
+    <message>
+        <source>Guardar imagen…</source>
+        <translation>Save Picture…</translation>
+    </message>
+    <message>
+        <source>Copiar imagen</source>
+        <translation>Copy Picture</translation>
+    </message>
+    <message>
+        <source>Imprimir…</source>
+        <translation>Print…</translation>
+    </message>
 </context>
 <context>
     <name>CInstructionsDlg</name>
@@ -223,6 +235,72 @@ Version %1</translation>
     <message>
         <source>Imagen de la figura</source>
         <translation>Picture of the figure</translation>
+    </message>
+</context>
+<context>
+    <name>PictureCaption</name>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>Printed under the picture: the figure's name, then the angle label.</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExportActions</name>
+    <message>
+        <source>Guardar imagen</source>
+        <translation>Save Picture</translation>
+    </message>
+    <message>
+        <source>Imagen PNG (*.png);;Imagen SVG (*.svg)</source>
+        <translation>PNG image (*.png);;SVG image (*.svg)</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la imagen en «%1».</source>
+        <translation>The picture could not be saved to “%1”.</translation>
+    </message>
+    <message>
+        <source>Imprimir</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la imagen.</source>
+        <translation>The picture could not be printed.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>El nombre no tiene extensión; termínelo en .png o en .svg.</source>
+        <translation>The name has no extension; end it in .png or .svg.</translation>
+    </message>
+    <message>
+        <source>No se puede guardar como «.%1»; termine el nombre en .png o en .svg.</source>
+        <translation>Cannot save as “.%1”; end the name in .png or .svg.</translation>
+    </message>
+    <message>
+        <source>No hay imagen que guardar.</source>
+        <translation>There is no picture to save.</translation>
+    </message>
+    <message>
+        <source>No es un archivo normal.</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>La carpeta no existe.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>No se puede crear el archivo (%1).</source>
+        <translation>The file cannot be created (%1).</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo; quizá el disco esté lleno (%1).</source>
+        <translation>The file could not be written; the disk may be full (%1).</translation>
+    </message>
+    <message>
+        <source>No se pudo terminar el archivo; quizá el disco esté lleno (%1).</source>
+        <translation>The file could not be completed; the disk may be full (%1).</translation>
     </message>
 </context>
 </TS>

@@ -22,6 +22,7 @@
 #include "ui/dialog_units.h"
 #include "ui/instructions_dialog.h"
 #include "ui/picture_area.h"
+#include "ui/picture_export_actions.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -215,6 +216,8 @@ void CFigureDlg::BuildWindowMenu()
 {
     const QString aboutText = tr("&Acerca de torsiva...");
     m_windowMenu = new QMenu(this);
+    m_exportActions = new PictureExportActions(this, m_picture);
+    m_windowMenu->addActions(m_exportActions->Actions());
     m_windowMenu->addSeparator();
     QAction* about = m_windowMenu->addAction(aboutText);
     about->setData(kAboutCommand);
@@ -307,6 +310,7 @@ void CFigureDlg::DrawFigure()
 {
     NamePicture();
     ::DrawFigure(m_figures, [this](Canvas&& canvas) { CopyToWindow(std::move(canvas)); });
+    m_exportActions->UpdateEnabled();
 }
 
 // A screen reader hears which figure the picture shows and at what angle.

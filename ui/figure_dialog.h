@@ -13,6 +13,7 @@
 class Canvas;
 class ControlScrollBar;
 class PictureArea;
+class PictureExportActions;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -96,6 +97,7 @@ private:
     QLabel* m_angleLabel = nullptr;
     PictureArea* m_picture = nullptr;
     QMenu* m_windowMenu = nullptr;
+    PictureExportActions* m_exportActions = nullptr;
     FigureCache m_figures; // the vertices of the figure shown, kept between redraws
     ViewControls m_controls{*this};
 };

@@ -1,0 +1,53 @@
+#include "export/figure_titles.h"
+
+#include <QCoreApplication>
+
+// The titles are the dialog's own strings, translated in its context, so a
+// caption always says what the buttons and the label say.
+QString FigureTitle(CurveKind figure)
+{
+    switch (figure) {
+    case CurveKind::Helix:
+        return QCoreApplication::translate("CFigureDlg", "Hélice");
+    case CurveKind::ConicalHelix:
+        return QCoreApplication::translate("CFigureDlg", "Hélice cónica");
+    case CurveKind::SphericalHelix:
+        return QCoreApplication::translate("CFigureDlg", "Hélice esférica");
+    default:
+        return QString();
+    }
+}
+
+QString AngleTitle(int angleDeg)
+{
+    return QCoreApplication::translate("CFigureDlg", "Ángulo = %1º").arg(angleDeg);
+}
+
+QString PictureCaption(CurveKind figure, int angleDeg)
+{
+    const QString title = FigureTitle(figure);
+    if (title.isEmpty())
+        return QString();
+    //: Printed under the picture: the figure's name, then the angle label.
+    return QCoreApplication::translate("PictureCaption", "%1 — %2")
+        .arg(title, AngleTitle(angleDeg));
+}
+
+QString SuggestedPictureName(CurveKind figure, int angleDeg)
+{
+    const char* stem = nullptr;
+    switch (figure) {
+    case CurveKind::Helix:
+        stem = "helice";
+        break;
+    case CurveKind::ConicalHelix:
+        stem = "helice-conica";
+        break;
+    case CurveKind::SphericalHelix:
+        stem = "helice-esferica";
+        break;
+    default:
+        return QStringLiteral("torsiva.png");
+    }
+    return QStringLiteral("torsiva-%1-%2.png").arg(QLatin1String(stem)).arg(angleDeg);
+}

@@ -1,0 +1,118 @@
+#include "export/picture_page.h"
+
+#include <algorithm>
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPolygonF>
+
+#include "export/figure_titles.h"
+#include "geometry/picture.h"
+#include "geometry/view_state.h"
+#include "render/draw_figure.h"
+
+namespace {
+
+constexpr double kPictureSide = kPictureSize;
+constexpr double kCaptionPoints = 11.0;
+
+// On white paper the picture's black and white trade places; the figure's
+// own colours stay.
+QColor PaperColour(uint32_t colour)
+{
+    if (colour == kBorderPen.colour)
+        return Qt::black;
+    return QColor::fromRgb(colour);
+}
+
+QPen PaperPen(uint32_t colour)
+{
+    QPen pen(PaperColour(colour), 1.0);
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    return pen;
+}
+
+// Draws in picture units: the square spans (0, 0) to (500, 500).
+void PaintDrawing(QPainter& painter, const std::vector<PicturePath>& paths)
+{
+    const QRectF square(0.0, 0.0, kPictureSide, kPictureSide);
+    painter.fillRect(square, Qt::white);
+    painter.setClipRect(square); // the picture shows nothing outside its square
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(PaperPen(kBorderPen.colour));
+    painter.drawRect(QRectF(0.5, 0.5, kPictureSide - 1.0, kPictureSide - 1.0));
+    for (const PicturePath& path : paths) {
+        QPolygonF polyline;
+        polyline.reserve(qsizetype(path.points.size()));
+        for (const PicturePoint& p : path.points)
+            polyline << QPointF(p.x, p.y);
+        painter.setPen(PaperPen(path.pen.colour));
+        painter.drawPolyline(polyline);
+    }
+}
+
+} // namespace
+
+void PaintPicturePage(QPainter& painter, const QRectF& area, const std::vector<PicturePath>& paths,
+                      const QString& caption)
+{
+    painter.save();
+    QFont font = painter.font();
+    font.setPointSizeF(kCaptionPoints);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
+    const double captionHeight = caption.isEmpty() ? 0.0 : metrics.height();
+    const double gap = captionHeight;
+
+    const double side = std::max(0.0, std::min(area.width(), area.height() - captionHeight - gap));
+    const double top = area.top() + (area.height() - side - gap - captionHeight) / 2.0;
+    const double left = area.left() + (area.width() - side) / 2.0;
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(left, top);
+    painter.scale(side / kPictureSide, side / kPictureSide);
+    PaintDrawing(painter, paths);
+    painter.restore();
+
+    if (!caption.isEmpty()) {
+        const QRectF line(area.left(), top + side + gap, area.width(), captionHeight);
+        painter.setPen(Qt::black);
+        painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop,
+                         metrics.elidedText(caption, Qt::ElideRight, area.width()));
+    }
+    painter.restore();
+}
+
+void PaintPicturePage(QPainter& painter, const QRectF& area)
+{
+    PaintPicturePage(painter, area, PicturePaths(),
+                     PictureCaption(View().curveKind, View().angleDeg));
+}
+
+QByteArray PicturePdf()
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return QByteArray();
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Torsiva"));
+        writer.setTitle(PictureCaption(View().curveKind, View().angleDeg));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return QByteArray();
+        const QRect paintable = writer.pageLayout().paintRectPixels(writer.resolution());
+        PaintPicturePage(painter, QRectF(QPointF(0, 0), paintable.size()));
+        painter.end();
+    }
+    return pdf;
+}

@@ -1,0 +1,29 @@
+// The picture on paper: the vector drawing, centred and as large as fits,
+// with one caption line under it. The page is white, so the black square
+// becomes white and its white border black; the curve stays blue and the
+// wires grey. Lines are 1 picture unit wide, scaled with the drawing.
+//
+// The caption needs fonts, so a QGuiApplication must exist (the offscreen
+// platform serves where there is no display).
+#pragma once
+
+#include <vector>
+
+#include <QByteArray>
+#include <QRectF>
+#include <QString>
+
+#include "render/picture_paths.h"
+
+class QPainter;
+
+// Paints the drawing of `paths` and `caption` within `area`, in the painter's
+// device coordinates. The printer and the PDF writer both paint through it.
+void PaintPicturePage(QPainter& painter, const QRectF& area, const std::vector<PicturePath>& paths,
+                      const QString& caption);
+
+// The same for what View() shows, captioned with its figure and angle.
+void PaintPicturePage(QPainter& painter, const QRectF& area);
+
+// One A4 page of what View() shows, as PDF; empty if it could not be made.
+QByteArray PicturePdf();

@@ -1,0 +1,93 @@
+#include "render/picture_paths.h"
+
+#include <cmath>
+
+#include "geometry/picture.h"
+#include "geometry/view_frame.h"
+#include "geometry/view_state.h"
+#include "render/draw_figure.h"
+#include "render/tracers.h"
+
+namespace {
+
+FigureBuilder BuilderOf(CurveKind figure)
+{
+    switch (figure) {
+    case CurveKind::Helix:
+        return HelixModel;
+    case CurveKind::ConicalHelix:
+        return ConicalHelixModel;
+    case CurveKind::SphericalHelix:
+        return SphericalHelixModel;
+    default:
+        return nullptr;
+    }
+}
+
+bool WithinReach(double u, double v)
+{
+    // Not-a-number and infinity fail the first test; the squared distance
+    // may overflow to infinity, which is beyond reach as it should be.
+    return std::isfinite(u) && std::isfinite(v) && u * u + v * v <= kPathReach * kPathReach;
+}
+
+void AddPolyline(std::vector<PicturePath>& paths, const Pen& pen, const ProjectedFigure& projected,
+                 FigurePolyline polyline, uint32_t drawn)
+{
+    bool open = false;
+    for (uint32_t i = 0; i < drawn; ++i) {
+        const uint32_t vertex = polyline.first + i;
+        const double u = projected.u[vertex];
+        const double v = projected.v[vertex];
+        if (!WithinReach(u, v)) {
+            open = false;
+            continue;
+        }
+        if (!open)
+            paths.push_back({pen, {}});
+        open = true;
+        paths.back().points.push_back({kPictureHalf + u, kPictureHalf - v});
+    }
+}
+
+// Restores the view record when the export is done with it.
+class ViewRestorer {
+public:
+    ViewRestorer() : saved_(View()) {}
+    ~ViewRestorer() { View() = saved_; }
+    ViewRestorer(const ViewRestorer&) = delete;
+    ViewRestorer& operator=(const ViewRestorer&) = delete;
+
+private:
+    const ViewState saved_;
+};
+
+} // namespace
+
+std::vector<PicturePath> PathsOfProjection(const FigureModel& model,
+                                           const ProjectedFigure& projected)
+{
+    std::vector<PicturePath> paths;
+    for (FigurePolyline polyline : model.wire)
+        AddPolyline(paths, kWirePen, projected, polyline, polyline.count);
+    for (FigurePolyline polyline : model.curve)
+        AddPolyline(paths, kCurvePen, projected, polyline,
+                    DrawnCount(projected, polyline, model.curveStopsOutsidePicture));
+    return paths;
+}
+
+std::vector<PicturePath> PicturePaths()
+{
+    const ViewRestorer restorer;
+    UpdateViewFrame();
+    const FigureBuilder build = BuilderOf(View().curveKind);
+    if (!build)
+        return {};
+    const FigureModel model = build(View().angleDeg);
+    ProjectedFigure projected;
+    projected.u.resize(model.VertexCount());
+    projected.v.resize(model.VertexCount());
+    ProjectPoints(model.x.data(), model.y.data(), model.z.data(), model.VertexCount(),
+                  projected.u.data(), projected.v.data());
+    return PathsOfProjection(model, projected);
+}

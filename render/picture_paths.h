@@ -1,0 +1,38 @@
+// The picture as vectors: the polylines one redraw would draw, before their
+// vertices are cut down to whole pixels.
+//
+// Picture units: x = 250 + u grows to the right and y = 250 − v downwards,
+// from the top left corner of the 500 × 500 picture, so that (x, y) lies in
+// canvas pixel (trunc(x), trunc(y)). Coordinates are left unrounded.
+#pragma once
+
+#include <vector>
+
+#include "render/canvas.h"
+#include "render/figure_model.h"
+
+struct PicturePoint {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+struct PicturePath {
+    Pen pen;
+    std::vector<PicturePoint> points; // at least one
+};
+
+// A vertex projected farther than this from the picture centre, or to a
+// value that is not finite, cannot be written as a usable number: it breaks
+// its polyline, which goes on as a new path after it.
+constexpr double kPathReach = 16777216.0; // 2^24
+
+// The paths of the figure View() shows, in drawing order (the wires, then
+// the curve), each with its pen; the loxodrome ends where the picture's does.
+// The frame is rebuilt first, as a redraw does, on a copy: View() is left
+// exactly as it was, so exporting never changes the next redraw.
+std::vector<PicturePath> PicturePaths();
+
+// The paths of a projected model: its polylines, as drawn, broken at every
+// vertex beyond kPathReach or not finite.
+std::vector<PicturePath> PathsOfProjection(const FigureModel& model,
+                                           const ProjectedFigure& projected);

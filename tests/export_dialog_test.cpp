@@ -1,0 +1,232 @@
+// The dialog's save, copy and print entries on Qt's offscreen platform.
+#include <functional>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "export/picture_svg.h"
+#include "test_support.h"
+#include "ui/control_ids.h"
+#include "ui/control_scroll_bar.h"
+#include "ui/figure_dialog.h"
+#include "ui/picture_area.h"
+#include "ui/picture_export_actions.h"
+
+namespace {
+
+QPushButton* ButtonOf(QWidget* dialog, const char* text)
+{
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == QString::fromUtf8(text))
+            return button;
+    return nullptr;
+}
+
+ControlScrollBar* BarOf(QWidget* dialog, int controlId)
+{
+    for (ControlScrollBar* bar : dialog->findChildren<ControlScrollBar*>())
+        if (bar->ControlId() == controlId)
+            return bar;
+    return nullptr;
+}
+
+// Runs `act` once a window-modal child of type Modal has opened, then
+// returns it (or null if none opened).
+template <typename Modal> Modal* OpenedBy(QWidget* window, const std::function<void()>& act)
+{
+    const QList<Modal*> before = window->findChildren<Modal*>();
+    act();
+    for (Modal* modal : window->findChildren<Modal*>())
+        if (!before.contains(modal) && modal->isVisible())
+            return modal;
+    return nullptr;
+}
+
+class ExportDialogTest : public ViewTest {
+protected:
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        QSettings().clear();
+        QGuiApplication::clipboard()->clear();
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        ASSERT_TRUE(files.isValid());
+    }
+
+    void TearDown() override
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != &dialog && window->isVisible())
+                window->close();
+        ViewTest::TearDown();
+    }
+
+    QList<QAction*> Entries() const { return dialog.WindowMenu()->actions().mid(0, 3); }
+    void Click(const char* button) { ButtonOf(&dialog, button)->click(); }
+    void Keys(int key) { QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier); }
+
+    QFileDialog* SaveDialog()
+    {
+        return OpenedBy<QFileDialog>(&dialog, [this] { Keys(Qt::Key_S); });
+    }
+
+    // Chooses `path` in the save dialog, as typing it and pressing Save would.
+    void Choose(QFileDialog* save, const QString& path)
+    {
+        save->selectFile(path);
+        static_cast<QDialog*>(save)->accept(); // QFileDialog hides it
+    }
+
+    CFigureDlg dialog;
+    QTemporaryDir files;
+};
+
+} // namespace
+
+TEST_F(ExportDialogTest, EntriesStandAboveTheSeparatorAndTheAboutEntry)
+{
+    const QList<QAction*> actions = dialog.WindowMenu()->actions();
+    ASSERT_EQ(actions.size(), 5);
+    EXPECT_EQ(actions[0]->text(), "Guardar imagen…");
+    EXPECT_EQ(actions[0]->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(actions[1]->text(), "Copiar imagen");
+    EXPECT_EQ(actions[1]->shortcut(), QKeySequence("Ctrl+C"));
+    EXPECT_EQ(actions[2]->text(), "Imprimir…");
+    EXPECT_EQ(actions[2]->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_TRUE(actions[3]->isSeparator());
+    EXPECT_EQ(actions[4]->text(), "&Acerca de torsiva...");
+}
+
+TEST_F(ExportDialogTest, NothingToExportBeforeTheFirstCurveButton)
+{
+    // A bar before any figure redraws the empty square: still no figure.
+    BarOf(&dialog, ControlId::kBarA)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    for (QAction* entry : Entries())
+        EXPECT_FALSE(entry->isEnabled()) << entry->text().toStdString();
+    ButtonOf(&dialog, "Hélice")->setFocus();
+    EXPECT_EQ(SaveDialog(), nullptr);
+    Keys(Qt::Key_C);
+    const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+    EXPECT_TRUE(!clipboard || clipboard->formats().isEmpty());
+    EXPECT_EQ(OpenedBy<QPrintDialog>(&dialog, [this] { Keys(Qt::Key_P); }), nullptr);
+
+    Click("Hélice");
+    for (QAction* entry : Entries())
+        EXPECT_TRUE(entry->isEnabled()) << entry->text().toStdString();
+}
+
+TEST_F(ExportDialogTest, CopyPutsTheShownPictureAndTheDrawingOnTheClipboard)
+{
+    Click("Hélice esférica");
+    BarOf(&dialog, ControlId::kBarZ)->setFocus(); // the keys work from any control
+    Keys(Qt::Key_C);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    ASSERT_TRUE(data->hasFormat("image/png"));
+    ASSERT_TRUE(data->hasFormat("image/svg+xml"));
+    EXPECT_EQ(
+        QImage::fromData(data->data("image/png"), "PNG").convertToFormat(QImage::Format_RGB32),
+        dialog.Picture()->Picture());
+    EXPECT_EQ(data->data("image/svg+xml"), PictureSvg());
+}
+
+TEST_F(ExportDialogTest, SaveSuggestsANameAndRemembersTheFolder)
+{
+    Click("Hélice cónica");
+    QFileDialog* save = SaveDialog();
+    ASSERT_NE(save, nullptr);
+    EXPECT_NE(save->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
+    ASSERT_EQ(save->selectedFiles().size(), 1);
+    EXPECT_TRUE(save->selectedFiles()[0].endsWith("/torsiva-helice-conica-60.png"));
+
+    const QString png = files.filePath("cono.png");
+    Choose(save, png);
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), dialog.Picture()->Picture());
+    EXPECT_EQ(QSettings().value(PictureExportActions::kFolderKey).toString(), files.path());
+
+    BarOf(&dialog, ControlId::kBarA)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    save = SaveDialog();
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->selectedFiles().value(0), files.filePath("torsiva-helice-conica-61.png"));
+    emit save->filterSelected("Imagen SVG (*.svg)"); // as choosing it in the dialog does
+    EXPECT_EQ(save->selectedFiles().value(0), files.filePath("torsiva-helice-conica-61.svg"));
+    const QString svg = files.filePath("cono.svg");
+    Choose(save, svg);
+    QFile written(svg);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), PictureSvg());
+}
+
+TEST_F(ExportDialogTest, AFailedSaveSaysWhyAndTheProgramGoesOn)
+{
+    Click("Hélice");
+    const QString path = files.filePath("sin-extension");
+    QMessageBox* box = OpenedBy<QMessageBox>(&dialog, [&] { Choose(SaveDialog(), path); });
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(box->windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(box->text().contains(path)) << box->text().toStdString();
+    EXPECT_TRUE(box->informativeText().contains(".png")) << box->informativeText().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_TRUE(QSettings().value(PictureExportActions::kFolderKey).isNull());
+    box->accept();
+
+    BarOf(&dialog, ControlId::kBarA)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(View().angleDeg, 61);
+}
+
+TEST_F(ExportDialogTest, CancelledPrintingChangesNothing)
+{
+    Click("Hélice esférica");
+    const ViewState before = View();
+    const QImage shown = dialog.Picture()->Picture().copy();
+    QPrintDialog* print = OpenedBy<QPrintDialog>(&dialog, [this] { Keys(Qt::Key_P); });
+    ASSERT_NE(print, nullptr);
+    EXPECT_NE(print->windowModality(), Qt::ApplicationModal);
+    print->reject();
+    EXPECT_TRUE(AreNear(View().eye, before.eye, 0.0));
+    EXPECT_TRUE(AreNear(View().up, before.up, 0.0));
+    EXPECT_EQ(dialog.Picture()->Picture(), shown);
+}
+
+TEST_F(ExportDialogTest, PrintingMakesOnePage)
+{
+    Click("Hélice cónica");
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = files.filePath("printed.pdf");
+    printer.setOutputFileName(pdf);
+    ASSERT_TRUE(PrintPicture(printer));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 1);
+    EXPECT_EQ(printer.docName(), "Hélice cónica — Ángulo = 60º");
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true); // settings apart from the user's
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName("torsiva-tests");
+    QCoreApplication::setApplicationName("export-dialog-tests");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,140 @@
+// The printed page: its layout and colours painted into an image, and the
+// PDF it makes.
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QRegularExpression>
+
+#include "export/figure_titles.h"
+#include "export/picture_page.h"
+#include "export_test_support.h"
+
+namespace {
+
+// Pages of a PDF as Qt writes them: one page object each.
+int PageCount(const QByteArray& pdf)
+{
+    return int(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")));
+}
+
+QImage PaintedPage(QSize size)
+{
+    QImage page(size, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    PaintPicturePage(painter, QRectF(QPointF(0, 0), size));
+    painter.end();
+    return page;
+}
+
+// The bounding box of the pixels that `pick` picks.
+QRect Extent(const QImage& image, bool (*pick)(QRgb))
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (pick(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+bool IsBlack(QRgb p) { return qGray(p) < 60 && qBlue(p) < 100; }
+bool IsBlue(QRgb p) { return qBlue(p) > 150 && qRed(p) < 120; }
+
+// The first and last of `count` lines that `black` finds more than a quarter
+// black.
+std::pair<int, int> DarkLines(int count, const std::function<int(int)>& black, int length)
+{
+    int first = -1, last = -1;
+    for (int i = 0; i < count; ++i)
+        if (black(i) > length / 4) {
+            last = i;
+            if (first < 0)
+                first = i;
+        }
+    return {first, last};
+}
+
+// The drawing's square: the rows and columns its black border fills.
+QRect BorderOf(const QImage& page)
+{
+    const int w = page.width(), h = page.height();
+    const auto [top, bottom] = DarkLines(
+        h,
+        [&](int y) {
+            int black = 0;
+            for (int x = 0; x < w; ++x)
+                black += IsBlack(page.pixel(x, y));
+            return black;
+        },
+        w);
+    const auto [left, right] = DarkLines(
+        w,
+        [&](int x) {
+            int black = 0;
+            for (int y = 0; y < h; ++y)
+                black += IsBlack(page.pixel(x, y));
+            return black;
+        },
+        h);
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+class PicturePageTest : public ViewTest {};
+
+} // namespace
+
+TEST_F(PicturePageTest, CaptionNamesTheFigureAndTheAngle)
+{
+    EXPECT_EQ(PictureCaption(CurveKind::ConicalHelix, 60), "Hélice cónica — Ángulo = 60º");
+    EXPECT_EQ(PictureCaption(CurveKind::Helix, 2), "Hélice — Ángulo = 2º");
+    EXPECT_EQ(PictureCaption(CurveKind::SphericalHelix, 0), "Hélice esférica — Ángulo = 0º");
+    EXPECT_EQ(PictureCaption(CurveKind::None, 60), "");
+}
+
+TEST_F(PicturePageTest, DrawingIsCentredAndFittedWithTheCaptionUnderIt)
+{
+    SetExportView({CurveKind::SphericalHelix});
+    const QImage page = PaintedPage({800, 1100});
+    // The border, black on the white page, is the drawing's square.
+    const QRect drawing = BorderOf(page);
+    EXPECT_NEAR(drawing.width(), 800, 2) << "as wide as the area";
+    EXPECT_NEAR(drawing.height(), drawing.width(), 2);
+    EXPECT_EQ(page.pixel(400, 30), 0xFFFFFFFFu) << "the black background is white on paper";
+    const QRect curve = Extent(page, IsBlue);
+    EXPECT_TRUE(drawing.contains(curve));
+    EXPECT_NEAR(curve.center().x(), 400, 4) << "the sphere stands in the middle";
+
+    // The caption is the only ink below the drawing, centred under it.
+    const QImage below = page.copy(0, drawing.bottom() + 2, 800, 1100 - drawing.bottom() - 2);
+    const QRect caption = Extent(below, IsBlack);
+    ASSERT_FALSE(caption.isEmpty());
+    EXPECT_NEAR(caption.center().x(), 400, 4);
+    EXPECT_LT(caption.height(), 40);
+    // Drawing and caption together stand in the middle of the area.
+    const int top = drawing.top(), bottom = drawing.bottom() + 2 + caption.bottom();
+    EXPECT_NEAR(top, 1100 - bottom, 40);
+}
+
+TEST_F(PicturePageTest, LandscapeAreaFitsTheHeight)
+{
+    SetExportView({CurveKind::Helix});
+    const QImage page = PaintedPage({1200, 600});
+    const QRect drawing = BorderOf(page);
+    EXPECT_LT(drawing.height(), 600);
+    EXPECT_GT(drawing.height(), 450);
+    EXPECT_NEAR(drawing.center().x(), 600, 2);
+}
+
+TEST_F(PicturePageTest, PdfIsOneA4Page)
+{
+    SetExportView({CurveKind::ConicalHelix, 45});
+    const QByteArray pdf = PicturePdf();
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+    EXPECT_EQ(PageCount(pdf), 1);
+    // A4 is 595 × 842 points.
+    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 595") || pdf.contains("/MediaBox [0 0 596"));
+}

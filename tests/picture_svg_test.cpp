@@ -1,0 +1,193 @@
+// The SVG document: read back as XML, its numbers against the paths, and
+// rendered by rsvg-convert against the raster picture.
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include "export/figure_titles.h"
+#include "export/picture_svg.h"
+#include "export_test_support.h"
+
+namespace {
+
+struct SvgElement {
+    QString name;
+    QXmlStreamAttributes attributes;
+};
+
+// Every element of a document that must read without an error.
+std::vector<SvgElement> Elements(const QByteArray& svg)
+{
+    std::vector<SvgElement> elements;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement)
+            elements.push_back({xml.name().toString(), xml.attributes()});
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return elements;
+}
+
+std::vector<PicturePoint> PointsOf(const QString& text)
+{
+    std::vector<PicturePoint> points;
+    for (const QString& pair : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList xy = pair.split(QLatin1Char(','));
+        bool xOk = false, yOk = false;
+        points.push_back({xy.value(0).toDouble(&xOk), xy.value(1).toDouble(&yOk)});
+        EXPECT_TRUE(xy.size() == 2 && xOk && yOk) << pair.toStdString();
+    }
+    return points;
+}
+
+QString Attribute(const SvgElement& element, const char* name)
+{
+    return element.attributes.value(QLatin1String(name)).toString();
+}
+
+// Renders the document at its own size, 500 × 500.
+QImage Rendered(const QByteArray& svg)
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath("picture.svg"), out = dir.filePath("picture.png");
+    QFile file(in);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(svg) == svg.size());
+    file.close();
+    QProcess rsvg;
+    rsvg.start("rsvg-convert", {"--format=png", "--output=" + out, in});
+    EXPECT_TRUE(rsvg.waitForFinished(30000)) << "rsvg-convert (Debian librsvg2-bin) is needed";
+    EXPECT_EQ(rsvg.exitCode(), 0) << rsvg.readAllStandardError().toStdString();
+    return QImage(out).convertToFormat(QImage::Format_RGB32);
+}
+
+bool IsRasterCurve(QRgb pixel) { return (pixel & 0xFFFFFF) == 0x0000FF; }
+bool IsRasterWire(QRgb pixel) { return (pixel & 0xFFFFFF) == 0x323232; }
+// Anti-aliased blue over black or over the grey wires.
+bool IsBluish(QRgb pixel) { return qBlue(pixel) >= 60 && qBlue(pixel) > qRed(pixel) + 40; }
+bool IsLit(QRgb pixel) { return qGray(pixel) >= 12; }
+
+// Of the pixels of `a` that `inA` picks, the share that has a pixel `inB`
+// picks in `b` within one pixel.
+double ShareNear(const QImage& a, bool (*inA)(QRgb), const QImage& b, bool (*inB)(QRgb))
+{
+    int picked = 0, matched = 0;
+    for (int y = 1; y < 499; ++y)
+        for (int x = 1; x < 499; ++x) {
+            if (!inA(a.pixel(x, y)))
+                continue;
+            ++picked;
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx)
+                    near = inB(b.pixel(x + dx, y + dy));
+            matched += near;
+        }
+    return picked ? double(matched) / picked : 1.0;
+}
+
+class PictureSvgTest : public ViewTest {};
+
+} // namespace
+
+TEST_F(PictureSvgTest, HoldsTheSquareThenOnePolylinePerPath)
+{
+    SetExportView({CurveKind::ConicalHelix});
+    const std::vector<PicturePath> paths = PicturePaths();
+    const QByteArray svg = PictureSvg();
+    const std::vector<SvgElement> elements = Elements(svg);
+
+    ASSERT_GE(elements.size(), 4u);
+    EXPECT_EQ(elements[0].name, "svg");
+    EXPECT_EQ(Attribute(elements[0], "viewBox"), "0 0 500 500");
+    EXPECT_EQ(elements[1].name, "title");
+    EXPECT_EQ(elements[2].name, "rect");
+    EXPECT_EQ(Attribute(elements[2], "fill"), "rgb(0,0,0)");
+    EXPECT_EQ(Attribute(elements[3], "x"), "0.5");
+    EXPECT_EQ(Attribute(elements[3], "width"), "499");
+    EXPECT_EQ(Attribute(elements[3], "stroke"), "rgb(255,255,255)");
+    EXPECT_EQ(Attribute(elements[3], "fill"), "none");
+
+    const std::vector<SvgElement> polylines(elements.begin() + 4, elements.end());
+    ASSERT_EQ(polylines.size(), paths.size());
+    for (size_t i = 0; i < paths.size(); ++i) {
+        EXPECT_EQ(polylines[i].name, "polyline");
+        EXPECT_EQ(Attribute(polylines[i], "stroke"), i < 63 ? "rgb(50,50,50)" : "rgb(0,0,255)");
+        EXPECT_EQ(Attribute(polylines[i], "stroke-width"), "1");
+        EXPECT_EQ(Attribute(polylines[i], "vector-effect"), "non-scaling-stroke");
+        EXPECT_EQ(Attribute(polylines[i], "fill"), "none");
+        const std::vector<PicturePoint> points = PointsOf(Attribute(polylines[i], "points"));
+        ASSERT_EQ(points.size(), paths[i].points.size());
+        for (size_t k = 0; k < points.size(); ++k) {
+            EXPECT_NEAR(points[k].x, paths[i].points[k].x, 5e-7);
+            EXPECT_NEAR(points[k].y, paths[i].points[k].y, 5e-7);
+        }
+    }
+}
+
+TEST_F(PictureSvgTest, NoFigureIsTheEmptySquare)
+{
+    const QByteArray svg = PictureSvg();
+    const std::vector<SvgElement> elements = Elements(svg);
+    ASSERT_EQ(elements.size(), 3u);
+    EXPECT_EQ(elements[1].name, "rect");
+    EXPECT_EQ(elements[2].name, "rect");
+    // The border covers exactly the outer columns and rows, as on screen.
+    EXPECT_EQ(Rendered(svg), RasterPicture());
+}
+
+TEST_F(PictureSvgTest, EveryNumberIsFiniteWhateverTheView)
+{
+    for (const ExportView& view : SeededViews(3, 100)) {
+        ExportView close = view;
+        close.eye = Scale(20.0 / Length(view.eye), view.eye); // inside the figure
+        SetExportView(close);
+        for (const SvgElement& element : Elements(PictureSvg())) {
+            if (element.name != "polyline")
+                continue;
+            for (PicturePoint p : PointsOf(Attribute(element, "points"))) {
+                ASSERT_LE(std::abs(p.x), kPathReach + 250.0);
+                ASSERT_LE(std::abs(p.y), kPathReach + 250.0);
+            }
+        }
+    }
+}
+
+TEST_F(PictureSvgTest, TitleNamesTheFigureAndTheAngle)
+{
+    SetExportView({CurveKind::ConicalHelix});
+    EXPECT_TRUE(PictureSvg().contains("<title>Hélice cónica — Ángulo = 60º</title>"));
+}
+
+// rsvg-convert draws the document; its anti-aliased lines stand within a
+// pixel of the raster picture's, whose lines are cut to whole pixels.
+TEST_F(PictureSvgTest, RendersLikeTheRasterPicture)
+{
+    std::vector<ExportView> views = {{CurveKind::Helix},
+                                     {CurveKind::ConicalHelix, 30, 80.0},
+                                     {CurveKind::SphericalHelix, 60, 100.0}};
+    for (const ExportView& view : SeededViews(41, 4))
+        views.push_back(view);
+    for (const ExportView& view : views) {
+        SetExportView(view);
+        const QImage raster = RasterPicture();
+        SetExportView(view);
+        const QImage rendered = Rendered(PictureSvg());
+        ASSERT_EQ(rendered.size(), QSize(500, 500));
+        // Lines that reach the border are drawn over it, in both.
+        int white = 0;
+        for (int i = 0; i < 500; ++i)
+            for (QPoint p : {QPoint(0, i), QPoint(499, i), QPoint(i, 0), QPoint(i, 499)})
+                white += rendered.pixel(p) == 0xFFFFFFFFu;
+        EXPECT_GE(white, 1800);
+        EXPECT_GE(ShareNear(raster, IsRasterCurve, rendered, IsBluish), 0.97)
+            << "figure " << int(view.figure);
+        EXPECT_GE(ShareNear(rendered, IsBluish, raster, IsRasterCurve), 0.97);
+        EXPECT_GE(ShareNear(raster, IsRasterWire, rendered, IsLit), 0.97);
+        EXPECT_GE(ShareNear(rendered, IsLit, raster, [](QRgb p) { return qGray(p) > 0; }), 0.97);
+    }
+}

@@ -1,0 +1,169 @@
+#include "ui/picture_export_actions.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWidget>
+
+#include "export/figure_titles.h"
+#include "export/picture_file.h"
+#include "export/picture_page.h"
+#include "export/picture_svg.h"
+#include "geometry/view_state.h"
+#include "ui/picture_area.h"
+
+namespace {
+
+bool FigureShown() { return View().curveKind != CurveKind::None; }
+
+QString LastFolder()
+{
+    const QString folder = QSettings().value(PictureExportActions::kFolderKey).toString();
+    if (!folder.isEmpty() && QDir(folder).exists())
+        return folder;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QDir(pictures).exists() ? pictures : QDir::homePath();
+}
+
+// Choosing the other format changes the name's extension to match, so that
+// the extension, which decides the format, says what the user chose.
+void FollowFilter(QFileDialog& dialog, const QString& filter)
+{
+    const QString suffix =
+        filter.contains(QLatin1String("*.svg")) ? QStringLiteral("svg") : QStringLiteral("png");
+    const QFileInfo chosen(dialog.selectedFiles().value(0));
+    const QString current = chosen.suffix().toLower();
+    if (current == QLatin1String("png") || current == QLatin1String("svg"))
+        dialog.selectFile(chosen.completeBaseName() + QLatin1Char('.') + suffix);
+}
+
+} // namespace
+
+PictureExportActions::PictureExportActions(QWidget* window, PictureArea* picture)
+    : QObject(window), m_window(window), m_picture(picture)
+{
+    // The entries stand in the dialog's own menu, so they are translated as
+    // its texts.
+    m_save =
+        AddAction(QCoreApplication::translate("CFigureDlg", "Guardar imagen…"), QKeySequence::Save);
+    connect(m_save, &QAction::triggered, this, &PictureExportActions::OnSave);
+    m_copy =
+        AddAction(QCoreApplication::translate("CFigureDlg", "Copiar imagen"), QKeySequence::Copy);
+    connect(m_copy, &QAction::triggered, this, &PictureExportActions::OnCopy);
+    m_print =
+        AddAction(QCoreApplication::translate("CFigureDlg", "Imprimir…"), QKeySequence::Print);
+    connect(m_print, &QAction::triggered, this, &PictureExportActions::OnPrint);
+    UpdateEnabled();
+}
+
+// Added to the window itself, an action's keys work wherever the focus is
+// in it, whether or not its menu is open.
+QAction* PictureExportActions::AddAction(const QString& text, const QKeySequence& keys)
+{
+    auto* action = new QAction(text, m_window);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    m_window->addAction(action);
+    return action;
+}
+
+void PictureExportActions::UpdateEnabled()
+{
+    // A curve button always redraws, so a figure is always on the picture.
+    const bool enabled = FigureShown();
+    for (QAction* action : Actions())
+        action->setEnabled(enabled);
+}
+
+void PictureExportActions::OnSave()
+{
+    if (!m_save->isEnabled())
+        return;
+    // Taken now, so that the file holds the picture the user asked to save.
+    const QImage shown = m_picture->Picture().copy();
+    const QByteArray svg = PictureSvg();
+    const QString name = SuggestedPictureName(View().curveKind, View().angleDeg);
+
+    auto* dialog =
+        new QFileDialog(m_window, tr("Guardar imagen"), QDir(LastFolder()).filePath(name),
+                        tr("Imagen PNG (*.png);;Imagen SVG (*.svg)"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::filterSelected, dialog,
+            [dialog](const QString& filter) { FollowFilter(*dialog, filter); });
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this, shown, svg](const QString& path) { SaveTo(path, shown, svg); });
+    dialog->open(); // modal to this window only
+}
+
+void PictureExportActions::SaveTo(const QString& path, const QImage& shown, const QByteArray& svg)
+{
+    const QString reason = SavePictureFile(path, shown, svg);
+    if (!reason.isEmpty()) {
+        ShowSaveFailure(path, reason);
+        return;
+    }
+    QSettings().setValue(kFolderKey, QFileInfo(path).absolutePath());
+}
+
+void PictureExportActions::ShowSaveFailure(const QString& path, const QString& reason)
+{
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, tr("Guardar imagen"),
+        tr("No se pudo guardar la imagen en «%1».").arg(QDir::toNativeSeparators(path)),
+        QMessageBox::Ok, m_window);
+    box->setInformativeText(reason);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void PictureExportActions::OnCopy()
+{
+    if (!m_copy->isEnabled())
+        return;
+    // Without a clipboard (a platform that has none) there is nowhere to copy to.
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setMimeData(PictureMimeData(m_picture->Picture().copy(), PictureSvg()));
+}
+
+void PictureExportActions::OnPrint()
+{
+    if (!m_print->isEnabled() || m_printDialog)
+        return;
+    // One printer for the run, so that the next print starts from the
+    // choices made for the last one.
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printDialog = new QPrintDialog(m_printer.get(), m_window);
+    m_printDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_printDialog, &QDialog::accepted, this, [this] {
+        if (!PrintPicture(*m_printer))
+            QMessageBox::warning(m_window, tr("Imprimir"), tr("No se pudo imprimir la imagen."));
+    });
+    m_printDialog->open(); // modal to this window only; a cancel prints nothing
+}
+
+// A print dialog still open, or closed but not yet deleted, goes before the
+// printer it uses.
+PictureExportActions::~PictureExportActions() { delete m_printDialog; }
+
+bool PrintPicture(QPrinter& printer)
+{
+    printer.setDocName(PictureCaption(View().curveKind, View().angleDeg));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    PaintPicturePage(painter, QRectF(QPointF(0, 0), page.size()));
+    return painter.end();
+}

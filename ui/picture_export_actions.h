@@ -1,0 +1,58 @@
+// "Guardar imagen…", "Copiar imagen" and "Imprimir…": the picture leaving the
+// program. The actions sit in the window menu and answer their keys anywhere
+// in the window; until a figure is shown they are disabled and the keys do
+// nothing. What is saved, copied or printed is what the window shows: the
+// picture area's image, or the same view drawn as vectors.
+#pragma once
+
+#include <memory>
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QPrinter>
+
+class PictureArea;
+class QAction;
+class QPrintDialog;
+class QWidget;
+
+class PictureExportActions : public QObject {
+    Q_OBJECT
+
+public:
+    // Adds the actions to `window`, whose picture area is `picture`.
+    PictureExportActions(QWidget* window, PictureArea* picture);
+    ~PictureExportActions() override;
+
+    // Save, copy and print, in menu order.
+    QList<QAction*> Actions() const { return {m_save, m_copy, m_print}; }
+    // Enables the actions when there is a figure to export; call after every
+    // redraw.
+    void UpdateEnabled();
+
+    // The settings key of the folder last saved to.
+    static constexpr const char* kFolderKey = "export/folder";
+
+public slots:
+    void OnSave();
+    void OnCopy();
+    void OnPrint();
+
+private:
+    QAction* AddAction(const QString& text, const QKeySequence& keys);
+    void SaveTo(const QString& path, const QImage& shown, const QByteArray& svg);
+    void ShowSaveFailure(const QString& path, const QString& reason);
+
+    QWidget* m_window = nullptr;
+    PictureArea* m_picture = nullptr;
+    QAction* m_save = nullptr;
+    QAction* m_copy = nullptr;
+    QAction* m_print = nullptr;
+    std::unique_ptr<QPrinter> m_printer;  // made on the first print
+    QPointer<QPrintDialog> m_printDialog; // while one is open
+};
+
+// Prints what View() shows on `printer`: one page, the drawing fitted to its
+// printable area with the caption under it.
+bool PrintPicture(QPrinter& printer);

@@ -224,6 +224,10 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true); // settings apart from the user's
+    // ctest runs each test as a process of its own, side by side: each needs
+    // settings of its own, or one test's remembered folder leaks into another.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName("torsiva-tests");
     QCoreApplication::setApplicationName("export-dialog-tests");

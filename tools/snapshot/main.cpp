@@ -93,10 +93,13 @@ int RunScript(const SnapshotArguments& args)
         PrintError(error);
         return kBadUsage;
     }
+    // The figure's vertices are kept between redraws, as in the window: a
+    // long drag would otherwise rebuild them at every step.
+    FigureCache figures;
     auto canvas = std::make_unique<RecordingCanvas>();
-    RecordedPanel panel([&canvas] {
+    RecordedPanel panel([&canvas, &figures] {
         canvas = std::make_unique<RecordingCanvas>();
-        ComposeFigure(*canvas);
+        ComposeFigure(*canvas, figures);
     });
     ReplayScript(*actions, panel);
     if (panel.redraws == 0)

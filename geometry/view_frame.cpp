@@ -49,6 +49,11 @@ void UpdateViewFrame()
     view.viewDir = Subtract(view.eye, view.target);
 
     Axes axes = AxesFromUp(view.up, view.viewDir);
+    // The axes depend only on the directions of up and viewDir; for an eye
+    // or an up so far or so near that their cross products overflow or
+    // underflow, take the same directions at unit size.
+    if (!IsUsable(axes))
+        axes = AxesFromUp(ToUnitRange(view.up), ToUnitRange(view.viewDir));
     if (!IsUsable(axes))
         axes = AxesFromRight(view.right, view.viewDir);
     // |eye − target| is |viewDir|: the plane stands 20 units before the eye.

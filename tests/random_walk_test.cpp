@@ -1,5 +1,8 @@
 // Thousands of random actions of every kind, from the start of a run: the
-// view must stay within its bounds and the controls must show it.
+// view must stay within its bounds, the controls must show it, the frame
+// must stay orthonormal and face the eye, and each action must do what it
+// promises (a drag turns the eye, a P arrow moves it by exactly one step, an
+// exact quarter or half turn keeps it at its distance).
 #include <cmath>
 #include <random>
 
@@ -17,7 +20,7 @@ public:
 
     void Step()
     {
-        switch (Pick(0, 9)) {
+        switch (Pick(0, 10)) {
         case 0:
             if (Pick(0, 3) == 0)
                 PressButton();
@@ -25,7 +28,7 @@ public:
         case 1:
         case 2:
         case 3:
-            controls_.OnVScroll(unsigned(Pick(0, 9)), Pick(-50, 350), Bar());
+            Scroll(unsigned(Pick(0, 9)), Pick(-50, 350), Bar());
             break;
         case 4:
             controls_.OnLButtonDown(Cursor());
@@ -33,8 +36,11 @@ public:
         case 5:
             controls_.OnLButtonUp();
             break;
+        case 6:
+            ExactTurn();
+            break;
         default:
-            controls_.OnMouseMove(Cursor());
+            Move(Cursor());
         }
     }
 
@@ -47,6 +53,55 @@ public:
 
 private:
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+    // A P arrow that does not meet its limit moves the eye by exactly 2.
+    void Scroll(unsigned code, int position, int bar)
+    {
+        const double before = Length(View().eye);
+        controls_.OnVScroll(code, position, bar);
+        if (!figureChosen || bar != ControlId::kBarP)
+            return;
+        const double after = Length(View().eye);
+        if (code == kLineUp && before - 2.0 >= 20.0) {
+            EXPECT_NEAR(after, before - 2.0, 1e-12 * before);
+        }
+        if (code == kLineDown && before + 2.0 <= 300.0) {
+            EXPECT_NEAR(after, before + 2.0, 1e-12 * before);
+        }
+    }
+
+    // A drag step of non-zero length, short of a whole turn (1000 pixels),
+    // moves the eye.
+    void Move(ScreenPoint to)
+    {
+        const ViewState& v = View();
+        const Vec3 before = v.eye;
+        const double travel = std::hypot(double(int64_t{to.x} - v.lastCursor.x),
+                                         double(int64_t{to.y} - v.lastCursor.y));
+        const bool turns = figureChosen && v.dragging && travel > 0.0 && travel < 900.0;
+        controls_.OnMouseMove(to);
+        if (turns) {
+            EXPECT_FALSE(v.eye.x == before.x && v.eye.y == before.y && v.eye.z == before.z);
+        }
+    }
+
+    // Exactly a quarter or a half turn, where the sine or the cosine of the
+    // turn is as near zero as a double gets: the eye stays finite, at its
+    // distance.
+    void ExactTurn()
+    {
+        static constexpr int kSteps[][2] = {{250, 0},  {0, -250}, {150, 200},
+                                            {-500, 0}, {0, 500},  {-300, 400}};
+        const auto& step = kSteps[Pick(0, 5)];
+        const ScreenPoint from{Pick(-200, 2200), Pick(-200, 1400)};
+        const double before = Length(View().eye);
+        controls_.OnLButtonDown(from);
+        Move({from.x + step[0], from.y + step[1]});
+        if (!figureChosen)
+            return;
+        EXPECT_TRUE(IsFinite(View().eye));
+        EXPECT_NEAR(Length(View().eye), before, 1e-12 * before);
+    }
 
     void PressButton()
     {
@@ -101,6 +156,9 @@ void ExpectInvariants(const RandomWalk& walk, int step)
     ASSERT_NEAR(Length(v.up), 1.0, 1e-12);
     ASSERT_NEAR(Length(v.right), 1.0, 1e-12);
     ASSERT_NEAR(Dot(v.up, v.right), 0.0, 1e-12);
+    const Vec3 sight = Normalize(v.viewDir);
+    ASSERT_NEAR(Dot(v.up, sight), 0.0, 1e-12);
+    ASSERT_NEAR(Dot(v.right, sight), 0.0, 1e-12);
 }
 
 } // namespace

@@ -1,120 +1,199 @@
 #include "tools/snapshot/arguments.h"
 
 #include <cmath>
-#include <cstdlib>
-#include <map>
 
-const char* const kSnapshotUsage =
-    "usage: torsiva-snapshot (--figure none|helix|conical|spherical [--angle N] [--zoom Z]\n"
-    "                         [--eye X,Y,Z] [--up X,Y,Z] | --script FILE.json)\n"
-    "                        --out FILE.png [--ops FILE.txt]";
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include "render/figure_names.h"
+#include "tools/snapshot/numbers.h"
+#include "tools/snapshot/one_line.h"
 
 namespace {
 
-bool ParseDouble(const std::string& text, double& value)
+QString Tr(const char* text) { return QCoreApplication::translate("SnapshotArguments", text); }
+
+QString FigureChoices()
 {
-    if (text.empty())
-        return false;
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return *end == '\0' && std::isfinite(value);
+    QStringList names;
+    for (const FigureName& figure : kFigureNames)
+        names << QString::fromLatin1(figure.name);
+    return names.join(QLatin1Char('|'));
 }
 
-bool ParseVector(const std::string& text, Vec3& v)
+struct Options {
+    QCommandLineOption figure{"figure", Tr("La figura: %1.").arg(FigureChoices()), "FIGURA"};
+    QCommandLineOption angle{"angle", Tr("El ángulo, en grados enteros de 0 a 89 (60)."), "N"};
+    QCommandLineOption zoom{"zoom", Tr("El zoom, de 0 a 100 (50)."), "Z"};
+    QCommandLineOption eye{"eye", Tr("La posición del ojo (300,0,0)."), "X,Y,Z"};
+    QCommandLineOption up{"up", Tr("La dirección hacia arriba (0,0,1)."), "X,Y,Z"};
+    QCommandLineOption scale{"scale", Tr("La escala del dibujo, de 0.25 a 16 (1)."), "S"};
+    QCommandLineOption script{"script", Tr("Repite las acciones de un guion JSON."), "GUION.json"};
+    QCommandLineOption out{"out", Tr("El dibujo: .png, .svg o .pdf."), "ARCHIVO"};
+    QCommandLineOption ops{"ops", Tr("Las operaciones del lienzo, una por línea."), "ARCHIVO.txt"};
+
+    QList<QCommandLineOption> All() const
+    {
+        return {figure, angle, zoom, eye, up, scale, script, out, ops};
+    }
+    QList<QCommandLineOption> View() const { return {figure, angle, zoom, eye, up}; }
+};
+
+// Each check returns an error line, empty when the value is good.
+QString ReadFigure(const QString& value, SnapshotArguments& args)
 {
-    const size_t first = text.find(',');
-    const size_t second = first == std::string::npos ? first : text.find(',', first + 1);
-    if (second == std::string::npos)
-        return false;
-    return ParseDouble(text.substr(0, first), v.x) &&
-           ParseDouble(text.substr(first + 1, second - first - 1), v.y) &&
-           ParseDouble(text.substr(second + 1), v.z);
+    const auto kind = FigureFromName(value.toStdString());
+    if (!kind)
+        return Tr("--figure no conoce la figura «%1»").arg(OneLine(value));
+    args.figure = *kind;
+    return {};
 }
 
-bool ParseFigure(const std::string& text, CurveKind& figure)
+QString ReadAngle(const QString& value, SnapshotArguments& args)
 {
-    static const std::map<std::string, CurveKind> names = {
-        {"none", CurveKind::None},
-        {"helix", CurveKind::Helix},
-        {"conical", CurveKind::ConicalHelix},
-        {"spherical", CurveKind::SphericalHelix},
-    };
-    const auto found = names.find(text);
-    if (found == names.end())
-        return false;
-    figure = found->second;
-    return true;
+    const auto number = ParseDecimal(value);
+    if (!number || *number != std::floor(*number))
+        return Tr("--angle necesita un número entero, no «%1»").arg(OneLine(value));
+    if (*number < 0 || *number > 89)
+        return Tr("--angle debe estar entre 0 y 89, no %1").arg(OneLine(value));
+    args.angleDeg = int(*number);
+    return {};
 }
 
-// Applies one flag and its value; returns an error line, empty on success.
-std::string Apply(SnapshotArguments& args, const std::string& flag, const std::string& value)
+QString ReadZoom(const QString& value, SnapshotArguments& args)
 {
-    double number = 0.0;
-    if (flag == "--figure")
-        return ParseFigure(value, args.figure) ? "" : "unknown figure '" + value + "'";
-    if (flag == "--angle") {
-        if (!ParseDouble(value, number) || number != std::floor(number))
-            return "--angle takes a whole number, not '" + value + "'";
-        if (number < 0 || number > 89)
-            return "--angle must lie from 0 to 89, not " + value;
-        args.angleDeg = int(number);
-        return "";
+    const auto number = ParseDecimal(value);
+    if (!number)
+        return Tr("--zoom necesita un número, no «%1»").arg(OneLine(value));
+    if (*number < 0 || *number > 100)
+        return Tr("--zoom debe estar entre 0 y 100, no %1").arg(OneLine(value));
+    args.zoom = *number;
+    return {};
+}
+
+QString ReadEye(const QString& value, SnapshotArguments& args)
+{
+    const auto eye = ParseVector(value);
+    if (!eye)
+        return Tr("--eye necesita X,Y,Z, no «%1»").arg(OneLine(value));
+    if (eye->x == 0.0 && eye->y == 0.0 && eye->z == 0.0)
+        return Tr("--eye no puede ser el origen");
+    if (Length(*eye) > kMaxEyeDistance)
+        return Tr("--eye debe estar a menos de %1 del origen").arg(kMaxEyeDistance);
+    args.eye = *eye;
+    return {};
+}
+
+QString ReadUp(const QString& value, SnapshotArguments& args)
+{
+    const auto up = ParseVector(value);
+    if (!up)
+        return Tr("--up necesita X,Y,Z, no «%1»").arg(OneLine(value));
+    args.up = *up;
+    return {};
+}
+
+QString ReadScale(const QString& value, SnapshotArguments& args)
+{
+    const auto scale = ParseDecimal(value);
+    if (!scale)
+        return Tr("--scale necesita un número, no «%1»").arg(OneLine(value));
+    if (*scale < kMinScale || *scale > kMaxScale)
+        return Tr("--scale debe estar entre 0.25 y 16, no %1").arg(OneLine(value));
+    args.scale = *scale;
+    return {};
+}
+
+// Only the direction of up matters, so it is compared at unit size: a tiny or
+// huge up is fine as long as it does not run along the line of sight.
+bool UpFixesTheFrame(const SnapshotArguments& args)
+{
+    if (args.up.x == 0.0 && args.up.y == 0.0 && args.up.z == 0.0)
+        return false;
+    const Vec3 across = Cross(Normalize(args.up), Normalize(args.eye));
+    return across.x != 0.0 || across.y != 0.0 || across.z != 0.0;
+}
+
+QString CheckCombination(const QCommandLineParser& parser, const Options& options,
+                         const SnapshotArguments& args)
+{
+    if (!parser.positionalArguments().isEmpty())
+        return Tr("argumento de más: «%1»").arg(OneLine(parser.positionalArguments().first()));
+    for (const QCommandLineOption& option : options.All())
+        if (parser.values(option).size() > 1)
+            return Tr("--%1 aparece más de una vez").arg(option.names().first());
+    if (args.scriptGiven) {
+        for (const QCommandLineOption& option : options.View())
+            if (parser.isSet(option))
+                return Tr("--script repite una sesión desde el principio y no admite --%1")
+                    .arg(option.names().first());
     }
-    if (flag == "--zoom") {
-        if (!ParseDouble(value, number))
-            return "--zoom takes a number, not '" + value + "'";
-        if (number < 0 || number > 100)
-            return "--zoom must lie from 0 to 100, not " + value;
-        args.zoom = number;
-        return "";
-    }
-    if (flag == "--eye") {
-        if (!ParseVector(value, args.eye))
-            return "--eye takes X,Y,Z, not '" + value + "'";
-        return Length(args.eye) > 0 ? "" : "--eye must not be the origin";
-    }
-    if (flag == "--up")
-        return ParseVector(value, args.up) ? "" : "--up takes X,Y,Z, not '" + value + "'";
-    if (flag == "--out")
-        args.out = value;
-    else if (flag == "--ops")
-        args.ops = value;
-    else if (flag == "--script")
-        args.script = value;
-    else
-        return "unknown option '" + flag + "'";
-    return "";
+    if (!parser.isSet(options.out))
+        return Tr("falta --out ARCHIVO");
+    if (args.out.isEmpty())
+        return Tr("--out necesita el nombre de un archivo");
+    if (parser.isSet(options.ops) && args.ops.isEmpty())
+        return Tr("--ops necesita el nombre de un archivo");
+    if (!args.scriptGiven && !UpFixesTheFrame(args))
+        return Tr("--up no puede ser cero ni estar en la línea de visión");
+    return {};
 }
 
 } // namespace
 
-std::optional<SnapshotArguments> ParseArguments(int argc, char** argv, std::string& error)
+QString SnapshotUsage()
 {
+    return Tr("uso: torsiva-snapshot (--figure %1 [--angle N] [--zoom Z]\n"
+              "                        [--eye X,Y,Z] [--up X,Y,Z] | --script GUION.json)\n"
+              "                       [--scale S] --out ARCHIVO.png|.svg|.pdf [--ops ARCHIVO.txt]\n"
+              "       torsiva-snapshot --help | --version")
+        .arg(FigureChoices());
+}
+
+ParsedCommandLine ParseArguments(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        Tr("Dibuja una figura con el mismo trazado que el programa, sin pantalla."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const Options options;
+    parser.addOptions(options.All());
+
+    ParsedCommandLine result;
+    if (!parser.parse(arguments)) {
+        result.error = OneLine(parser.errorText());
+        return result;
+    }
+    if (parser.isSet(help)) {
+        result.text = parser.helpText();
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.text = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                    QCoreApplication::applicationVersion());
+        return result;
+    }
+
     SnapshotArguments args;
-    for (int i = 1; i < argc; i += 2) {
-        const std::string flag = argv[i];
-        if (i + 1 >= argc) {
-            error = flag.rfind("--", 0) == 0 ? flag + " needs a value"
-                                             : "unknown option '" + flag + "'";
-            return std::nullopt;
-        }
-        error = Apply(args, flag, argv[i + 1]);
-        args.viewGiven =
-            args.viewGiven || (flag != "--out" && flag != "--ops" && flag != "--script");
-        if (!error.empty())
-            return std::nullopt;
+    using Reader = QString (*)(const QString&, SnapshotArguments&);
+    const std::pair<const QCommandLineOption*, Reader> readers[] = {
+        {&options.figure, ReadFigure}, {&options.angle, ReadAngle}, {&options.zoom, ReadZoom},
+        {&options.eye, ReadEye},       {&options.up, ReadUp},       {&options.scale, ReadScale},
+    };
+    for (const auto& [option, read] : readers) {
+        if (!parser.isSet(*option))
+            continue;
+        result.error = read(parser.value(*option), args);
+        if (!result.error.isEmpty())
+            return result;
     }
-    if (!args.script.empty() && args.viewGiven) {
-        error = "--script replays from the start of a run and takes no view options";
-        return std::nullopt;
-    }
-    if (args.out.empty()) {
-        error = "--out FILE.png is required";
-        return std::nullopt;
-    }
-    if (args.script.empty() && Length(Cross(args.up, args.eye)) == 0.0) {
-        error = "--up must not be zero or lie along the line of sight";
-        return std::nullopt;
-    }
-    return args;
+    args.out = parser.value(options.out);
+    args.ops = parser.value(options.ops);
+    args.script = parser.value(options.script);
+    args.scriptGiven = parser.isSet(options.script);
+    result.error = CheckCombination(parser, options, args);
+    if (result.error.isEmpty())
+        result.arguments = args;
+    return result;
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <optional>
-#include <string>
+
+#include <QString>
+#include <QStringList>
 
 #include "geometry/view_state.h"
 
@@ -12,13 +14,26 @@ struct SnapshotArguments {
     double zoom = 50.0;
     Vec3 eye{300.0, 0.0, 0.0};
     Vec3 up{0.0, 0.0, 1.0};
-    std::string out;
-    std::string ops;
-    std::string script;
-    bool viewGiven = false; // any of --figure, --angle, --zoom, --eye, --up
+    double scale = 1.0; // the picture is round(500 · scale) pixels square
+    QString out;
+    QString ops;
+    QString script;
+    bool scriptGiven = false;
 };
 
-// Parses argv; on a bad argument returns nothing and sets `error` to one line.
-std::optional<SnapshotArguments> ParseArguments(int argc, char** argv, std::string& error);
+// What the command line asks for: a picture, or a text to print and leave.
+struct ParsedCommandLine {
+    std::optional<SnapshotArguments> arguments; // set when there is a picture to make
+    QString text;                               // --help or --version, for stdout
+    QString error;                              // one line, for stderr, when neither is set
+};
 
-extern const char* const kSnapshotUsage;
+ParsedCommandLine ParseArguments(const QStringList& arguments);
+
+// The short usage lines printed after an error.
+QString SnapshotUsage();
+
+constexpr double kMinScale = 0.25;
+constexpr double kMaxScale = 16.0;
+// Farther than this the projection's squared distances would overflow.
+constexpr double kMaxEyeDistance = 1e150;

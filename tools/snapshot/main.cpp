@@ -1,17 +1,35 @@
 // torsiva-snapshot: renders one picture with the program's own redraw and
-// writes it as a PNG, optionally with the list of canvas operations.
+// writes it to a file, optionally with the list of canvas operations.
+//
+// Exit status: 0 when every file was written, 1 when a file could not be
+// written (then none is left behind), 2 for a bad command line or script
+// (then nothing is written at all).
 #include <cstdio>
 #include <memory>
+
+#include <QCoreApplication>
 
 #include "geometry/view_state.h"
 #include "render/draw_figure.h"
 #include "tools/snapshot/arguments.h"
+#include "tools/snapshot/one_line.h"
+#include "tools/snapshot/outputs.h"
 #include "tools/snapshot/picture_files.h"
-#include "tools/snapshot/script.h"
+#include "tools/snapshot/replay.h"
+#include "tools/snapshot/same_file.h"
+#include "torsiva_version.h"
 
 namespace {
 
+constexpr int kWriteFailed = 1;
 constexpr int kBadUsage = 2;
+
+QString Tr(const char* text) { return QCoreApplication::translate("SnapshotTool", text); }
+
+void PrintError(const QString& line)
+{
+    std::fprintf(stderr, "torsiva-snapshot: %s\n", qUtf8Printable(OneLine(line)));
+}
 
 void SetView(const SnapshotArguments& args)
 {
@@ -24,39 +42,71 @@ void SetView(const SnapshotArguments& args)
     view.curveKind = args.figure;
 }
 
-int WriteOutputs(const SnapshotArguments& args, const RecordingCanvas& canvas)
+// Refuses before anything is drawn or written: an output that would
+// overwrite the script or the other output, a format this tool cannot write,
+// a scale it cannot draw at.
+QString CheckOutputs(const SnapshotArguments& args)
 {
-    if (!WritePicturePng(canvas, args.out)) {
-        std::fprintf(stderr, "torsiva-snapshot: cannot write %s\n", args.out.c_str());
-        return 1;
+    if (!FormatOfFile(args.out))
+        return Tr("--out debe terminar en .png, .svg o .pdf: %1").arg(args.out);
+    if (!FormatOfFile(args.out)->encode)
+        return Tr("esta compilación no escribe el formato de %1").arg(args.out);
+    if (!args.ops.isEmpty() && SameFile(args.out, args.ops))
+        return Tr("--out y --ops nombran el mismo archivo: %1").arg(args.ops);
+    for (const QString& output : {args.out, args.ops})
+        if (args.scriptGiven && !output.isEmpty() && SameFile(output, args.script))
+            return Tr("%1 sobrescribiría el guion %2").arg(output, args.script);
+    // The redraw at other scales belongs to the scaled canvas; until it is
+    // linked here only the exact picture can be made.
+    if (args.scale != 1.0)
+        return Tr("esta compilación sólo dibuja a escala 1");
+    return {};
+}
+
+// Every file is made in memory, then written all or nothing.
+int WriteOutputs(const SnapshotArguments& args, const RenderedPicture& picture)
+{
+    const auto encoded = FormatOfFile(args.out)->encode(picture);
+    if (!encoded) {
+        PrintError(Tr("%1: no se pudo codificar el dibujo").arg(args.out));
+        return kWriteFailed;
     }
-    if (!args.ops.empty() && !WriteOps(canvas, args.ops)) {
-        std::fprintf(stderr, "torsiva-snapshot: cannot write %s\n", args.ops.c_str());
-        return 1;
+    std::vector<OutputFile> files{{args.out, *encoded}};
+    if (!args.ops.isEmpty())
+        files.push_back({args.ops, OpsText(picture.canvas)});
+    const QString failure = WriteAllOrNothing(files);
+    if (!failure.isEmpty()) {
+        PrintError(failure);
+        return kWriteFailed;
     }
     return 0;
 }
 
 // Replays the script from the start of a run; the picture is the one the
 // last redraw made (or, if nothing redrew, one made from the final view).
+// The final state is printed only once every file is written.
 int RunScript(const SnapshotArguments& args)
 {
-    std::string error;
-    const auto actions = ReadScript(args.script, error);
+    QString error;
+    const auto actions = ReadScriptFile(args.script, error);
     if (!actions) {
-        std::fprintf(stderr, "torsiva-snapshot: %s\n", error.c_str());
+        PrintError(error);
         return kBadUsage;
     }
+    // The figure's vertices are kept between redraws, as in the window: a
+    // long drag would otherwise rebuild them at every step.
+    FigureCache figures;
     auto canvas = std::make_unique<RecordingCanvas>();
-    RecordedPanel panel([&canvas] {
+    RecordedPanel panel([&canvas, &figures] {
         canvas = std::make_unique<RecordingCanvas>();
-        ComposeFigure(*canvas);
+        ComposeFigure(*canvas, figures);
     });
     ReplayScript(*actions, panel);
     if (panel.redraws == 0)
         ComposeFigure(*canvas);
-    const int status = WriteOutputs(args, *canvas);
-    std::printf("%s\n", StateJson(panel).c_str());
+    const int status = WriteOutputs(args, {*canvas, args.scale});
+    if (status == 0)
+        std::printf("%s\n", StateJson(panel).c_str());
     return status;
 }
 
@@ -64,16 +114,28 @@ int RunScript(const SnapshotArguments& args)
 
 int main(int argc, char** argv)
 {
-    std::string error;
-    const auto args = ParseArguments(argc, argv, error);
-    if (!args) {
-        std::fprintf(stderr, "torsiva-snapshot: %s\n%s\n", error.c_str(), kSnapshotUsage);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("torsiva-snapshot"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TORSIVA_VERSION));
+
+    const ParsedCommandLine command = ParseArguments(QCoreApplication::arguments());
+    if (!command.text.isEmpty()) {
+        std::fputs(qUtf8Printable(command.text), stdout);
+        return 0;
+    }
+    QString error = command.error;
+    if (error.isEmpty())
+        error = CheckOutputs(*command.arguments);
+    if (!error.isEmpty()) {
+        PrintError(error);
+        std::fprintf(stderr, "%s\n", qUtf8Printable(SnapshotUsage()));
         return kBadUsage;
     }
-    if (!args->script.empty())
-        return RunScript(*args);
-    SetView(*args);
+    const SnapshotArguments& args = *command.arguments;
+    if (args.scriptGiven)
+        return RunScript(args);
+    SetView(args);
     RecordingCanvas canvas;
     ComposeFigure(canvas);
-    return WriteOutputs(*args, canvas);
+    return WriteOutputs(args, {canvas, args.scale});
 }

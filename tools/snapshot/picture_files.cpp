@@ -1,21 +1,50 @@
 #include "tools/snapshot/picture_files.h"
 
-#include <fstream>
-
+#include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
-#include <QString>
 
-bool WritePicturePng(const Canvas& canvas, const std::string& path)
+namespace {
+
+// SVG and PDF come from the vector painting of the picture; until it is
+// linked here their encoders are empty and the tool says so.
+const PictureFormat kPictureFormats[] = {
+    {"png", EncodePng},
+    {"svg", nullptr},
+    {"pdf", nullptr},
+};
+
+} // namespace
+
+const PictureFormat* FormatOfFile(const QString& path)
 {
-    const QImage picture(reinterpret_cast<const uchar*>(canvas.Bits()), kPictureSize, kPictureSize,
-                         canvas.Width() * 4, QImage::Format_RGB32);
-    return picture.save(QString::fromStdString(path), "PNG");
+    // A name without an extension, such as a device, gets the PNG the tool
+    // has always written.
+    QString extension = QFileInfo(path).suffix().toLower();
+    if (extension.isEmpty())
+        extension = QStringLiteral("png");
+    for (const PictureFormat& format : kPictureFormats)
+        if (extension == QLatin1String(format.extension))
+            return &format;
+    return nullptr;
 }
 
-bool WriteOps(const RecordingCanvas& canvas, const std::string& path)
+std::optional<QByteArray> EncodePng(const RenderedPicture& picture)
 {
-    std::ofstream file(path);
+    const Canvas& canvas = picture.canvas;
+    const QImage square(reinterpret_cast<const uchar*>(canvas.Bits()), kPictureSize, kPictureSize,
+                        canvas.Width() * 4, QImage::Format_RGB32);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !square.save(&buffer, "PNG"))
+        return std::nullopt;
+    return bytes;
+}
+
+QByteArray OpsText(const RecordingCanvas& canvas)
+{
+    QByteArray text;
     for (const CanvasOp& op : canvas.Ops())
-        file << FormatOp(op) << '\n';
-    return bool(file.flush());
+        text += QByteArray::fromStdString(FormatOp(op)) + '\n';
+    return text;
 }

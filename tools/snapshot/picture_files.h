@@ -1,12 +1,35 @@
-// Writing a redraw's picture and operation log to files.
+// What goes into the tool's files: the picture in the format its name asks
+// for, and the operation log. Each is made in memory first; outputs.h writes
+// them.
 #pragma once
 
-#include <string>
+#include <optional>
+
+#include <QByteArray>
+#include <QString>
 
 #include "render/recording_canvas.h"
 
-// The 500 × 500 picture square as a PNG; false if it could not be written.
-bool WritePicturePng(const Canvas& canvas, const std::string& path);
+// One finished redraw: its canvas, and the scale it was drawn at. The view it
+// was drawn from is still in View().
+struct RenderedPicture {
+    const RecordingCanvas& canvas;
+    double scale = 1.0;
+};
 
-// One canvas operation per line; false if it could not be written.
-bool WriteOps(const RecordingCanvas& canvas, const std::string& path);
+using PictureEncoder = std::optional<QByteArray> (*)(const RenderedPicture& picture);
+
+struct PictureFormat {
+    const char* extension; // lower case, without the dot
+    PictureEncoder encode; // nullptr: known, but not built into this tool yet
+};
+
+// The formats --out accepts, by the extension of its file name (any case; a
+// name without one is a PNG). nullptr for an extension not in the table.
+const PictureFormat* FormatOfFile(const QString& path);
+
+// The picture square as a PNG.
+std::optional<QByteArray> EncodePng(const RenderedPicture& picture);
+
+// One canvas operation per line.
+QByteArray OpsText(const RecordingCanvas& canvas);

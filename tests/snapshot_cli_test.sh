@@ -50,6 +50,12 @@ expect_status 0 "--opt=value" --figure=conical --angle=30 --zoom=50 --eye=300,0,
 check "--opt=value writes the picture" test -s "$work/out.png"
 expect_status 0 "upper-case extension" --figure helix --out "$work/OUT.PNG"
 rm -f "$work/OUT.PNG"
+expect_status 0 "SVG by its extension" --figure conical --out "$work/out.svg"
+check "the SVG is an SVG document with polylines" grep -q '<polyline' "$work/out.svg"
+check "the SVG has the picture's view box" grep -q 'viewBox="0 0 500 500"' "$work/out.svg"
+expect_status 0 "PDF by its extension" --figure spherical --out "$work/out.pdf"
+check "the PDF starts as a PDF" test "$(head -c 5 "$work/out.pdf")" = "%PDF-"
+rm -f "$work/out.svg" "$work/out.pdf"
 for help in --help -h --version; do
   expect_status 0 "$help" "$help"
   check "$help prints to stdout" test -s "$logs/stdout"

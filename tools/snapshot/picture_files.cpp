@@ -4,14 +4,27 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include "export/picture_page.h"
+#include "export/picture_svg.h"
+
 namespace {
 
-// SVG and PDF come from the vector painting of the picture; until it is
-// linked here their encoders are empty and the tool says so.
+// The vector formats are drawn from the view itself, in picture units, so
+// they do not depend on the canvas or its scale.
+std::optional<QByteArray> EncodeSvg(const RenderedPicture&) { return PictureSvg(); }
+
+std::optional<QByteArray> EncodePdf(const RenderedPicture&)
+{
+    QByteArray pdf = PicturePdf();
+    if (pdf.isEmpty())
+        return std::nullopt;
+    return pdf;
+}
+
 const PictureFormat kPictureFormats[] = {
     {"png", EncodePng},
-    {"svg", nullptr},
-    {"pdf", nullptr},
+    {"svg", EncodeSvg},
+    {"pdf", EncodePdf},
 };
 
 } // namespace

@@ -21,7 +21,7 @@ using PictureEncoder = std::optional<QByteArray> (*)(const RenderedPicture& pict
 
 struct PictureFormat {
     const char* extension; // lower case, without the dot
-    PictureEncoder encode; // nullptr: known, but not built into this tool yet
+    PictureEncoder encode;
 };
 
 // The formats --out accepts, by the extension of its file name (any case; a

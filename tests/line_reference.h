@@ -10,15 +10,22 @@
 
 #include "render/canvas.h"
 
-// One entry per canvas pixel, row by row: 1 where the line from (x0, y0) to
-// (x1, y1) paints. The k-th pixel, k = 0 … n − 1, stands k steps along the
-// major axis (the longer extent, x on ties) and floor((2·k·m + n) / 2n) steps
-// along the minor one, for n and m the major and minor extents; the end
-// pixel is left out.
-inline std::vector<uint8_t> ReferenceLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1,
-                                          int width = kCanvasWidth, int height = kCanvasHeight)
+struct LinePixel {
+    int32_t x;
+    int32_t y;
+};
+
+// The pixels the line from (x0, y0) to (x1, y1) paints on a canvas of this
+// size, in drawing order along the major axis. The k-th pixel,
+// k = 0 … n − 1, stands k steps along the major axis (the longer extent, x on
+// ties) and floor((2·k·m + n) / 2n) steps along the minor one, for n and m the
+// major and minor extents; the end pixel is left out. There is at most one
+// pixel per position along the major axis, so no pixel is listed twice.
+inline std::vector<LinePixel> ReferenceLinePixels(int64_t x0, int64_t y0, int64_t x1, int64_t y1,
+                                                  int width = kCanvasWidth,
+                                                  int height = kCanvasHeight)
 {
-    std::vector<uint8_t> painted(size_t(width) * size_t(height), 0);
+    std::vector<LinePixel> pixels;
     const int64_t dx = x1 - x0, dy = y1 - y0;
     const bool xMajor = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
     const int64_t majorStart = xMajor ? x0 : y0, minorStart = xMajor ? y0 : x0;
@@ -40,7 +47,17 @@ inline std::vector<uint8_t> ReferenceLine(int64_t x0, int64_t y0, int64_t x1, in
         if (minor < 0 || minor >= minorSize)
             continue;
         const int64_t x = xMajor ? major : minor, y = xMajor ? minor : major;
-        painted[size_t(y) * size_t(width) + size_t(x)] = 1;
+        pixels.push_back({int32_t(x), int32_t(y)});
     }
+    return pixels;
+}
+
+// The same as one entry per canvas pixel, row by row: 1 where the line paints.
+inline std::vector<uint8_t> ReferenceLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1,
+                                          int width = kCanvasWidth, int height = kCanvasHeight)
+{
+    std::vector<uint8_t> painted(size_t(width) * size_t(height), 0);
+    for (LinePixel pixel : ReferenceLinePixels(x0, y0, x1, y1, width, height))
+        painted[size_t(pixel.y) * size_t(width) + size_t(pixel.x)] = 1;
     return painted;
 }

@@ -25,21 +25,33 @@ int64_t CeilDiv(__int128 a, __int128 b) { return int64_t(a >= 0 ? (a + b - 1) / 
 
 } // namespace
 
+namespace {
+
+int TilesFor(int pixels, int shift) { return (pixels + (1 << shift) - 1) >> shift; }
+
+} // namespace
+
 Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), pixels_(new uint32_t[size_t(width) * size_t(height)])
+    : width_(width), height_(height), pixels_(new uint32_t[size_t(width) * size_t(height)]),
+      tilesAcross_(TilesFor(width, kTileShift)),
+      dirtyTiles_(size_t(tilesAcross_) * size_t(TilesFor(height, kTileShift)))
 {
     std::fill_n(pixels_.get(), size_t(width) * size_t(height), kOpaqueBlack);
 }
 
 Canvas::Canvas(Unpainted)
     : width_(kCanvasWidth), height_(kCanvasHeight),
-      pixels_(new uint32_t[size_t(kCanvasWidth) * size_t(kCanvasHeight)])
+      pixels_(new uint32_t[size_t(kCanvasWidth) * size_t(kCanvasHeight)]),
+      tilesAcross_(TilesFor(kCanvasWidth, kTileShift)),
+      dirtyTiles_(size_t(tilesAcross_) * size_t(TilesFor(kCanvasHeight, kTileShift)))
 {
     std::fill(pixels_.get() + Index(0, kPictureSize), pixels_.get() + Index(0, kCanvasHeight),
               kOpaqueBlack);
 }
 
 Canvas Canvas::ForRedraw() { return Canvas(Unpainted{}); }
+
+Canvas Canvas::ForPicture(int side) { return Canvas(side, side + kRowsBelowPicture); }
 
 void Canvas::SelectFill(uint32_t colour) { fillColour_ = colour; }
 
@@ -49,6 +61,20 @@ void Canvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
     if (right <= left || bottom <= top)
         return;
+    // Inside the rectangle the canvas now holds exactly what it paints, so
+    // from here on only what is drawn over it can differ.
+    const PaintedRectangle wanted{left, top, right, bottom, penColour_, fillColour_};
+    if (hasPainted_ && painted_ == wanted)
+        RepaintDirtyTiles();
+    else
+        PaintRectangle(left, top, right, bottom);
+    painted_ = wanted;
+    hasPainted_ = true;
+    ClearDirtyTiles();
+}
+
+void Canvas::PaintRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
     const int64_t firstRow = std::max<int64_t>(top, 0);
     const int64_t endRow = std::min<int64_t>(bottom, height_);
     if (left <= 0 && right >= width_ && firstRow < endRow) {
@@ -66,6 +92,84 @@ void Canvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
         if (left > 0 || right < width_)
             FillSpan(y, int64_t{left} + 1, int64_t{right} - 1, fillColour_);
         FillSpan(y, int64_t{right} - 1, right, penColour_);
+    }
+}
+
+// What the painted rectangle puts on pixels [x0, x1) × [y0, y1).
+void Canvas::RepaintTiles(int64_t x0, int64_t x1, int64_t y0, int64_t y1)
+{
+    const PaintedRectangle& r = painted_;
+    const int64_t left = r.left, right = r.right;
+    const int64_t firstRow = std::max<int64_t>(r.top, y0);
+    const int64_t endRow = std::min<int64_t>(r.bottom, y1);
+    const int64_t from = std::max(left, x0);
+    const int64_t to = std::min(right, x1);
+    for (int64_t y = firstRow; y < endRow; ++y) {
+        if (y == r.top || y == int64_t{r.bottom} - 1) {
+            FillSpan(y, from, to, r.pen);
+            continue;
+        }
+        FillSpan(y, std::max(left + 1, x0), std::min(right - 1, x1), r.fill);
+        if (left >= x0 && left < x1)
+            FillSpan(y, left, left + 1, r.pen);
+        if (right - 1 >= x0 && right - 1 < x1)
+            FillSpan(y, right - 1, right, r.pen);
+    }
+}
+
+// Runs of dirty tiles along a tile row are repainted as one span per row.
+void Canvas::RepaintDirtyTiles()
+{
+    const int tileSize = 1 << kTileShift;
+    const size_t tilesDown = dirtyTiles_.size() / size_t(tilesAcross_);
+    for (size_t ty = 0; ty < tilesDown; ++ty) {
+        const uint8_t* row = dirtyTiles_.data() + ty * size_t(tilesAcross_);
+        for (int tx = 0; tx < tilesAcross_;) {
+            if (!row[tx]) {
+                ++tx;
+                continue;
+            }
+            const int first = tx;
+            while (tx < tilesAcross_ && row[tx])
+                ++tx;
+            RepaintTiles(int64_t{first} * tileSize, int64_t{tx} * tileSize,
+                         int64_t(ty) * tileSize, int64_t(ty + 1) * tileSize);
+        }
+    }
+}
+
+void Canvas::ClearDirtyTiles() { std::fill(dirtyTiles_.begin(), dirtyTiles_.end(), uint8_t{0}); }
+
+void Canvas::MarkDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+{
+    x0 = std::max<int64_t>(x0, 0);
+    y0 = std::max<int64_t>(y0, 0);
+    x1 = std::min<int64_t>(x1, width_ - 1);
+    y1 = std::min<int64_t>(y1, height_ - 1);
+    if (x0 > x1 || y0 > y1)
+        return;
+    for (int64_t ty = y0 >> kTileShift; ty <= y1 >> kTileShift; ++ty) {
+        uint8_t* row = dirtyTiles_.data() + ty * tilesAcross_;
+        std::fill(row + (x0 >> kTileShift), row + (x1 >> kTileShift) + 1, uint8_t{1});
+    }
+}
+
+// A long line is marked a tile's length at a time, so that a diagonal does
+// not mark the whole square it spans. The pixels of a line lie within one
+// pixel of the straight segment between its ends; the margin covers that
+// and the rounding of the pieces' ends (within two pixels in all).
+void Canvas::MarkLineDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t margin)
+{
+    const int64_t length = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
+    const int64_t pieces = (length >> kTileShift) + 1;
+    int64_t fromX = x0, fromY = y0;
+    for (int64_t i = 1; i <= pieces; ++i) {
+        const int64_t toX = x0 + (x1 - x0) * i / pieces;
+        const int64_t toY = y0 + (y1 - y0) * i / pieces;
+        MarkDirty(std::min(fromX, toX) - margin, std::min(fromY, toY) - margin,
+                  std::max(fromX, toX) + margin, std::max(fromY, toY) + margin);
+        fromX = toX;
+        fromY = toY;
     }
 }
 
@@ -117,9 +221,10 @@ inline __attribute__((always_inline)) void Canvas::DrawLineOnCanvas(int32_t x0, 
 
 void Canvas::LineTo(int32_t x, int32_t y)
 {
-    if (OnCanvas(currentX_, currentY_) && OnCanvas(x, y))
+    if (OnCanvas(currentX_, currentY_) && OnCanvas(x, y)) {
+        MarkLineDirty(currentX_, currentY_, x, y, 2);
         DrawLineOnCanvas(currentX_, currentY_, x, y);
-    else
+    } else
         DrawClippedLine(currentX_, currentY_, x, y);
     currentX_ = x;
     currentY_ = y;
@@ -196,9 +301,11 @@ void Canvas::DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
     const int64_t minorStride = xMajor ? minorStep * width_ : minorStep;
     const int64_t twoM = 2 * m;
     int64_t index = y * width_ + x;
+    int64_t lastIndex = index;
     uint32_t* const pixels = pixels_.get();
     for (int64_t k = steps.first; k <= steps.last; ++k) {
         pixels[index] = penColour_;
+        lastIndex = index;
         index += majorStride;
         remainder += twoM;
         if (remainder >= twoN) {
@@ -206,6 +313,7 @@ void Canvas::DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
             index += minorStride;
         }
     }
+    MarkLineDirty(x, y, lastIndex % width_, lastIndex / width_, 2);
 }
 
 void Canvas::FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour)

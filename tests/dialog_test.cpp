@@ -282,7 +282,7 @@ TEST_F(DialogTest, AboutOpensFromItsButtonAndFromTheWindowMenu)
     Button(ControlId::kAbout)->click();
 
     const QList<QAction*> actions = dialog.WindowMenu()->actions();
-    ASSERT_EQ(actions.size(), 2);
+    ASSERT_EQ(actions.size(), 4); // then a separator and "Líneas suavizadas"
     EXPECT_TRUE(actions[0]->isSeparator());
     EXPECT_EQ(actions[1]->text(), "&Acerca de torsiva...");
     EXPECT_EQ(actions[1]->data().toInt(), 16);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "ui/dialog_units.h"
 #include "ui/instructions_dialog.h"
 #include "ui/picture_area.h"
+#include "ui/window_settings.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -53,10 +55,13 @@ CFigureDlg::CFigureDlg(QWidget* parent) : QDialog(parent)
     setWindowIcon(AppIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    setFixedSize(DialogX(509), DialogY(321));
+    resize(DialogX(509), DialogY(321));
     BuildControls();
     SetTabOrder();
     BuildWindowMenu();
+    m_layout.Capture(this, m_picture);
+    RestoreWindowPlacement(this);
+    ResizableLayout::FitToScreen(this);
 }
 
 void CFigureDlg::BuildControls()
@@ -145,6 +150,21 @@ void CFigureDlg::BuildWindowMenu()
         AppendMenuW(menu, MF_STRING, kAboutCommand, L"&Acerca de torsiva...");
     }
 #endif
+    m_windowMenu->addSeparator();
+    QAction* smooth = m_windowMenu->addAction(
+        QCoreApplication::translate("CFigureDlg", "Líneas suavizadas"));
+    smooth->setCheckable(true);
+    smooth->setChecked(SmoothLinesSetting());
+    m_picture->SetLineStyle(smooth->isChecked() ? LineStyle::Smooth : LineStyle::Exact);
+    connect(smooth, &QAction::toggled, this, &CFigureDlg::OnSmoothLines);
+}
+
+void CFigureDlg::OnSmoothLines(bool on)
+{
+    SaveSmoothLinesSetting(on);
+    m_picture->SetLineStyle(on ? LineStyle::Smooth : LineStyle::Exact);
+    if (m_picture->HasPicture())
+        DrawFigure();
 }
 
 void CFigureDlg::OnAbout()
@@ -201,12 +221,22 @@ void CFigureDlg::SetAngleText(const std::string& text)
     m_angleLabel->setText(m_angleText);
 }
 
-void CFigureDlg::DrawFigure()
+void CFigureDlg::DrawFigure() { m_picture->DrawFigure(m_figures); }
+
+// A larger picture is the same view drawn again at its new scale; before the
+// first redraw there is nothing to draw again.
+void CFigureDlg::resizeEvent(QResizeEvent* event)
 {
-    ::DrawFigure(m_figures, [this](Canvas&& canvas) { CopyToWindow(std::move(canvas)); });
+    QDialog::resizeEvent(event);
+    if (m_layout.Apply(size()) && m_picture->HasPicture())
+        DrawFigure();
 }
 
-void CFigureDlg::CopyToWindow(Canvas&& canvas) { m_picture->ShowCanvas(std::move(canvas)); }
+void CFigureDlg::done(int result)
+{
+    SaveWindowPlacement(this);
+    QDialog::done(result);
+}
 
 // Qt keeps delivering the mouse to the dialog from a press to its release,
 // wherever the cursor goes, so a release outside the window ends the drag.

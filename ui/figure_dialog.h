@@ -10,6 +10,7 @@
 
 #include "render/figure_model.h"
 #include "ui/control_panel.h"
+#include "ui/resizable_layout.h"
 #include "ui/view_controls.h"
 
 class Canvas;
@@ -43,6 +44,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void done(int result) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
@@ -62,7 +65,7 @@ private:
     ControlScrollBar* Bar(int controlId) const;
     void OnBarAction(ControlScrollBar* bar, int sliderAction);
     void OnVScroll(unsigned code, int position, ControlScrollBar* bar);
-    void CopyToWindow(Canvas&& canvas);
+    void OnSmoothLines(bool on);
 
     ControlScrollBar* m_barA = nullptr;
     ControlScrollBar* m_barP = nullptr;
@@ -72,5 +75,6 @@ private:
     PictureArea* m_picture = nullptr;
     QMenu* m_windowMenu = nullptr;
     FigureCache m_figures; // the vertices of the figure shown, kept between redraws
+    ResizableLayout m_layout;
     ViewControls m_controls{*this};
 };

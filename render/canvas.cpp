@@ -132,8 +132,8 @@ void Canvas::RepaintDirtyTiles()
             const int first = tx;
             while (tx < tilesAcross_ && row[tx])
                 ++tx;
-            RepaintTiles(int64_t{first} * tileSize, int64_t{tx} * tileSize,
-                         int64_t(ty) * tileSize, int64_t(ty + 1) * tileSize);
+            RepaintTiles(int64_t{first} * tileSize, int64_t{tx} * tileSize, int64_t(ty) * tileSize,
+                         int64_t(ty + 1) * tileSize);
         }
     }
 }

@@ -25,8 +25,9 @@ inline double DrawableScale(double scale)
 {
     if (std::isnan(scale))
         return 1.0;
-    return scale < kMinPictureScale ? kMinPictureScale
-                                    : scale > kMaxPictureScale ? kMaxPictureScale : scale;
+    return scale < kMinPictureScale   ? kMinPictureScale
+           : scale > kMaxPictureScale ? kMaxPictureScale
+                                      : scale;
 }
 
 // The picture's side in device pixels, N = round(500·s), at a drawable scale.

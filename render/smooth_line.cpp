@@ -40,7 +40,11 @@ bool ClipToBox(Segment& s, double minX, double minY, double maxX, double maxY)
     }
     if (enter > leave)
         return false;
-    s = {s.x0 + enter * dx, s.y0 + enter * dy, s.x0 + leave * dx, s.y0 + leave * dy};
+    // Far ends lose their precision in the products: the cut ends are held
+    // to the box, which they must lie on or in.
+    auto x = [&](double t) { return std::clamp(s.x0 + t * dx, minX, maxX); };
+    auto y = [&](double t) { return std::clamp(s.y0 + t * dy, minY, maxY); };
+    s = {x(enter), y(enter), x(leave), y(leave)};
     return true;
 }
 
@@ -51,12 +55,12 @@ void Canvas::BlendPixel(int64_t x, int64_t y, uint32_t colour, double coverage)
     if (x < 0 || x >= width_ || y < 0 || y >= height_ || !(coverage > 0.0))
         return;
     uint32_t& pixel = pixels_[Index(int(x), int(y))];
-    const int weight = int(std::min(coverage, 1.0) * 256.0);
+    const int weight = int(std::min(coverage, 1.0) * 256.0 + 0.5); // 0 to 256
     uint32_t blended = kOpaqueBlack;
     for (int shift : {0, 8, 16}) {
         const int under = int(pixel >> shift) & 0xFF;
         const int over = int(colour >> shift) & 0xFF;
-        blended |= uint32_t(under + (((over - under) * weight) >> 8)) << shift;
+        blended |= uint32_t(under + (((over - under) * weight + 128) >> 8)) << shift;
     }
     pixel = blended;
 }

@@ -32,8 +32,8 @@ void TracePolyline(Canvas& canvas, const ProjectedFigure& projected, FigurePolyl
 {
     const uint32_t count = DrawnCount(projected, polyline, stopOutsidePicture);
     if (lines == LineStyle::Exact) {
-        canvas.Polyline(projected.px.data() + polyline.first,
-                        projected.py.data() + polyline.first, count);
+        canvas.Polyline(projected.px.data() + polyline.first, projected.py.data() + polyline.first,
+                        count);
         return;
     }
     const double* x = projected.x.data() + polyline.first;

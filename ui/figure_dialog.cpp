@@ -151,8 +151,8 @@ void CFigureDlg::BuildWindowMenu()
     }
 #endif
     m_windowMenu->addSeparator();
-    QAction* smooth = m_windowMenu->addAction(
-        QCoreApplication::translate("CFigureDlg", "Líneas suavizadas"));
+    QAction* smooth =
+        m_windowMenu->addAction(QCoreApplication::translate("CFigureDlg", "Líneas suavizadas"));
     smooth->setCheckable(true);
     smooth->setChecked(SmoothLinesSetting());
     m_picture->SetLineStyle(smooth->isChecked() ? LineStyle::Smooth : LineStyle::Exact);

@@ -27,10 +27,7 @@ double RatioOf(const QWidget& widget)
 
 } // namespace
 
-double PictureArea::Scale() const
-{
-    return DrawableScale(width() * RatioOf(*this) / kPictureSize);
-}
+double PictureArea::Scale() const { return DrawableScale(width() * RatioOf(*this) / kPictureSize); }
 
 void PictureArea::DrawFigure(FigureCache& figures)
 {

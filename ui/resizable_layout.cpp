@@ -19,8 +19,8 @@ void ResizableLayout::Capture(QWidget* dialog, QWidget* picture)
     for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child == picture || child->isWindow() || child->x() < pictureRight)
             continue;
-        m_right.push_back({child, FromQt(child->geometry()),
-                           qobject_cast<QScrollBar*>(child) != nullptr});
+        m_right.push_back(
+            {child, FromQt(child->geometry()), qobject_cast<QScrollBar*>(child) != nullptr});
     }
 }
 

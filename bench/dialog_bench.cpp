@@ -5,14 +5,20 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
 #include "bench/bench_support.h"
+#include "render/draw_figure.h"
 #include "ui/control_ids.h"
 #include "ui/figure_dialog.h"
 
@@ -45,13 +51,45 @@ void BM_DialogDragStep(benchmark::State& state)
     QTest::mouseRelease(&dialog, Qt::LeftButton, {}, start);
 }
 
-void DrawReference(QImage& image, const std::vector<PixelPolyline>& polylines)
+// Qt reads the screen's scale factor once, when the application starts, so
+// the drag step at device pixel ratio 2 runs in a second torsiva-bench with
+// QT_SCALE_FACTOR=2, and each iteration here takes the time per step it
+// reports.
+void BM_DialogDragStepScaled(benchmark::State& state, const char* scaleFactor)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scaleFactor));
+    for (auto _ : state) {
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--benchmark_filter=^DialogDragStep/helix/89$"),
+                     QStringLiteral("--benchmark_format=json")});
+        if (!child.waitForFinished(120000) || child.exitCode() != 0) {
+            state.SkipWithError("the scaled run failed");
+            return;
+        }
+        const QJsonObject run = QJsonDocument::fromJson(child.readAllStandardOutput())
+                                    .object()[QStringLiteral("benchmarks")]
+                                    .toArray()
+                                    .at(0)
+                                    .toObject();
+        const double microseconds = run[QStringLiteral("real_time")].toDouble();
+        if (!(microseconds > 0.0)) {
+            state.SkipWithError("the scaled run reported no time");
+            return;
+        }
+        state.SetIterationTime(microseconds * 1e-6);
+    }
+}
+
+void DrawReference(QImage& image, int side, const std::vector<PixelPolyline>& polylines)
 {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(Qt::white, 0));
     painter.setBrush(Qt::black);
-    painter.drawRect(0, 0, 499, 499);
+    painter.drawRect(0, 0, side - 1, side - 1);
     const QPen wire(QColor(50, 50, 50), 0), curve(QColor(0, 0, 255), 0);
     QVector<QPoint> points;
     for (const PixelPolyline& polyline : polylines) {
@@ -63,13 +101,43 @@ void DrawReference(QImage& image, const std::vector<PixelPolyline>& polylines)
     }
 }
 
-void BM_QPainterReference(benchmark::State& state, CurveKind figure, int angle)
+void BM_QPainterReference(benchmark::State& state, CurveKind figure, int angle, double scale)
 {
     SetButtonView(figure, angle);
-    const std::vector<PixelPolyline> polylines = RecordPolylines();
-    QImage image(500, 502, QImage::Format_RGB32);
+    const std::vector<PixelPolyline> polylines = RecordPolylines(scale);
+    const int side = PictureSide(scale);
+    QImage image(side, side + kRowsBelowPicture, QImage::Format_RGB32);
     for (auto _ : state) {
-        DrawReference(image, polylines);
+        DrawReference(image, side, polylines);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+// Smooth lines drawn by QPainter with anti-aliasing, on a cleared picture:
+// what our own smooth lines are measured against.
+void BM_SmoothReference(benchmark::State& state, CurveKind figure, int angle, double scale)
+{
+    SetButtonView(figure, angle);
+    const std::vector<SmoothSegment> segments = RecordSmoothSegments(scale);
+    const int side = PictureSide(scale);
+    QImage image(side, side + kRowsBelowPicture, QImage::Format_RGB32);
+    const QPen wire(QColor(50, 50, 50), 1.0), curve(QColor(0, 0, 255), 1.0);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setPen(QPen(Qt::white, 0));
+        painter.setBrush(Qt::black);
+        painter.drawRect(0, 0, side - 1, side - 1);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        bool curvePen = false;
+        painter.setPen(wire);
+        for (const SmoothSegment& s : segments) {
+            if (s.curve != curvePen) {
+                curvePen = s.curve;
+                painter.setPen(curvePen ? curve : wire);
+            }
+            painter.drawLine(QLineF(s.x0, s.y0, s.x1, s.y1));
+        }
+        painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -79,13 +147,23 @@ struct Registrar {
     {
         benchmark::RegisterBenchmark("DialogDragStep/helix/89", BM_DialogDragStep)
             ->Unit(benchmark::kMicrosecond);
-        for (const NamedFigure& figure : kFigures)
-            for (int angle : {2, 60, 89}) {
-                const std::string name =
-                    std::string("QPainterReference/") + figure.name + "/" + std::to_string(angle);
-                benchmark::RegisterBenchmark(name.c_str(), BM_QPainterReference, figure.kind, angle)
-                    ->Unit(benchmark::kMicrosecond);
-            }
+        benchmark::RegisterBenchmark("DialogDragStep/helix/89/scale:2", BM_DialogDragStepScaled,
+                                     "2")
+            ->UseManualTime()
+            ->Iterations(1)
+            ->Unit(benchmark::kMicrosecond);
+        for (const NamedFigure& figure : kFigures) {
+            for (int angle : {2, 60, 89})
+                for (double scale : {1.0, 2.0, 4.0})
+                    benchmark::RegisterBenchmark(
+                        ScaledName("QPainterReference", figure.name, angle, scale).c_str(),
+                        BM_QPainterReference, figure.kind, angle, scale)
+                        ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(
+                ScaledName("SmoothReference", figure.name, 89, 2.0).c_str(), BM_SmoothReference,
+                figure.kind, 89, 2.0)
+                ->Unit(benchmark::kMicrosecond);
+        }
     }
 } registrar;
 

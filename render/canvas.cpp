@@ -173,6 +173,26 @@ void Canvas::MarkLineDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64
     }
 }
 
+// Every pixel of a line lies in the box its ends span, so a line shorter
+// than a tile marks that box, a tile or two; a longer one goes piecewise.
+inline void Canvas::MarkOnCanvasLineDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
+{
+    constexpr int32_t kShort = 1 << kTileShift;
+    if (x1 - x0 >= kShort || x0 - x1 >= kShort || y1 - y0 >= kShort || y0 - y1 >= kShort) {
+        MarkLineDirty(x0, y0, x1, y1, 2);
+        return;
+    }
+    const int32_t firstColumn = std::min(x0, x1) >> kTileShift;
+    const int32_t lastColumn = std::max(x0, x1) >> kTileShift;
+    const int32_t firstRow = std::min(y0, y1) >> kTileShift;
+    const int32_t lastRow = std::max(y0, y1) >> kTileShift;
+    for (int32_t row = firstRow; row <= lastRow; ++row) {
+        uint8_t* tiles = dirtyTiles_.data() + size_t(row) * size_t(tilesAcross_);
+        tiles[firstColumn] = 1;
+        tiles[lastColumn] = 1;
+    }
+}
+
 void Canvas::MoveTo(int32_t x, int32_t y)
 {
     currentX_ = x;
@@ -222,7 +242,7 @@ inline __attribute__((always_inline)) void Canvas::DrawLineOnCanvas(int32_t x0, 
 void Canvas::LineTo(int32_t x, int32_t y)
 {
     if (OnCanvas(currentX_, currentY_) && OnCanvas(x, y)) {
-        MarkLineDirty(currentX_, currentY_, x, y, 2);
+        MarkOnCanvasLineDirty(currentX_, currentY_, x, y);
         DrawLineOnCanvas(currentX_, currentY_, x, y);
     } else
         DrawClippedLine(currentX_, currentY_, x, y);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,6 +34,8 @@ using HiDpiTest = ViewTest;
 
 TEST_F(HiDpiTest, PictureIsDrawnAtDevicePixels)
 {
+    if (QGuiApplication::primaryScreen()->availableGeometry().height() < 522)
+        GTEST_SKIP() << "the initial window does not fit this screen";
     CFigureDlg dialog;
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -62,15 +65,40 @@ TEST_F(HiDpiTest, PictureIsDrawnAtDevicePixels)
     EXPECT_EQ(unscaled, expected);
 }
 
+// On a screen smaller than the initial window (1280 × 1024 at ratio 2 is
+// 640 × 512 logical pixels) the window opens at the largest size that fits,
+// and the picture is drawn at the scale it gets there.
+TEST_F(HiDpiTest, WindowFitsItsScreen)
+{
+    CFigureDlg dialog;
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QSize available = dialog.screen()->availableGeometry().size();
+    EXPECT_EQ(dialog.minimumSize(), QSize(764, 522).boundedTo(available));
+    EXPECT_EQ(dialog.size(), QSize(764, 522).boundedTo(available));
+    const int side = std::min(dialog.width() - 264, dialog.height() - 22);
+    EXPECT_EQ(dialog.Picture()->geometry(), QRect(150, 10, side, side));
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->property("controlId").toInt() == ControlId::kSphericalHelix)
+            button->click();
+    const double scale = side * kRatio / 500.0;
+    Canvas canvas = Canvas::ForPicture(PictureSide(scale));
+    FigureCache figures;
+    ComposeFigure(canvas, figures, scale);
+    EXPECT_EQ(dialog.Picture()->Picture(), CanvasPictureCopy(canvas));
+}
+
 int main(int argc, char** argv)
 {
-    // A screen large enough for the initial window at this ratio (the
-    // offscreen platform's own is 800 × 600 device pixels).
+    // A screen of the size asked for (the offscreen platform's own is
+    // 800 × 600 device pixels).
     QTemporaryDir settings;
     QFile screens(settings.filePath(QStringLiteral("screens.json")));
     if (!screens.open(QIODevice::WriteOnly) ||
-        screens.write(R"({"screens": [{"name": "large", "x": 0, "y": 0, "width": 2560,
-                           "height": 1600, "logicalDpi": 96, "dpr": 1}]})") < 0)
+        screens.write(QByteArray(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": )") +
+                      QByteArray::number(TORSIVA_TEST_SCREEN_WIDTH) + R"(, "height": )" +
+                      QByteArray::number(TORSIVA_TEST_SCREEN_HEIGHT) +
+                      R"(, "logicalDpi": 96, "dpr": 1}]})") < 0)
         return 1;
     screens.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());

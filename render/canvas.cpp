@@ -33,8 +33,8 @@ int TilesFor(int pixels, int shift) { return (pixels + (1 << shift) - 1) >> shif
 
 Canvas::Canvas(int width, int height)
     : width_(width), height_(height), pixels_(new uint32_t[size_t(width) * size_t(height)]),
-      tilesAcross_(TilesFor(width, kTileShift)),
-      dirtyTiles_(size_t(tilesAcross_) * size_t(TilesFor(height, kTileShift)))
+      tilesAcross_(TilesFor(width, kTileShiftX)),
+      dirtyTiles_(size_t(tilesAcross_) * size_t(TilesFor(height, kTileShiftY)))
 {
     std::fill_n(pixels_.get(), size_t(width) * size_t(height), kOpaqueBlack);
 }
@@ -42,8 +42,8 @@ Canvas::Canvas(int width, int height)
 Canvas::Canvas(Unpainted)
     : width_(kCanvasWidth), height_(kCanvasHeight),
       pixels_(new uint32_t[size_t(kCanvasWidth) * size_t(kCanvasHeight)]),
-      tilesAcross_(TilesFor(kCanvasWidth, kTileShift)),
-      dirtyTiles_(size_t(tilesAcross_) * size_t(TilesFor(kCanvasHeight, kTileShift)))
+      tilesAcross_(TilesFor(kCanvasWidth, kTileShiftX)),
+      dirtyTiles_(size_t(tilesAcross_) * size_t(TilesFor(kCanvasHeight, kTileShiftY)))
 {
     std::fill(pixels_.get() + Index(0, kPictureSize), pixels_.get() + Index(0, kCanvasHeight),
               kOpaqueBlack);
@@ -120,7 +120,8 @@ void Canvas::RepaintTiles(int64_t x0, int64_t x1, int64_t y0, int64_t y1)
 // Runs of dirty tiles along a tile row are repainted as one span per row.
 void Canvas::RepaintDirtyTiles()
 {
-    const int tileSize = 1 << kTileShift;
+    const int tileWidth = 1 << kTileShiftX;
+    const int tileHeight = 1 << kTileShiftY;
     const size_t tilesDown = dirtyTiles_.size() / size_t(tilesAcross_);
     for (size_t ty = 0; ty < tilesDown; ++ty) {
         const uint8_t* row = dirtyTiles_.data() + ty * size_t(tilesAcross_);
@@ -132,8 +133,8 @@ void Canvas::RepaintDirtyTiles()
             const int first = tx;
             while (tx < tilesAcross_ && row[tx])
                 ++tx;
-            RepaintTiles(int64_t{first} * tileSize, int64_t{tx} * tileSize, int64_t(ty) * tileSize,
-                         int64_t(ty + 1) * tileSize);
+            RepaintTiles(int64_t{first} * tileWidth, int64_t{tx} * tileWidth,
+                         int64_t(ty) * tileHeight, int64_t(ty + 1) * tileHeight);
         }
     }
 }
@@ -148,9 +149,9 @@ void Canvas::MarkDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
     y1 = std::min<int64_t>(y1, height_ - 1);
     if (x0 > x1 || y0 > y1)
         return;
-    for (int64_t ty = y0 >> kTileShift; ty <= y1 >> kTileShift; ++ty) {
+    for (int64_t ty = y0 >> kTileShiftY; ty <= y1 >> kTileShiftY; ++ty) {
         uint8_t* row = dirtyTiles_.data() + ty * tilesAcross_;
-        std::fill(row + (x0 >> kTileShift), row + (x1 >> kTileShift) + 1, uint8_t{1});
+        std::fill(row + (x0 >> kTileShiftX), row + (x1 >> kTileShiftX) + 1, uint8_t{1});
     }
 }
 
@@ -161,7 +162,7 @@ void Canvas::MarkDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
 void Canvas::MarkLineDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t margin)
 {
     const int64_t length = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
-    const int64_t pieces = (length >> kTileShift) + 1;
+    const int64_t pieces = (length >> std::min(kTileShiftX, kTileShiftY)) + 1;
     int64_t fromX = x0, fromY = y0;
     for (int64_t i = 1; i <= pieces; ++i) {
         const int64_t toX = x0 + (x1 - x0) * i / pieces;
@@ -177,15 +178,16 @@ void Canvas::MarkLineDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64
 // than a tile marks that box, a tile or two; a longer one goes piecewise.
 inline void Canvas::MarkOnCanvasLineDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
 {
-    constexpr int32_t kShort = 1 << kTileShift;
-    if (x1 - x0 >= kShort || x0 - x1 >= kShort || y1 - y0 >= kShort || y0 - y1 >= kShort) {
+    constexpr int32_t kShortX = 1 << kTileShiftX;
+    constexpr int32_t kShortY = 1 << kTileShiftY;
+    if (x1 - x0 >= kShortX || x0 - x1 >= kShortX || y1 - y0 >= kShortY || y0 - y1 >= kShortY) {
         MarkLineDirty(x0, y0, x1, y1, 2);
         return;
     }
-    const int32_t firstColumn = std::min(x0, x1) >> kTileShift;
-    const int32_t lastColumn = std::max(x0, x1) >> kTileShift;
-    const int32_t firstRow = std::min(y0, y1) >> kTileShift;
-    const int32_t lastRow = std::max(y0, y1) >> kTileShift;
+    const int32_t firstColumn = std::min(x0, x1) >> kTileShiftX;
+    const int32_t lastColumn = std::max(x0, x1) >> kTileShiftX;
+    const int32_t firstRow = std::min(y0, y1) >> kTileShiftY;
+    const int32_t lastRow = std::max(y0, y1) >> kTileShiftY;
     for (int32_t row = firstRow; row <= lastRow; ++row) {
         uint8_t* tiles = dirtyTiles_.data() + size_t(row) * size_t(tilesAcross_);
         tiles[firstColumn] = 1;

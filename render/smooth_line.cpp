@@ -50,19 +50,20 @@ bool ClipToBox(Segment& s, double minX, double minY, double maxX, double maxY)
 
 } // namespace
 
-void Canvas::BlendPixel(int64_t x, int64_t y, uint32_t colour, double coverage)
+// Red and blue blend side by side in one word, green in another: each
+// channel becomes (pen·w + pixel·(256 − w) + 128) / 256, rounded, for a
+// weight w of 0 to 256.
+inline void Canvas::BlendPixel(int64_t x, int64_t y, uint32_t colour, double coverage)
 {
     if (x < 0 || x >= width_ || y < 0 || y >= height_ || !(coverage > 0.0))
         return;
     uint32_t& pixel = pixels_[Index(int(x), int(y))];
-    const int weight = int(std::min(coverage, 1.0) * 256.0 + 0.5); // 0 to 256
-    uint32_t blended = kOpaqueBlack;
-    for (int shift : {0, 8, 16}) {
-        const int under = int(pixel >> shift) & 0xFF;
-        const int over = int(colour >> shift) & 0xFF;
-        blended |= uint32_t(under + (((over - under) * weight + 128) >> 8)) << shift;
-    }
-    pixel = blended;
+    const uint32_t weight = uint32_t(std::min(coverage, 1.0) * 256.0 + 0.5);
+    const uint32_t rest = 256 - weight;
+    const uint32_t redBlue =
+        ((colour & 0xFF00FFu) * weight + (pixel & 0xFF00FFu) * rest + 0x800080u) >> 8;
+    const uint32_t green = ((colour & 0xFF00u) * weight + (pixel & 0xFF00u) * rest + 0x8000u) >> 8;
+    pixel = kOpaqueBlack | (redBlue & 0xFF00FFu) | (green & 0xFF00u);
 }
 
 void Canvas::SmoothLine(double x0, double y0, double x1, double y1)
@@ -70,13 +71,13 @@ void Canvas::SmoothLine(double x0, double y0, double x1, double y1)
     // Pixel k covers [k, k + 1): its centre, where Wu's method puts whole
     // coordinates, is at k + 0.5.
     Segment s{x0 - 0.5, y0 - 0.5, x1 - 0.5, y1 - 0.5};
-    if (!std::isfinite(s.x0) || !std::isfinite(s.y0) || !std::isfinite(s.x1) ||
-        !std::isfinite(s.y1))
+    // Ends not finite, or so far apart that their distance overflows, give
+    // no line to draw.
+    if (!std::isfinite(s.x1 - s.x0) || !std::isfinite(s.y1 - s.y0))
         return;
     if (!ClipToBox(s, -2.0, -2.0, width_ + 1.0, height_ + 1.0))
         return;
-    MarkLineDirty(std::llround(s.x0), std::llround(s.y0), std::llround(s.x1), std::llround(s.y1),
-                  3);
+    MarkLineDirty(int64_t(s.x0), int64_t(s.y0), int64_t(s.x1), int64_t(s.y1), 3);
 
     const bool steep = std::abs(s.y1 - s.y0) > std::abs(s.x1 - s.x0);
     if (steep) {

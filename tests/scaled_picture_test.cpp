@@ -253,6 +253,7 @@ TEST(SmoothLineTest, BlendsThePenByCoverage)
     canvas.SmoothLine(kNaN, 3.0, 10.0, 3.0);
     canvas.SmoothLine(-kInf, 3.0, 10.0, 3.0);
     canvas.SmoothLine(-50.0, -50.0, -10.0, 30.0);
+    canvas.SmoothLine(-1.7e308, 3.0, 1.7e308, 3.0); // their distance overflows
     EXPECT_EQ(std::vector<uint32_t>(canvas.Bits(), canvas.Bits() + 400), before);
     // Far ends are cut to the canvas: a line across it still shows.
     canvas.SmoothLine(-1e7, 15.5, 1e7, 15.5);

@@ -38,6 +38,8 @@ public:
     void OnSphericalHelix() { m_controls.OnSphericalHelix(); }
     void OnAbout();
     void OnInstructions();
+    // Ends the dialog, remembering where the window was.
+    void done(int result) override;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -45,7 +47,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void done(int result) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif

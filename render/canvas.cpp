@@ -95,25 +95,28 @@ void Canvas::PaintRectangle(int32_t left, int32_t top, int32_t right, int32_t bo
     }
 }
 
-// What the painted rectangle puts on pixels [x0, x1) × [y0, y1).
+// What the painted rectangle puts on pixels [x0, x1) × [y0, y1): its fill,
+// and its outline where the block meets it. Clipped once, then row by row.
 void Canvas::RepaintTiles(int64_t x0, int64_t x1, int64_t y0, int64_t y1)
 {
     const PaintedRectangle& r = painted_;
-    const int64_t left = r.left, right = r.right;
-    const int64_t firstRow = std::max<int64_t>(r.top, y0);
-    const int64_t endRow = std::min<int64_t>(r.bottom, y1);
-    const int64_t from = std::max(left, x0);
-    const int64_t to = std::min(right, x1);
+    const int64_t from = std::max({x0, int64_t{r.left}, int64_t{0}});
+    const int64_t to = std::min({x1, int64_t{r.right}, int64_t{width_}});
+    const int64_t firstRow = std::max({y0, int64_t{r.top}, int64_t{0}});
+    const int64_t endRow = std::min({y1, int64_t{r.bottom}, int64_t{height_}});
+    if (from >= to)
+        return;
+    const int64_t leftEdge = r.left, rightEdge = int64_t{r.right} - 1;
+    const bool hasLeftEdge = leftEdge >= from && leftEdge < to;
+    const bool hasRightEdge = rightEdge >= from && rightEdge < to;
     for (int64_t y = firstRow; y < endRow; ++y) {
-        if (y == r.top || y == int64_t{r.bottom} - 1) {
-            FillSpan(y, from, to, r.pen);
-            continue;
-        }
-        FillSpan(y, std::max(left + 1, x0), std::min(right - 1, x1), r.fill);
-        if (left >= x0 && left < x1)
-            FillSpan(y, left, left + 1, r.pen);
-        if (right - 1 >= x0 && right - 1 < x1)
-            FillSpan(y, right - 1, right, r.pen);
+        uint32_t* row = pixels_.get() + Index(0, int(y));
+        const bool outlineRow = y == r.top || y == int64_t{r.bottom} - 1;
+        std::fill(row + from, row + to, outlineRow ? r.pen : r.fill);
+        if (hasLeftEdge)
+            row[leftEdge] = r.pen;
+        if (hasRightEdge)
+            row[rightEdge] = r.pen;
     }
 }
 

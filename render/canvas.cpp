@@ -177,6 +177,34 @@ void Canvas::MarkLineDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64
     }
 }
 
+// A long line on the canvas, a piece at a time, each piece's ends taken
+// from the line's own formula (the k-th pixel's minor offset is
+// floor((2·k·m + n) / 2n)), so each piece marks exactly the box of its
+// pixels.
+void Canvas::MarkLongLineDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
+{
+    const int64_t dx = int64_t{x1} - x0, dy = int64_t{y1} - y0;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const int64_t n = std::llabs(xMajor ? dx : dy), m = std::llabs(xMajor ? dy : dx);
+    const int64_t majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    const int64_t minorStep = (xMajor ? dy : dx) >= 0 ? 1 : -1;
+    const int64_t majorStart = xMajor ? x0 : y0, minorStart = xMajor ? y0 : x0;
+    const int64_t piece = int64_t{1} << std::min(kTileShiftX, kTileShiftY);
+    for (int64_t first = 0; first < n; first += piece) {
+        const int64_t last = std::min(first + piece - 1, n - 1);
+        const int64_t majorA = majorStart + majorStep * first;
+        const int64_t majorB = majorStart + majorStep * last;
+        const int64_t minorA = minorStart + minorStep * ((2 * first * m + n) / (2 * n));
+        const int64_t minorB = minorStart + minorStep * ((2 * last * m + n) / (2 * n));
+        if (xMajor)
+            MarkDirty(std::min(majorA, majorB), std::min(minorA, minorB), std::max(majorA, majorB),
+                      std::max(minorA, minorB));
+        else
+            MarkDirty(std::min(minorA, minorB), std::min(majorA, majorB), std::max(minorA, minorB),
+                      std::max(majorA, majorB));
+    }
+}
+
 // Every pixel of a line lies in the box its ends span, so a line shorter
 // than a tile marks that box, a tile or two; a longer one goes piecewise.
 inline void Canvas::MarkOnCanvasLineDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
@@ -184,7 +212,7 @@ inline void Canvas::MarkOnCanvasLineDirty(int32_t x0, int32_t y0, int32_t x1, in
     constexpr int32_t kShortX = 1 << kTileShiftX;
     constexpr int32_t kShortY = 1 << kTileShiftY;
     if (x1 - x0 >= kShortX || x0 - x1 >= kShortX || y1 - y0 >= kShortY || y0 - y1 >= kShortY) {
-        MarkLineDirty(x0, y0, x1, y1, 2);
+        MarkLongLineDirty(x0, y0, x1, y1);
         return;
     }
     const int32_t firstColumn = std::min(x0, x1) >> kTileShiftX;

@@ -107,6 +107,7 @@ private:
     // `margin` pixels to spare on each side.
     void MarkLineDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t margin);
     void MarkOnCanvasLineDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+    void MarkLongLineDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
     void BlendPixel(int64_t x, int64_t y, uint32_t colour, double coverage);
 
     std::size_t Index(int x, int y) const

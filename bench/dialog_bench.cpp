@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,12 +16,14 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "bench/bench_support.h"
 #include "render/draw_figure.h"
 #include "ui/control_ids.h"
 #include "ui/figure_dialog.h"
+#include "ui/picture_area.h"
 
 namespace {
 
@@ -49,6 +52,7 @@ void BM_DialogDragStep(benchmark::State& state)
         QApplication::sendEvent(&dialog, &move);
     }
     QTest::mouseRelease(&dialog, Qt::LeftButton, {}, start);
+    state.counters["picture_scale"] = dialog.Picture()->Scale();
 }
 
 // Qt reads the screen's scale factor once, when the application starts, so
@@ -57,8 +61,21 @@ void BM_DialogDragStep(benchmark::State& state)
 // reports.
 void BM_DialogDragStepScaled(benchmark::State& state, const char* scaleFactor)
 {
+    // The offscreen platform's own screen, 800 × 600 device pixels, is too
+    // small for the window at this ratio: give it a large one.
+    QTemporaryDir directory;
+    QFile screens(directory.filePath(QStringLiteral("screens.json")));
+    if (!screens.open(QIODevice::WriteOnly) ||
+        screens.write(R"({"screens": [{"name": "large", "x": 0, "y": 0, "width": 3840,)"
+                      R"( "height": 2160, "logicalDpi": 96, "dpr": 1}]})") < 0) {
+        state.SkipWithError("cannot write the screen configuration");
+        return;
+    }
+    screens.close();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scaleFactor));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                       QStringLiteral("offscreen:configfile=") + screens.fileName());
     for (auto _ : state) {
         QProcess child;
         child.setProcessEnvironment(environment);
@@ -77,6 +94,10 @@ void BM_DialogDragStepScaled(benchmark::State& state, const char* scaleFactor)
         const double microseconds = run[QStringLiteral("real_time")].toDouble();
         if (!(microseconds > 0.0)) {
             state.SkipWithError("the scaled run reported no time");
+            return;
+        }
+        if (run[QStringLiteral("picture_scale")].toDouble() != QByteArray(scaleFactor).toDouble()) {
+            state.SkipWithError("the scaled run drew at another scale");
             return;
         }
         state.SetIterationTime(microseconds * 1e-6);

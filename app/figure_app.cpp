@@ -20,7 +20,6 @@ void Print(std::FILE* stream, const QString& text) { std::fputs(qPrintable(text)
 CFigureApp::CFigureApp(int& argc, char** argv, bool withoutDisplay)
     : QApplication(argc, argv), m_withoutDisplay(withoutDisplay)
 {
-    setApplicationName(QStringLiteral("Torsiva"));
     // The application id: Wayland and the desktop find the icon and the
     // desktop entry by it.
     setDesktopFileName(QStringLiteral("org.torsiva.Torsiva"));

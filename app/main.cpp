@@ -3,6 +3,9 @@
 
 int main(int argc, char** argv)
 {
+    // Where QSettings keeps the window's placement and the smooth-lines option.
+    QCoreApplication::setOrganizationName(QStringLiteral("Torsiva"));
+    QCoreApplication::setApplicationName(QStringLiteral("Torsiva"));
     const bool withoutDisplay = UseOffscreenWithoutDisplay(argc, argv);
     CFigureApp app(argc, argv, withoutDisplay);
     return app.InitInstance() ? app.exec() : app.ExitInstance();

@@ -15,10 +15,12 @@ void SetButtonView(CurveKind figure, int angleDeg)
     View().curveKind = figure;
 }
 
-std::vector<PixelPolyline> RecordPolylines()
+std::vector<PixelPolyline> RecordPolylines(double scale)
 {
-    RecordingCanvas canvas;
-    ComposeFigure(canvas);
+    const int side = PictureSide(scale);
+    RecordingCanvas canvas(side, side + kRowsBelowPicture);
+    FigureCache figures;
+    ComposeFigure(canvas, figures, scale);
     std::vector<PixelPolyline> polylines;
     bool curve = false;
     for (const CanvasOp& op : canvas.Ops()) {
@@ -30,4 +32,43 @@ std::vector<PixelPolyline> RecordPolylines()
             polylines.back().points.push_back({op.a, op.b});
     }
     return polylines;
+}
+
+namespace {
+
+class SegmentCanvas : public Canvas {
+public:
+    using Canvas::Canvas;
+    void SelectPen(const Pen& pen) override
+    {
+        curve_ = std::strcmp(pen.name, kCurvePen.name) == 0;
+        Canvas::SelectPen(pen);
+    }
+    void SmoothLine(double x0, double y0, double x1, double y1) override
+    {
+        segments.push_back({curve_, x0, y0, x1, y1});
+    }
+    std::vector<SmoothSegment> segments;
+
+private:
+    bool curve_ = false;
+};
+
+} // namespace
+
+std::vector<SmoothSegment> RecordSmoothSegments(double scale)
+{
+    const int side = PictureSide(scale);
+    SegmentCanvas canvas(side, side + kRowsBelowPicture);
+    FigureCache figures;
+    ComposeFigure(canvas, figures, PictureMapping{scale, LineStyle::Smooth});
+    return canvas.segments;
+}
+
+std::string ScaledName(const char* name, const char* figure, int angle, double scale)
+{
+    std::string full = std::string(name) + "/" + figure + "/" + std::to_string(angle);
+    if (scale != 1.0)
+        full += "/scale:" + std::to_string(int(scale));
+    return full;
 }

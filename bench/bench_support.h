@@ -26,5 +26,17 @@ struct PixelPolyline {
     std::vector<std::pair<int, int>> points;
 };
 
-// The polylines one redraw of the current view draws, in pixels.
-std::vector<PixelPolyline> RecordPolylines();
+// The polylines one redraw of the current view draws, in pixels, at a scale.
+std::vector<PixelPolyline> RecordPolylines(double scale = 1.0);
+
+struct SmoothSegment {
+    bool curve;
+    double x0, y0, x1, y1; // unrounded canvas positions
+};
+
+// The segments a smooth redraw of the current view draws, at a scale.
+std::vector<SmoothSegment> RecordSmoothSegments(double scale);
+
+// The name of a benchmark at a scale: "Name/figure/angle", then
+// "/scale:S" unless the scale is 1.
+std::string ScaledName(const char* name, const char* figure, int angle, double scale);

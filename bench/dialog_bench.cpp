@@ -5,16 +5,25 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "bench/bench_support.h"
+#include "render/draw_figure.h"
 #include "ui/control_ids.h"
 #include "ui/figure_dialog.h"
+#include "ui/picture_area.h"
 
 namespace {
 
@@ -27,9 +36,7 @@ void BM_DialogDragStep(benchmark::State& state)
         state.SkipWithError("the dialog was not exposed");
         return;
     }
-    for (QPushButton* button : dialog.findChildren<QPushButton*>())
-        if (button->property("controlId").toInt() == ControlId::kHelix)
-            button->click();
+    dialog.OnHelix();
     View().angleDeg = 89;
     const QPoint start(300, 200);
     QTest::mousePress(&dialog, Qt::LeftButton, {}, start);
@@ -43,15 +50,65 @@ void BM_DialogDragStep(benchmark::State& state)
         QApplication::sendEvent(&dialog, &move);
     }
     QTest::mouseRelease(&dialog, Qt::LeftButton, {}, start);
+    state.counters["picture_scale"] = dialog.Picture()->Scale();
 }
 
-void DrawReference(QImage& image, const std::vector<PixelPolyline>& polylines)
+// Qt reads the screen's scale factor once, when the application starts, so
+// the drag step at device pixel ratio 2 runs in a second torsiva-bench with
+// QT_SCALE_FACTOR=2, and each iteration here takes the time per step it
+// reports.
+void BM_DialogDragStepScaled(benchmark::State& state, const char* scaleFactor)
+{
+    // The offscreen platform's own screen, 800 × 600 device pixels, is too
+    // small for the window at this ratio: give it a large one.
+    QTemporaryDir directory;
+    QFile screens(directory.filePath(QStringLiteral("screens.json")));
+    if (!screens.open(QIODevice::WriteOnly) ||
+        screens.write(R"({"screens": [{"name": "large", "x": 0, "y": 0, "width": 3840,)"
+                      R"( "height": 2160, "logicalDpi": 96, "dpr": 1}]})") < 0) {
+        state.SkipWithError("cannot write the screen configuration");
+        return;
+    }
+    screens.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scaleFactor));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                       QStringLiteral("offscreen:configfile=") + screens.fileName());
+    for (auto _ : state) {
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--benchmark_filter=^DialogDragStep/helix/89$"),
+                     QStringLiteral("--benchmark_format=json")});
+        if (!child.waitForFinished(120000) || child.exitCode() != 0) {
+            state.SkipWithError("the scaled run failed");
+            return;
+        }
+        const QJsonObject run = QJsonDocument::fromJson(child.readAllStandardOutput())
+                                    .object()[QStringLiteral("benchmarks")]
+                                    .toArray()
+                                    .at(0)
+                                    .toObject();
+        const double microseconds = run[QStringLiteral("real_time")].toDouble();
+        if (!(microseconds > 0.0)) {
+            state.SkipWithError("the scaled run reported no time");
+            return;
+        }
+        if (run[QStringLiteral("picture_scale")].toDouble() != QByteArray(scaleFactor).toDouble()) {
+            state.SkipWithError("the scaled run drew at another scale");
+            return;
+        }
+        state.SetIterationTime(microseconds * 1e-6);
+    }
+}
+
+void DrawReference(QImage& image, int side, const std::vector<PixelPolyline>& polylines)
 {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(Qt::white, 0));
     painter.setBrush(Qt::black);
-    painter.drawRect(0, 0, 499, 499);
+    painter.drawRect(0, 0, side - 1, side - 1);
     const QPen wire(QColor(50, 50, 50), 0), curve(QColor(0, 0, 255), 0);
     QVector<QPoint> points;
     for (const PixelPolyline& polyline : polylines) {
@@ -63,13 +120,43 @@ void DrawReference(QImage& image, const std::vector<PixelPolyline>& polylines)
     }
 }
 
-void BM_QPainterReference(benchmark::State& state, CurveKind figure, int angle)
+void BM_QPainterReference(benchmark::State& state, CurveKind figure, int angle, double scale)
 {
     SetButtonView(figure, angle);
-    const std::vector<PixelPolyline> polylines = RecordPolylines();
-    QImage image(500, 502, QImage::Format_RGB32);
+    const std::vector<PixelPolyline> polylines = RecordPolylines(scale);
+    const int side = PictureSide(scale);
+    QImage image(side, side + kRowsBelowPicture, QImage::Format_RGB32);
     for (auto _ : state) {
-        DrawReference(image, polylines);
+        DrawReference(image, side, polylines);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+// Smooth lines drawn by QPainter with anti-aliasing, on a cleared picture:
+// what our own smooth lines are measured against.
+void BM_SmoothReference(benchmark::State& state, CurveKind figure, int angle, double scale)
+{
+    SetButtonView(figure, angle);
+    const std::vector<SmoothSegment> segments = RecordSmoothSegments(scale);
+    const int side = PictureSide(scale);
+    QImage image(side, side + kRowsBelowPicture, QImage::Format_RGB32);
+    const QPen wire(QColor(50, 50, 50), 1.0), curve(QColor(0, 0, 255), 1.0);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setPen(QPen(Qt::white, 0));
+        painter.setBrush(Qt::black);
+        painter.drawRect(0, 0, side - 1, side - 1);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        bool curvePen = false;
+        painter.setPen(wire);
+        for (const SmoothSegment& s : segments) {
+            if (s.curve != curvePen) {
+                curvePen = s.curve;
+                painter.setPen(curvePen ? curve : wire);
+            }
+            painter.drawLine(QLineF(s.x0, s.y0, s.x1, s.y1));
+        }
+        painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -79,13 +166,23 @@ struct Registrar {
     {
         benchmark::RegisterBenchmark("DialogDragStep/helix/89", BM_DialogDragStep)
             ->Unit(benchmark::kMicrosecond);
-        for (const NamedFigure& figure : kFigures)
-            for (int angle : {2, 60, 89}) {
-                const std::string name =
-                    std::string("QPainterReference/") + figure.name + "/" + std::to_string(angle);
-                benchmark::RegisterBenchmark(name.c_str(), BM_QPainterReference, figure.kind, angle)
-                    ->Unit(benchmark::kMicrosecond);
-            }
+        benchmark::RegisterBenchmark("DialogDragStep/helix/89/scale:2", BM_DialogDragStepScaled,
+                                     "2")
+            ->UseManualTime()
+            ->Iterations(1)
+            ->Unit(benchmark::kMicrosecond);
+        for (const NamedFigure& figure : kFigures) {
+            for (int angle : {2, 60, 89})
+                for (double scale : {1.0, 2.0, 4.0})
+                    benchmark::RegisterBenchmark(
+                        ScaledName("QPainterReference", figure.name, angle, scale).c_str(),
+                        BM_QPainterReference, figure.kind, angle, scale)
+                        ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(
+                ScaledName("SmoothReference", figure.name, 89, 2.0).c_str(), BM_SmoothReference,
+                figure.kind, 89, 2.0)
+                ->Unit(benchmark::kMicrosecond);
+        }
     }
 } registrar;
 

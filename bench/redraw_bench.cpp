@@ -11,7 +11,19 @@
 
 namespace {
 
-void Discard(Canvas&& canvas) { benchmark::DoNotOptimize(canvas.Bits()); }
+// The redraw as the window makes it: on the canvas kept from the last one.
+struct KeptPicture {
+    double scale = 1.0;
+    LineStyle lines = LineStyle::Exact;
+    Canvas canvas = Canvas::ForPicture(PictureSide(scale));
+    FigureCache figures;
+
+    void Draw()
+    {
+        ComposeFigure(canvas, figures, PictureMapping{scale, lines});
+        benchmark::DoNotOptimize(canvas.Bits());
+    }
+};
 
 // Only the rasteriser: the polylines of one redraw replayed on a canvas.
 void BM_Rasterise(benchmark::State& state, CurveKind figure, int angle)
@@ -30,24 +42,25 @@ void BM_Rasterise(benchmark::State& state, CurveKind figure, int angle)
     }
 }
 
-void BM_DrawFigure(benchmark::State& state, CurveKind figure, int angle)
+void BM_DrawFigure(benchmark::State& state, CurveKind figure, int angle, double scale,
+                   LineStyle lines)
 {
     SetButtonView(figure, angle);
-    FigureCache figures;
+    KeptPicture picture{scale, lines, Canvas::ForPicture(PictureSide(scale)), {}};
     for (auto _ : state)
-        DrawFigure(figures, Discard);
+        picture.Draw();
 }
 
-// A panel whose redraw is the real one, its picture discarded.
-RecordedPanel DiscardingPanel(FigureCache& figures)
+// A panel whose redraw is the real one.
+RecordedPanel DrawingPanel(KeptPicture& picture)
 {
-    return RecordedPanel([&figures] { DrawFigure(figures, Discard); });
+    return RecordedPanel([&picture] { picture.Draw(); });
 }
 
 void BM_DragStep(benchmark::State& state)
 {
-    FigureCache figures;
-    RecordedPanel panel = DiscardingPanel(figures);
+    KeptPicture picture;
+    RecordedPanel panel = DrawingPanel(picture);
     ViewControls controls(panel);
     SetButtonView(CurveKind::Helix, 89);
     controls.OnLButtonDown({0, 0});
@@ -60,8 +73,8 @@ void BM_DragStep(benchmark::State& state)
 
 void BM_ScrollStep(benchmark::State& state)
 {
-    FigureCache figures;
-    RecordedPanel panel = DiscardingPanel(figures);
+    KeptPicture picture;
+    RecordedPanel panel = DrawingPanel(picture);
     ViewControls controls(panel);
     controls.OnHelix();
     controls.OnVScroll(kThumbPosition, 89, ControlId::kBarA);
@@ -74,8 +87,8 @@ void BM_ScrollStep(benchmark::State& state)
 
 void BM_CurveButton(benchmark::State& state)
 {
-    FigureCache figures;
-    RecordedPanel panel = DiscardingPanel(figures);
+    KeptPicture picture;
+    RecordedPanel panel = DrawingPanel(picture);
     ViewControls controls(panel);
     for (auto _ : state) {
         controls.OnHelix();
@@ -88,15 +101,20 @@ struct Registrar {
     {
         for (const NamedFigure& figure : kFigures)
             for (int angle : {2, 60, 89}) {
-                const std::string name =
-                    std::string("DrawFigure/") + figure.name + "/" + std::to_string(angle);
-                benchmark::RegisterBenchmark(name.c_str(), BM_DrawFigure, figure.kind, angle)
-                    ->Unit(benchmark::kMicrosecond);
+                for (double scale : {1.0, 2.0, 4.0})
+                    benchmark::RegisterBenchmark(
+                        ScaledName("DrawFigure", figure.name, angle, scale).c_str(), BM_DrawFigure,
+                        figure.kind, angle, scale, LineStyle::Exact)
+                        ->Unit(benchmark::kMicrosecond);
                 const std::string rasterise =
                     std::string("Rasterise/") + figure.name + "/" + std::to_string(angle);
                 benchmark::RegisterBenchmark(rasterise.c_str(), BM_Rasterise, figure.kind, angle)
                     ->Unit(benchmark::kMicrosecond);
             }
+        for (const NamedFigure& figure : kFigures)
+            benchmark::RegisterBenchmark(ScaledName("SmoothDraw", figure.name, 89, 2.0).c_str(),
+                                         BM_DrawFigure, figure.kind, 89, 2.0, LineStyle::Smooth)
+                ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark("DragStep/helix/89", BM_DragStep)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark("ScrollStep/helix/89", BM_ScrollStep)

@@ -150,11 +150,12 @@ void ProjectPoints(const double* x, const double* y, const double* z, size_t cou
 }
 
 TORSIVA_VECTOR_CLONES
-void PixelsOfPictures(const double* u, const double* v, size_t count, int32_t* px, int32_t* py)
+void PixelsOfPictures(const double* u, const double* v, size_t count, double scale, int32_t* px,
+                      int32_t* py)
 {
     for (size_t i = 0; i < count; ++i) {
-        px[i] = TruncToPixel(kPictureHalf + u[i]);
-        py[i] = TruncToPixel(kPictureHalf - v[i]);
+        px[i] = TruncToPixel(ScaledPictureX(u[i], scale));
+        py[i] = TruncToPixel(ScaledPictureY(v[i], scale));
     }
 }
 

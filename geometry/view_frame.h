@@ -65,14 +65,23 @@ inline int32_t TruncToPixel(double value)
     return std::numeric_limits<int32_t>::min(); // below the range, or not a number
 }
 
-// The canvas pixel of picture coordinates (u, v): (trunc(250 + u), trunc(250 − v)).
-inline Pixel PixelOfPicture(double u, double v)
+// Where picture coordinates (u, v) fall on a picture drawn `scale` device
+// pixels per picture pixel: (scale·(250 + u), scale·(250 − v)), unrounded.
+// Scale 1 multiplies by one, which changes no double, so the picture of
+// scale 1 is the 500 × 500 one exactly.
+inline double ScaledPictureX(double u, double scale) { return scale * (kPictureHalf + u); }
+inline double ScaledPictureY(double v, double scale) { return scale * (kPictureHalf - v); }
+
+// The canvas pixel of picture coordinates (u, v) at a scale:
+// (trunc(scale·(250 + u)), trunc(scale·(250 − v))).
+inline Pixel PixelOfPicture(double u, double v, double scale = 1.0)
 {
-    return {TruncToPixel(kPictureHalf + u), TruncToPixel(kPictureHalf - v)};
+    return {TruncToPixel(ScaledPictureX(u, scale)), TruncToPixel(ScaledPictureY(v, scale))};
 }
 
 // PixelOfPicture of `count` picture points at once, by component.
-void PixelsOfPictures(const double* u, const double* v, size_t count, int32_t* px, int32_t* py);
+void PixelsOfPictures(const double* u, const double* v, size_t count, double scale, int32_t* px,
+                      int32_t* py);
 
 // The canvas pixel of a model point; may lie outside the canvas.
 Pixel PixelOf(Vec3 p);

@@ -59,21 +59,33 @@ int64_t LastStepWithin(int64_t n, int64_t m, int64_t offset)
 
 } // namespace
 
+namespace {
+
+int TilesFor(int pixels, int shift) { return (pixels + (1 << shift) - 1) >> shift; }
+
+} // namespace
+
 Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), pixels_(new uint32_t[size_t(width) * size_t(height)])
+    : width_(width), height_(height), pixels_(new uint32_t[size_t(width) * size_t(height)]),
+      tilesAcross_(TilesFor(width, kTileShiftX)),
+      dirtyTiles_(size_t(tilesAcross_) * size_t(TilesFor(height, kTileShiftY)))
 {
     std::fill_n(pixels_.get(), size_t(width) * size_t(height), kOpaqueBlack);
 }
 
 Canvas::Canvas(Unpainted)
     : width_(kCanvasWidth), height_(kCanvasHeight),
-      pixels_(new uint32_t[size_t(kCanvasWidth) * size_t(kCanvasHeight)])
+      pixels_(new uint32_t[size_t(kCanvasWidth) * size_t(kCanvasHeight)]),
+      tilesAcross_(TilesFor(kCanvasWidth, kTileShiftX)),
+      dirtyTiles_(size_t(tilesAcross_) * size_t(TilesFor(kCanvasHeight, kTileShiftY)))
 {
     std::fill(pixels_.get() + Index(0, kPictureSize), pixels_.get() + Index(0, kCanvasHeight),
               kOpaqueBlack);
 }
 
 Canvas Canvas::ForRedraw() { return Canvas(Unpainted{}); }
+
+Canvas Canvas::ForPicture(int side) { return Canvas(side, side + kRowsBelowPicture); }
 
 void Canvas::SelectFill(uint32_t colour) { fillColour_ = colour; }
 
@@ -83,6 +95,20 @@ void Canvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
     if (right <= left || bottom <= top)
         return;
+    // Inside the rectangle the canvas now holds exactly what it paints, so
+    // from here on only what is drawn over it can differ.
+    const PaintedRectangle wanted{left, top, right, bottom, penColour_, fillColour_};
+    if (hasPainted_ && painted_ == wanted)
+        RepaintDirtyTiles();
+    else
+        PaintRectangle(left, top, right, bottom);
+    painted_ = wanted;
+    hasPainted_ = true;
+    ClearDirtyTiles();
+}
+
+void Canvas::PaintRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
     const int64_t firstRow = std::max<int64_t>(top, 0);
     const int64_t endRow = std::min<int64_t>(bottom, height_);
     if (left <= 0 && right >= width_ && firstRow < endRow) {
@@ -100,6 +126,137 @@ void Canvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
         if (left > 0 || right < width_)
             FillSpan(y, int64_t{left} + 1, int64_t{right} - 1, fillColour_);
         FillSpan(y, int64_t{right} - 1, right, penColour_);
+    }
+}
+
+// What the painted rectangle puts on pixels [x0, x1) × [y0, y1): its fill,
+// and its outline where the block meets it. Clipped once, then row by row.
+void Canvas::RepaintTiles(int64_t x0, int64_t x1, int64_t y0, int64_t y1)
+{
+    const PaintedRectangle& r = painted_;
+    const int64_t from = std::max({x0, int64_t{r.left}, int64_t{0}});
+    const int64_t to = std::min({x1, int64_t{r.right}, int64_t{width_}});
+    const int64_t firstRow = std::max({y0, int64_t{r.top}, int64_t{0}});
+    const int64_t endRow = std::min({y1, int64_t{r.bottom}, int64_t{height_}});
+    if (from >= to)
+        return;
+    const int64_t leftEdge = r.left, rightEdge = int64_t{r.right} - 1;
+    const bool hasLeftEdge = leftEdge >= from && leftEdge < to;
+    const bool hasRightEdge = rightEdge >= from && rightEdge < to;
+    for (int64_t y = firstRow; y < endRow; ++y) {
+        uint32_t* row = pixels_.get() + Index(0, int(y));
+        const bool outlineRow = y == r.top || y == int64_t{r.bottom} - 1;
+        std::fill(row + from, row + to, outlineRow ? r.pen : r.fill);
+        if (hasLeftEdge)
+            row[leftEdge] = r.pen;
+        if (hasRightEdge)
+            row[rightEdge] = r.pen;
+    }
+}
+
+// Runs of dirty tiles along a tile row are repainted as one span per row.
+void Canvas::RepaintDirtyTiles()
+{
+    const int tileWidth = 1 << kTileShiftX;
+    const int tileHeight = 1 << kTileShiftY;
+    const size_t tilesDown = dirtyTiles_.size() / size_t(tilesAcross_);
+    for (size_t ty = 0; ty < tilesDown; ++ty) {
+        const uint8_t* row = dirtyTiles_.data() + ty * size_t(tilesAcross_);
+        for (int tx = 0; tx < tilesAcross_;) {
+            if (!row[tx]) {
+                ++tx;
+                continue;
+            }
+            const int first = tx;
+            while (tx < tilesAcross_ && row[tx])
+                ++tx;
+            RepaintTiles(int64_t{first} * tileWidth, int64_t{tx} * tileWidth,
+                         int64_t(ty) * tileHeight, int64_t(ty + 1) * tileHeight);
+        }
+    }
+}
+
+void Canvas::ClearDirtyTiles() { std::fill(dirtyTiles_.begin(), dirtyTiles_.end(), uint8_t{0}); }
+
+void Canvas::MarkDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+{
+    x0 = std::max<int64_t>(x0, 0);
+    y0 = std::max<int64_t>(y0, 0);
+    x1 = std::min<int64_t>(x1, width_ - 1);
+    y1 = std::min<int64_t>(y1, height_ - 1);
+    if (x0 > x1 || y0 > y1)
+        return;
+    for (int64_t ty = y0 >> kTileShiftY; ty <= y1 >> kTileShiftY; ++ty) {
+        uint8_t* row = dirtyTiles_.data() + ty * tilesAcross_;
+        std::fill(row + (x0 >> kTileShiftX), row + (x1 >> kTileShiftX) + 1, uint8_t{1});
+    }
+}
+
+// A long line is marked a tile's length at a time, so that a diagonal does
+// not mark the whole square it spans. The pixels of a line lie within one
+// pixel of the straight segment between its ends; the margin covers that
+// and the rounding of the pieces' ends (within two pixels in all).
+void Canvas::MarkLineDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t margin)
+{
+    const int64_t length = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
+    const int64_t pieces = (length >> std::min(kTileShiftX, kTileShiftY)) + 1;
+    int64_t fromX = x0, fromY = y0;
+    for (int64_t i = 1; i <= pieces; ++i) {
+        const int64_t toX = x0 + (x1 - x0) * i / pieces;
+        const int64_t toY = y0 + (y1 - y0) * i / pieces;
+        MarkDirty(std::min(fromX, toX) - margin, std::min(fromY, toY) - margin,
+                  std::max(fromX, toX) + margin, std::max(fromY, toY) + margin);
+        fromX = toX;
+        fromY = toY;
+    }
+}
+
+// A long line on the canvas, a piece at a time, each piece's ends taken
+// from the line's own formula (the k-th pixel's minor offset is
+// floor((2·k·m + n) / 2n)), so each piece marks exactly the box of its
+// pixels.
+void Canvas::MarkLongLineDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
+{
+    const int64_t dx = int64_t{x1} - x0, dy = int64_t{y1} - y0;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const int64_t n = std::llabs(xMajor ? dx : dy), m = std::llabs(xMajor ? dy : dx);
+    const int64_t majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    const int64_t minorStep = (xMajor ? dy : dx) >= 0 ? 1 : -1;
+    const int64_t majorStart = xMajor ? x0 : y0, minorStart = xMajor ? y0 : x0;
+    const int64_t piece = int64_t{1} << std::min(kTileShiftX, kTileShiftY);
+    for (int64_t first = 0; first < n; first += piece) {
+        const int64_t last = std::min(first + piece - 1, n - 1);
+        const int64_t majorA = majorStart + majorStep * first;
+        const int64_t majorB = majorStart + majorStep * last;
+        const int64_t minorA = minorStart + minorStep * ((2 * first * m + n) / (2 * n));
+        const int64_t minorB = minorStart + minorStep * ((2 * last * m + n) / (2 * n));
+        if (xMajor)
+            MarkDirty(std::min(majorA, majorB), std::min(minorA, minorB), std::max(majorA, majorB),
+                      std::max(minorA, minorB));
+        else
+            MarkDirty(std::min(minorA, minorB), std::min(majorA, majorB), std::max(minorA, minorB),
+                      std::max(majorA, majorB));
+    }
+}
+
+// Every pixel of a line lies in the box its ends span, so a line shorter
+// than a tile marks that box, a tile or two; a longer one goes piecewise.
+inline void Canvas::MarkOnCanvasLineDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
+{
+    constexpr int32_t kShortX = 1 << kTileShiftX;
+    constexpr int32_t kShortY = 1 << kTileShiftY;
+    if (x1 - x0 >= kShortX || x0 - x1 >= kShortX || y1 - y0 >= kShortY || y0 - y1 >= kShortY) {
+        MarkLongLineDirty(x0, y0, x1, y1);
+        return;
+    }
+    const int32_t firstColumn = std::min(x0, x1) >> kTileShiftX;
+    const int32_t lastColumn = std::max(x0, x1) >> kTileShiftX;
+    const int32_t firstRow = std::min(y0, y1) >> kTileShiftY;
+    const int32_t lastRow = std::max(y0, y1) >> kTileShiftY;
+    for (int32_t row = firstRow; row <= lastRow; ++row) {
+        uint8_t* tiles = dirtyTiles_.data() + size_t(row) * size_t(tilesAcross_);
+        tiles[firstColumn] = 1;
+        tiles[lastColumn] = 1;
     }
 }
 
@@ -150,9 +307,10 @@ TORSIVA_ALWAYS_INLINE void Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, int3
 
 void Canvas::LineTo(int32_t x, int32_t y)
 {
-    if (OnCanvas(currentX_, currentY_) && OnCanvas(x, y))
+    if (OnCanvas(currentX_, currentY_) && OnCanvas(x, y)) {
+        MarkOnCanvasLineDirty(currentX_, currentY_, x, y);
         DrawLineOnCanvas(currentX_, currentY_, x, y);
-    else
+    } else
         DrawClippedLine(currentX_, currentY_, x, y);
     currentX_ = x;
     currentY_ = y;
@@ -228,9 +386,11 @@ void Canvas::DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
     const int64_t minorStride = xMajor ? minorStep * width_ : minorStep;
     const int64_t twoM = 2 * m;
     int64_t index = y * width_ + x;
+    int64_t lastIndex = index;
     uint32_t* const pixels = pixels_.get();
     for (int64_t k = steps.first; k <= steps.last; ++k) {
         pixels[index] = penColour_;
+        lastIndex = index;
         index += majorStride;
         remainder += twoM;
         if (remainder >= twoN) {
@@ -238,6 +398,7 @@ void Canvas::DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
             index += minorStride;
         }
     }
+    MarkLineDirty(x, y, lastIndex % width_, lastIndex / width_, 2);
 }
 
 void Canvas::FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour)

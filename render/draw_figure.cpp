@@ -6,22 +6,45 @@
 #include "geometry/view_state.h"
 #include "render/tracers.h"
 
-void ComposeFigure(Canvas& canvas, FigureCache& figures)
+namespace {
+
+FigureBuilder BuilderOf(CurveKind kind)
 {
+    if (kind == CurveKind::Helix)
+        return HelixModel;
+    if (kind == CurveKind::ConicalHelix)
+        return ConicalHelixModel;
+    if (kind == CurveKind::SphericalHelix)
+        return SphericalHelixModel;
+    return nullptr;
+}
+
+} // namespace
+
+void ComposeFigure(Canvas& canvas, FigureCache& figures, PictureMapping mapping)
+{
+    mapping.scale = DrawableScale(mapping.scale);
+    const int side = PictureSide(mapping.scale);
     canvas.SelectPen(kBorderPen);
     canvas.SelectFill(kOpaqueBlack);
-    canvas.Rectangle(0, 0, kPictureSize, kPictureSize);
+    canvas.Rectangle(0, 0, side, side);
 
     UpdateViewFrame();
     canvas.SelectPen(kCurvePen);
 
     const CurveKind kind = View().curveKind;
-    if (kind == CurveKind::Helix)
-        TraceHelix(canvas, kWirePen, kCurvePen, figures);
-    if (kind == CurveKind::ConicalHelix)
-        TraceConicalHelix(canvas, kWirePen, kCurvePen, figures);
-    if (kind == CurveKind::SphericalHelix)
-        TraceSphericalHelix(canvas, kWirePen, kCurvePen, figures);
+    if (FigureBuilder build = BuilderOf(kind))
+        TraceFigure(canvas, kWirePen, kCurvePen, figures, kind, build, mapping);
+}
+
+void ComposeFigure(Canvas& canvas, FigureCache& figures, double scale)
+{
+    ComposeFigure(canvas, figures, PictureMapping{scale, LineStyle::Exact});
+}
+
+void ComposeFigure(Canvas& canvas, FigureCache& figures)
+{
+    ComposeFigure(canvas, figures, PictureMapping{});
 }
 
 void ComposeFigure(Canvas& canvas)

@@ -5,6 +5,7 @@
 
 #include "render/canvas.h"
 #include "render/figure_model.h"
+#include "render/picture_scale.h"
 
 // The three pens of a redraw, 1 pixel wide and solid.
 constexpr Pen kCurvePen{"curve", 0xFF0000FFu};   // blue
@@ -15,6 +16,13 @@ constexpr Pen kBorderPen{"border", 0xFFFFFFFFu}; // white
 // the viewing frame rebuilt from View(), then the figure that View().curveKind
 // selects (none for CurveKind::None or any unknown value). `figures` keeps the
 // figure's vertices for the next redraw at the same angle.
+//
+// At a scale the square is Rectangle(0, 0, N, N) for N = PictureSide(scale),
+// and the canvas should be at least N wide and high (Canvas::ForPicture(N)).
+// A canvas kept from the previous redraw of the same size costs only what
+// that redraw drew over the square.
+void ComposeFigure(Canvas& canvas, FigureCache& figures, PictureMapping mapping);
+void ComposeFigure(Canvas& canvas, FigureCache& figures, double scale);
 void ComposeFigure(Canvas& canvas, FigureCache& figures);
 
 // The same with nothing kept: for a single picture.

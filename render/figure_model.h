@@ -52,6 +52,7 @@ inline double SquaredDistance(Vec3 p) { return p.x * p.x + p.y * p.y + p.z * p.z
 struct ProjectedFigure {
     std::vector<double> u, v;    // picture coordinates
     std::vector<int32_t> px, py; // canvas pixels
+    std::vector<double> x, y;    // unrounded canvas positions, for smooth lines
 };
 
 // Keeps the model of the last figure and angle drawn, with the space its

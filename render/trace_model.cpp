@@ -28,14 +28,33 @@ uint32_t DrawnCount(const ProjectedFigure& projected, FigurePolyline polyline,
 namespace {
 
 void TracePolyline(Canvas& canvas, const ProjectedFigure& projected, FigurePolyline polyline,
-                   bool stopOutsidePicture)
+                   bool stopOutsidePicture, LineStyle lines)
 {
-    canvas.Polyline(projected.px.data() + polyline.first, projected.py.data() + polyline.first,
-                    DrawnCount(projected, polyline, stopOutsidePicture));
+    const uint32_t count = DrawnCount(projected, polyline, stopOutsidePicture);
+    if (lines == LineStyle::Exact) {
+        canvas.Polyline(projected.px.data() + polyline.first, projected.py.data() + polyline.first,
+                        count);
+        return;
+    }
+    const double* x = projected.x.data() + polyline.first;
+    const double* y = projected.y.data() + polyline.first;
+    for (uint32_t i = 1; i < count; ++i)
+        canvas.SmoothLine(x[i - 1], y[i - 1], x[i], y[i]);
+}
+
+void PositionsOfPictures(ProjectedFigure& projected, double scale)
+{
+    const size_t count = projected.u.size();
+    projected.x.resize(count);
+    projected.y.resize(count);
+    for (size_t i = 0; i < count; ++i) {
+        projected.x[i] = ScaledPictureX(projected.u[i], scale);
+        projected.y[i] = ScaledPictureY(projected.v[i], scale);
+    }
 }
 
 // Every vertex is projected once, in two tight loops, before any line is drawn.
-void Project(const FigureModel& model, ProjectedFigure& projected)
+void Project(const FigureModel& model, ProjectedFigure& projected, PictureMapping mapping)
 {
     const size_t count = model.VertexCount();
     projected.u.resize(count);
@@ -44,23 +63,26 @@ void Project(const FigureModel& model, ProjectedFigure& projected)
     projected.py.resize(count);
     ProjectPoints(model.x.data(), model.y.data(), model.z.data(), count, projected.u.data(),
                   projected.v.data());
-    PixelsOfPictures(projected.u.data(), projected.v.data(), count, projected.px.data(),
-                     projected.py.data());
+    if (mapping.lines == LineStyle::Smooth)
+        PositionsOfPictures(projected, mapping.scale);
+    else
+        PixelsOfPictures(projected.u.data(), projected.v.data(), count, mapping.scale,
+                         projected.px.data(), projected.py.data());
 }
 
 } // namespace
 
 void TraceFigure(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, FigureCache& figures,
-                 CurveKind figure, FigureBuilder build)
+                 CurveKind figure, FigureBuilder build, PictureMapping mapping)
 {
     const FigureModel& model = figures.Model(figure, View().angleDeg, build);
     ProjectedFigure& projected = figures.Projected();
-    Project(model, projected);
+    Project(model, projected, mapping);
 
     canvas.SelectPen(wirePen);
     for (FigurePolyline polyline : model.wire)
-        TracePolyline(canvas, projected, polyline, false);
+        TracePolyline(canvas, projected, polyline, false, mapping.lines);
     canvas.SelectPen(curvePen);
     for (FigurePolyline polyline : model.curve)
-        TracePolyline(canvas, projected, polyline, model.curveStopsOutsidePicture);
+        TracePolyline(canvas, projected, polyline, model.curveStopsOutsidePicture, mapping.lines);
 }

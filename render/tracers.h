@@ -8,6 +8,7 @@
 
 #include "render/canvas.h"
 #include "render/figure_model.h"
+#include "render/picture_scale.h"
 
 FigureModel HelixModel(int angleDeg);
 FigureModel ConicalHelixModel(int angleDeg);
@@ -22,8 +23,11 @@ void TraceSphericalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen
 // Draws the model of `figure` at View().angleDeg, built by `build` unless the
 // cache holds it: each polyline is a MoveTo to its first vertex's pixel and a
 // LineTo to every vertex's pixel, the first included (a line of no length).
+// The mapping scales the vertices; smooth lines join the unrounded positions
+// instead. The loxodrome's stop test stays in picture coordinates, so every
+// scale draws the same vertices.
 void TraceFigure(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, FigureCache& figures,
-                 CurveKind figure, FigureBuilder build);
+                 CurveKind figure, FigureBuilder build, PictureMapping mapping = {});
 
 // How many of the polyline's vertices are drawn, from their projection: all,
 // or, when it stops outside the picture, up to and including the first vertex

@@ -16,12 +16,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Hélices sobre el cilindro, el cono y la esfera.
-Versión %1</source>
-        <translation>Helices on the cylinder, the cone and the sphere.
-Version %1</translation>
-    </message>
-    <message>
         <source>Hélices sobre el cilindro, el cono y la esfera.</source>
         <translation>Helices on the cylinder, the cone and the sphere.</translation>
     </message>
@@ -32,6 +26,10 @@ Version %1</translation>
     <message>
         <source>Licencia MIT</source>
         <translation>MIT License</translation>
+    </message>
+    <message>
+        <source>Icono de Torsiva: una hélice sobre un cilindro</source>
+        <translation>Torsiva icon: a helix on a cylinder</translation>
     </message>
 </context>
 <context>
@@ -108,6 +106,33 @@ Version %1</translation>
     <message>
         <source>Imprimir…</source>
         <translation>Print…</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <comment>letter under the angle bar</comment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <comment>letter under the zoom bar</comment>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>letter under the eye-distance bar</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Líneas suavizadas</source>
+        <translation>Smooth lines</translation>
+    </message>
+    <message>
+        <source>Todavía no hay figura: elija una curva</source>
+        <translation>No figure yet: choose a curve</translation>
+    </message>
+    <message>
+        <source>%1, ángulo %2º</source>
+        <translation>%1, angle %2°</translation>
     </message>
 </context>
 <context>
@@ -190,6 +215,26 @@ Version %1</translation>
         <translation>    Changes the perspective by moving the observer&apos;s eye away from or towards the object. The shorter the distance, the more the picture distorts.
 </translation>
     </message>
+    <message>
+        <source>Teclado:</source>
+        <translation>Keyboard:</translation>
+    </message>
+    <message>
+        <source>    Ctrl + flechas: giran la figura como un arrastre corto con el ratón.</source>
+        <translation>    Ctrl + arrows: turn the figure like a short drag with the mouse.</translation>
+    </message>
+    <message>
+        <source>    Ctrl + «+» y Ctrl + «-»: amplían o encogen la imagen, como la barra Z.</source>
+        <translation>    Ctrl + «+» and Ctrl + «-»: enlarge or shrink the picture, like the Z bar.</translation>
+    </message>
+    <message>
+        <source>    Flechas arriba y abajo sobre una barra: la mueven un paso.</source>
+        <translation>    Up and down arrows on a bar: move it one step.</translation>
+    </message>
+    <message>
+        <source>    Tabulador: pasa al control siguiente. Intro: pulsa el botón que tiene el foco.</source>
+        <translation>    Tab: moves to the next control. Enter: presses the button that has the focus.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -232,16 +277,12 @@ Version %1</translation>
 </context>
 <context>
     <name>PictureArea</name>
-    <message>
-        <source>Imagen de la figura</source>
-        <translation>Picture of the figure</translation>
-    </message>
 </context>
 <context>
     <name>PictureCaption</name>
     <message>
         <source>%1 — %2</source>
-        <extracomment>Printed under the picture: the figure's name, then the angle label.</extracomment>
+        <extracomment>Printed under the picture: the figure&apos;s name, then the angle label.</extracomment>
         <translation>%1 — %2</translation>
     </message>
 </context>

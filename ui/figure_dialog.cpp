@@ -23,6 +23,7 @@
 #include "ui/instructions_dialog.h"
 #include "ui/picture_area.h"
 #include "ui/picture_export_actions.h"
+#include "ui/window_settings.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -66,13 +67,16 @@ CFigureDlg::CFigureDlg(QWidget* parent) : QDialog(parent)
     setWindowIcon(AppIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    setFixedSize(DialogX(509), DialogY(321));
+    resize(DialogX(509), DialogY(321));
     BuildControls();
     SetTabOrder();
     BuildWindowMenu();
     BuildKeys();
     KeepNoDefaultButton();
     NamePicture();
+    m_layout.Capture(this, m_picture);
+    RestoreWindowPlacement(this);
+    ResizableLayout::FitToScreen(this);
 }
 
 void CFigureDlg::setVisible(bool visible)
@@ -214,10 +218,14 @@ void CFigureDlg::SetTabOrder()
 
 void CFigureDlg::BuildWindowMenu()
 {
-    const QString aboutText = tr("&Acerca de torsiva...");
     m_windowMenu = new QMenu(this);
+    AddSmoothLinesEntry();
+    m_windowMenu->addSeparator();
     m_exportActions = new PictureExportActions(this, m_picture);
     m_windowMenu->addActions(m_exportActions->Actions());
+    // The About entry closes the menu, after a separator, as in the window's
+    // system menu.
+    const QString aboutText = tr("&Acerca de torsiva...");
     m_windowMenu->addSeparator();
     QAction* about = m_windowMenu->addAction(aboutText);
     about->setData(kAboutCommand);
@@ -229,6 +237,25 @@ void CFigureDlg::BuildWindowMenu()
                     reinterpret_cast<const wchar_t*>(aboutText.utf16()));
     }
 #endif
+}
+
+// Off by default, and remembered across runs: the exact picture is what a
+// new user sees.
+void CFigureDlg::AddSmoothLinesEntry()
+{
+    QAction* smooth = m_windowMenu->addAction(tr("Líneas suavizadas"));
+    smooth->setCheckable(true);
+    smooth->setChecked(SmoothLinesSetting());
+    m_picture->SetLineStyle(smooth->isChecked() ? LineStyle::Smooth : LineStyle::Exact);
+    connect(smooth, &QAction::toggled, this, &CFigureDlg::OnSmoothLines);
+}
+
+void CFigureDlg::OnSmoothLines(bool on)
+{
+    SaveSmoothLinesSetting(on);
+    m_picture->SetLineStyle(on ? LineStyle::Smooth : LineStyle::Exact);
+    if (m_picture->HasPicture())
+        DrawFigure();
 }
 
 // The keyboard's way to turn and zoom, whichever control has the focus.
@@ -309,8 +336,17 @@ void CFigureDlg::ShowAngle(int angleDeg)
 void CFigureDlg::DrawFigure()
 {
     NamePicture();
-    ::DrawFigure(m_figures, [this](Canvas&& canvas) { CopyToWindow(std::move(canvas)); });
+    m_picture->DrawFigure(m_figures);
     m_exportActions->UpdateEnabled();
+}
+
+// A larger picture is the same view drawn again at its new scale; before the
+// first redraw there is nothing to draw again.
+void CFigureDlg::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (m_layout.Apply(size()) && m_picture->HasPicture())
+        DrawFigure();
 }
 
 // A screen reader hears which figure the picture shows and at what angle.
@@ -323,7 +359,11 @@ void CFigureDlg::NamePicture()
             : tr("%1, ángulo %2º").arg(FigureName(view.curveKind)).arg(view.angleDeg));
 }
 
-void CFigureDlg::CopyToWindow(Canvas&& canvas) { m_picture->ShowCanvas(std::move(canvas)); }
+void CFigureDlg::done(int result)
+{
+    SaveWindowPlacement(this);
+    QDialog::done(result);
+}
 
 // Qt keeps delivering the mouse to the dialog from a press to its release,
 // wherever the cursor goes, so a release outside the window ends the drag.

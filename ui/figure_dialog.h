@@ -8,6 +8,7 @@
 
 #include "render/figure_model.h"
 #include "ui/control_panel.h"
+#include "ui/resizable_layout.h"
 #include "ui/view_controls.h"
 
 class Canvas;
@@ -44,6 +45,8 @@ public slots:
     void OnSphericalHelix() { m_controls.OnSphericalHelix(); }
     void OnAbout();
     void OnInstructions();
+    // Ends the dialog, remembering where the window was.
+    void done(int result) override;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -52,6 +55,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
@@ -67,6 +71,7 @@ private:
     void BuildCurveButtons();
     void BuildLetters();
     void BuildWindowMenu();
+    void AddSmoothLinesEntry();
     void BuildKeys();
     void KeepNoDefaultButton();
     void ClearDefaultButton();
@@ -78,7 +83,7 @@ private:
     void OnBarAction(ControlScrollBar* bar, int sliderAction);
     void OnVScroll(unsigned code, int position, ControlScrollBar* bar);
     void NamePicture();
-    void CopyToWindow(Canvas&& canvas);
+    void OnSmoothLines(bool on);
 
     QGroupBox* m_curves = nullptr;
     QPushButton* m_helix = nullptr;
@@ -99,5 +104,6 @@ private:
     QMenu* m_windowMenu = nullptr;
     PictureExportActions* m_exportActions = nullptr;
     FigureCache m_figures; // the vertices of the figure shown, kept between redraws
+    ResizableLayout m_layout;
     ViewControls m_controls{*this};
 };

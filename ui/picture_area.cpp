@@ -1,30 +1,51 @@
 #include "ui/picture_area.h"
 
-#include <utility>
+#include <cmath>
 
 #include <QPainter>
 
+#include "render/draw_figure.h"
+#include "ui/canvas_image.h"
+
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent)
 {
-    setFixedSize(kPictureSize, kPictureSize);
+    resize(kPictureSize, kPictureSize);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Imagen de la figura"));
 }
 
-void PictureArea::ShowCanvas(Canvas&& canvas)
+namespace {
+
+// Device pixels per logical pixel; a ratio reported as 0, negative or not a
+// number counts as 1.
+double RatioOf(const QWidget& widget)
 {
-    m_canvas = std::make_unique<Canvas>(std::move(canvas));
-    repaint();
+    const double ratio = widget.devicePixelRatioF();
+    return ratio > 0.0 && std::isfinite(ratio) ? ratio : 1.0;
 }
 
-// The canvas's pixels are already RGB32; the image only views them.
+} // namespace
+
+double PictureArea::Scale() const { return DrawableScale(width() * RatioOf(*this) / kPictureSize); }
+
+void PictureArea::DrawFigure(FigureCache& figures)
+{
+    const double scale = Scale();
+    const int side = PictureSide(scale);
+    // The same canvas serves every redraw of one size, and then costs only
+    // what the last redraw drew on it.
+    if (!m_canvas || m_canvas->Width() != side)
+        m_canvas = std::make_unique<Canvas>(Canvas::ForPicture(side));
+    ComposeFigure(*m_canvas, figures, PictureMapping{scale, m_lines});
+    update();
+}
+
 QImage PictureArea::Picture() const
 {
     if (!m_canvas)
         return QImage();
-    return QImage(reinterpret_cast<const uchar*>(m_canvas->Bits()), kPictureSize, kPictureSize,
-                  m_canvas->Width() * int(sizeof(uint32_t)), QImage::Format_RGB32);
+    return CanvasPictureCopy(*m_canvas);
 }
 
 void PictureArea::paintEvent(QPaintEvent*)
@@ -35,7 +56,9 @@ void PictureArea::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), palette().window());
         return;
     }
-    // One image pixel per device-independent pixel, never smoothed: on a
-    // high-density screen the lines stay sharp.
-    painter.drawImage(QPoint(0, 0), Picture());
+    // One canvas pixel per device pixel: the image claims the screen's ratio,
+    // so the painter neither enlarges nor smooths it.
+    QImage picture = CanvasPictureView(*m_canvas);
+    picture.setDevicePixelRatio(RatioOf(*this));
+    painter.drawImage(QPoint(0, 0), picture);
 }

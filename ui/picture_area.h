@@ -1,6 +1,9 @@
-// The 500 × 500 picture on the main dialog. It keeps the last finished canvas
-// and repaints it whenever the window is exposed; it never redraws the figure
-// itself. Mouse input passes through to the dialog, which drives the orbit.
+// The picture on the main dialog. It owns the canvas the figure is drawn on
+// and keeps it from one redraw to the next; it paints it whenever the window
+// is exposed, but never redraws the figure on its own. It draws at device
+// pixels: a side of `side` logical pixels on a screen of device pixel ratio
+// r is drawn at scale side·r/500 and shown pixel for pixel, never scaled up.
+// Mouse input passes through to the dialog, which drives the orbit.
 #pragma once
 
 #include <memory>
@@ -9,19 +12,34 @@
 #include <QWidget>
 
 #include "render/canvas.h"
+#include "render/figure_model.h"
+#include "render/picture_scale.h"
 
 class PictureArea : public QWidget {
 public:
     explicit PictureArea(QWidget* parent);
 
-    // Takes the finished canvas and paints its picture square at once.
-    void ShowCanvas(Canvas&& canvas);
-    // What the area shows: a null image before the first redraw.
+    // The redraw: composes the current view on the area's canvas at the
+    // area's scale, then shows it.
+    void DrawFigure(FigureCache& figures);
+    // Whether a picture has been drawn yet; until then the area shows the
+    // dialog's background.
+    bool HasPicture() const { return m_canvas != nullptr; }
+    // A copy of what the area shows, in device pixels: a null image before
+    // the first redraw.
     QImage Picture() const;
+    // The scale the next redraw draws at: side × device pixel ratio / 500,
+    // held to the drawable range, a ratio that is not a positive number
+    // counting as 1.
+    double Scale() const;
+
+    void SetLineStyle(LineStyle lines) { m_lines = lines; }
+    LineStyle Lines() const { return m_lines; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     std::unique_ptr<Canvas> m_canvas; // none until the first redraw
+    LineStyle m_lines = LineStyle::Exact;
 };

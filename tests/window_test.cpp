@@ -1,0 +1,201 @@
+// The resizable main window on Qt's offscreen platform: its minimum size,
+// the picture following the window's size at the same view, a drag going on
+// through a resize, and the settings kept between runs.
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "render/draw_figure.h"
+#include "test_support.h"
+#include "ui/canvas_image.h"
+#include "ui/control_ids.h"
+#include "ui/control_scroll_bar.h"
+#include "ui/figure_dialog.h"
+#include "ui/picture_area.h"
+
+namespace {
+
+QScrollBar* BarOf(QWidget* dialog, int controlId)
+{
+    for (ControlScrollBar* bar : dialog->findChildren<ControlScrollBar*>())
+        if (bar->ControlId() == controlId)
+            return bar;
+    return nullptr;
+}
+
+QImage Composed(PictureMapping mapping)
+{
+    Canvas canvas = Canvas::ForPicture(PictureSide(mapping.scale));
+    FigureCache figures;
+    ComposeFigure(canvas, figures, mapping);
+    return CanvasPictureCopy(canvas);
+}
+
+QAction* SmoothLinesAction(CFigureDlg& dialog)
+{
+    for (QAction* action : dialog.WindowMenu()->actions())
+        if (action->text() == QString::fromUtf8("Líneas suavizadas"))
+            return action;
+    return nullptr;
+}
+
+void ExpectSameView(const ViewState& a, const ViewState& b)
+{
+    EXPECT_TRUE(AreNear(a.eye, b.eye, 0.0));
+    EXPECT_EQ(a.zoom, b.zoom);
+    EXPECT_EQ(a.angleDeg, b.angleDeg);
+    EXPECT_EQ(a.curveKind, b.curveKind);
+}
+
+class WindowTest : public ViewTest {
+protected:
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        QSettings().clear();
+    }
+    void TearDown() override
+    {
+        QSettings().clear();
+        ViewTest::TearDown();
+    }
+
+    // Shows a new dialog, as a new run would make it.
+    void Show(CFigureDlg& dialog)
+    {
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    }
+
+    void Drag(CFigureDlg& dialog, QEvent::Type type, QPoint local)
+    {
+        QCursor::setPos(dialog.mapToGlobal(local));
+        if (type == QEvent::MouseButtonPress)
+            QTest::mousePress(&dialog, Qt::LeftButton, {}, local);
+        else
+            QTest::mouseMove(&dialog, local);
+    }
+};
+
+} // namespace
+
+TEST_F(WindowTest, OpensAtTheInitialSizeWhichIsAlsoTheMinimum)
+{
+    CFigureDlg dialog;
+    Show(dialog);
+    EXPECT_EQ(dialog.size(), QSize(764, 522));
+    EXPECT_EQ(dialog.minimumSize(), QSize(764, 522));
+    EXPECT_EQ(dialog.Picture()->geometry(), QRect(150, 10, 500, 500));
+    dialog.resize(300, 200);
+    EXPECT_EQ(dialog.size(), QSize(764, 522));
+}
+
+TEST_F(WindowTest, ResizeRedrawsTheSameViewAtTheNewScale)
+{
+    CFigureDlg dialog;
+    Show(dialog);
+    QScrollBar* barA = BarOf(&dialog, ControlId::kBarA);
+    const QRect barBefore = barA->geometry();
+    dialog.OnConicalHelix();
+    barA->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    const ViewState before = View();
+
+    dialog.resize(1064, 722); // room for 800 across, 700 down
+    EXPECT_EQ(dialog.Picture()->geometry(), QRect(150, 10, 700, 700));
+    ExpectSameView(View(), before);
+    EXPECT_EQ(dialog.Picture()->Picture(), Composed({1.4, LineStyle::Exact}));
+    EXPECT_EQ(barA->geometry(), barBefore.adjusted(200, 0, 200, 200))
+        << "the bars follow the picture's right edge and lengthen with it";
+
+    dialog.resize(764, 522);
+    EXPECT_EQ(dialog.Picture()->geometry(), QRect(150, 10, 500, 500));
+    EXPECT_EQ(barA->geometry(), barBefore);
+    EXPECT_EQ(dialog.Picture()->Picture(), Composed({1.0, LineStyle::Exact}))
+        << "back at the initial size, the exact picture";
+}
+
+TEST_F(WindowTest, ResizeBeforeTheFirstFigureDrawsNothing)
+{
+    CFigureDlg dialog;
+    Show(dialog);
+    dialog.resize(900, 700);
+    EXPECT_FALSE(dialog.Picture()->HasPicture());
+    EXPECT_EQ(View().curveKind, CurveKind::None);
+}
+
+TEST_F(WindowTest, DragGoesOnThroughAResize)
+{
+    CFigureDlg dialog;
+    Show(dialog);
+    dialog.OnHelix();
+    Drag(dialog, QEvent::MouseButtonPress, {300, 200});
+    Drag(dialog, QEvent::MouseMove, {310, 200});
+    const Vec3 eyeBeforeResize = View().eye;
+    dialog.resize(900, 650);
+    EXPECT_TRUE(View().dragging);
+    EXPECT_TRUE(AreNear(View().eye, eyeBeforeResize, 0.0));
+    Drag(dialog, QEvent::MouseMove, {330, 210});
+    EXPECT_FALSE(AreNear(View().eye, eyeBeforeResize, 1e-9)) << "the drag still turns the eye";
+    const double scale = 628.0 / 500.0; // min(900 − 264, 650 − 22)
+    EXPECT_EQ(dialog.Picture()->Picture(), Composed({scale, LineStyle::Exact}));
+}
+
+TEST_F(WindowTest, SmoothLinesAreAnOptionRememberedAcrossRuns)
+{
+    {
+        CFigureDlg dialog;
+        Show(dialog);
+        QAction* smooth = SmoothLinesAction(dialog);
+        ASSERT_NE(smooth, nullptr);
+        EXPECT_TRUE(smooth->isCheckable());
+        EXPECT_FALSE(smooth->isChecked()) << "off by default";
+        dialog.OnSphericalHelix();
+        smooth->trigger();
+        EXPECT_EQ(dialog.Picture()->Picture(), Composed({1.0, LineStyle::Smooth}));
+        EXPECT_NE(dialog.Picture()->Picture(), Composed({1.0, LineStyle::Exact}));
+    }
+    EXPECT_TRUE(QSettings().value("picture/smoothLines").toBool());
+    View() = ViewState{};
+    CFigureDlg next;
+    Show(next);
+    ASSERT_NE(SmoothLinesAction(next), nullptr);
+    EXPECT_TRUE(SmoothLinesAction(next)->isChecked());
+    SmoothLinesAction(next)->trigger();
+    EXPECT_FALSE(QSettings().value("picture/smoothLines").toBool());
+}
+
+TEST_F(WindowTest, PlacementIsRememberedButNeverTheView)
+{
+    {
+        CFigureDlg dialog;
+        Show(dialog);
+        dialog.OnHelix();
+        dialog.resize(790, 560);
+        dialog.reject();
+    }
+    EXPECT_FALSE(QSettings().value("window/geometry").toByteArray().isEmpty());
+    View() = ViewState{};
+    CFigureDlg next;
+    Show(next);
+    EXPECT_EQ(next.size(), QSize(790, 560));
+    EXPECT_EQ(View().curveKind, CurveKind::None);
+    EXPECT_FALSE(next.Picture()->HasPicture()) << "every run starts without a figure";
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings go to a directory of their own, never to the user's.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("TorsivaTest"));
+    QCoreApplication::setApplicationName(QStringLiteral("WindowTest"));
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

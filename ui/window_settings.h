@@ -1,0 +1,14 @@
+// What the program remembers between runs, through QSettings under the
+// organisation and application names that main sets: the main window's
+// size and position, and whether lines are drawn smooth. Never the view:
+// every run starts without a figure.
+#pragma once
+
+class QWidget;
+
+// Puts the window where it was left, if it was saved before.
+void RestoreWindowPlacement(QWidget* window);
+void SaveWindowPlacement(const QWidget* window);
+
+bool SmoothLinesSetting();
+void SaveSmoothLinesSetting(bool on);

@@ -1,5 +1,7 @@
 #include "tools/snapshot/arguments.h"
 
+#include "render/picture_scale.h"
+
 #include <cmath>
 
 #include <QCommandLineParser>
@@ -98,7 +100,7 @@ QString ReadScale(const QString& value, SnapshotArguments& args)
     const auto scale = ParseDecimal(value);
     if (!scale)
         return Tr("--scale necesita un número, no «%1»").arg(OneLine(value));
-    if (*scale < kMinScale || *scale > kMaxScale)
+    if (!IsValidPictureScale(*scale))
         return Tr("--scale debe estar entre 0.25 y 16, no %1").arg(OneLine(value));
     args.scale = *scale;
     return {};

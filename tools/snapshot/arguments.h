@@ -10,10 +10,10 @@
 
 struct SnapshotArguments {
     CurveKind figure = CurveKind::None;
-    int angleDeg = 60;
-    double zoom = 50.0;
-    Vec3 eye{300.0, 0.0, 0.0};
-    Vec3 up{0.0, 0.0, 1.0};
+    int angleDeg = kDefaultAngleDeg;
+    double zoom = kDefaultZoom;
+    Vec3 eye = kDefaultEye;
+    Vec3 up = kDefaultUp;
     double scale = 1.0; // the picture is round(500 · scale) pixels square
     QString out;
     QString ops;
@@ -33,7 +33,5 @@ ParsedCommandLine ParseArguments(const QStringList& arguments);
 // The short usage lines printed after an error.
 QString SnapshotUsage();
 
-constexpr double kMinScale = 0.25;
-constexpr double kMaxScale = 16.0;
 // Farther than this the projection's squared distances would overflow.
 constexpr double kMaxEyeDistance = 1e150;

@@ -7,10 +7,12 @@
 #include <cstdio>
 #include <memory>
 
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include "geometry/view_state.h"
 #include "render/draw_figure.h"
+#include "render/picture_scale.h"
 #include "tools/snapshot/arguments.h"
 #include "tools/snapshot/one_line.h"
 #include "tools/snapshot/outputs.h"
@@ -43,8 +45,8 @@ void SetView(const SnapshotArguments& args)
 }
 
 // Refuses before anything is drawn or written: an output that would
-// overwrite the script or the other output, a format this tool cannot write,
-// a scale it cannot draw at.
+// overwrite the script or the other output, or a format this tool cannot
+// write.
 QString CheckOutputs(const SnapshotArguments& args)
 {
     if (!FormatOfFile(args.out))
@@ -54,11 +56,14 @@ QString CheckOutputs(const SnapshotArguments& args)
     for (const QString& output : {args.out, args.ops})
         if (args.scriptGiven && !output.isEmpty() && SameFile(output, args.script))
             return Tr("%1 sobrescribiría el guion %2").arg(output, args.script);
-    // The redraw at other scales belongs to the scaled canvas; until it is
-    // linked here only the exact picture can be made.
-    if (args.scale != 1.0)
-        return Tr("esta compilación sólo dibuja a escala 1");
     return {};
+}
+
+// A canvas for one picture at this scale, with its operations recorded.
+std::unique_ptr<RecordingCanvas> CanvasAtScale(double scale)
+{
+    const int side = PictureSide(scale);
+    return std::make_unique<RecordingCanvas>(side, side + kRowsBelowPicture);
 }
 
 // Every file is made in memory, then written all or nothing.
@@ -94,32 +99,54 @@ int RunScript(const SnapshotArguments& args)
     // The figure's vertices are kept between redraws, as in the window: a
     // long drag would otherwise rebuild them at every step.
     FigureCache figures;
-    auto canvas = std::make_unique<RecordingCanvas>();
-    RecordedPanel panel([&canvas, &figures] {
-        canvas = std::make_unique<RecordingCanvas>();
-        ComposeFigure(*canvas, figures);
+    auto canvas = CanvasAtScale(args.scale);
+    RecordedPanel panel([&canvas, &figures, &args] {
+        canvas = CanvasAtScale(args.scale);
+        ComposeFigure(*canvas, figures, args.scale);
     });
     ReplayScript(*actions, panel);
     if (panel.redraws == 0)
-        ComposeFigure(*canvas);
+        ComposeFigure(*canvas, figures, args.scale);
     const int status = WriteOutputs(args, {*canvas, args.scale});
     if (status == 0)
         std::printf("%s\n", StateJson(panel).c_str());
     return status;
 }
 
+
+// The printed page needs fonts, and so a GUI application with a platform;
+// the tool never shows a window, so the offscreen one serves wherever nothing
+// else is asked for. Everything else needs only the core, which starts faster
+// and says nothing of display settings on stderr.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv,
+                                                  const ParsedCommandLine& command)
+{
+    const bool printedPage = command.arguments &&
+                             QFileInfo(command.arguments->out).suffix().toLower() == "pdf";
+    if (!printedPage)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+QStringList ArgumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // The printed page needs fonts, and so a platform; the tool never shows a
-    // window, so the offscreen one serves wherever nothing else is asked for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("torsiva-snapshot"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TORSIVA_VERSION));
-
+    // Read once to choose the application, then again with it, so that the
+    // help text names the program as it was started.
+    const auto app = MakeApplication(argc, argv, ParseArguments(ArgumentsOf(argc, argv)));
     const ParsedCommandLine command = ParseArguments(QCoreApplication::arguments());
     if (!command.text.isEmpty()) {
         std::fputs(qUtf8Printable(command.text), stdout);
@@ -137,7 +164,8 @@ int main(int argc, char** argv)
     if (args.scriptGiven)
         return RunScript(args);
     SetView(args);
-    RecordingCanvas canvas;
-    ComposeFigure(canvas);
-    return WriteOutputs(args, {canvas, args.scale});
+    const auto canvas = CanvasAtScale(args.scale);
+    FigureCache figures;
+    ComposeFigure(*canvas, figures, args.scale);
+    return WriteOutputs(args, {*canvas, args.scale});
 }

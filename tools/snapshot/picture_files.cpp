@@ -6,6 +6,7 @@
 
 #include "export/picture_page.h"
 #include "export/picture_svg.h"
+#include "ui/canvas_image.h"
 
 namespace {
 
@@ -44,9 +45,7 @@ const PictureFormat* FormatOfFile(const QString& path)
 
 std::optional<QByteArray> EncodePng(const RenderedPicture& picture)
 {
-    const Canvas& canvas = picture.canvas;
-    const QImage square(reinterpret_cast<const uchar*>(canvas.Bits()), kPictureSize, kPictureSize,
-                        canvas.Width() * 4, QImage::Format_RGB32);
+    const QImage square = CanvasPictureView(picture.canvas);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !square.save(&buffer, "PNG"))

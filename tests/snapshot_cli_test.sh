@@ -99,6 +99,21 @@ for bad in 0 -1 abc nan 17 0.2 16.5 inf 0x1 " 2"; do
   expect_status 2 "--scale '$bad'" --figure helix --scale "$bad" "${out[@]}"
 done
 expect_status 0 "--scale 1" --figure helix --scale 1 "${out[@]}"
+# Scaled pictures: the border is Rectangle(0, 0, N, N) for N = round(500·s),
+# and the picture is N pixels square. Scale 1 is the exact picture.
+"$tool" --figure conical --out "$work/one.png" --ops "$work/one.txt"
+"$tool" --figure conical --scale 1 --out "$work/scale1.png" --ops "$work/scale1.txt"
+check "--scale 1 keeps the operations" cmp -s "$work/one.txt" "$work/scale1.txt"
+for scale in 1.5:750 2:1000 3:1500 0.25:125; do
+  "$tool" --figure conical --scale "${scale%%:*}" --out "$work/scaled.png" --ops "$work/scaled.txt"
+  check "--scale ${scale%%:*} border" grep -qx "rect 0 0 ${scale##*:} ${scale##*:}" "$work/scaled.txt"
+  check "--scale ${scale%%:*} picture size" \
+    test "$(od -An -tu1 -j16 -N8 "$work/scaled.png" | tr -s ' ' | cut -d' ' -f2-9 | tr ' ' ,)" = \
+    "0,0,$((${scale##*:} / 256)),$((${scale##*:} % 256)),0,0,$((${scale##*:} / 256)),$((${scale##*:} % 256))"
+  check "--scale ${scale%%:*} draws as many moves" \
+    test "$(grep -c '^move' "$work/scaled.txt")" -eq "$(grep -c '^move' "$work/one.txt")"
+done
+rm -f "$work"/one.* "$work"/scale1.* "$work"/scaled.*
 
 # Huge and tiny vectors: the same picture as their ordinary-sized kin.
 "$tool" --figure helix --out "$work/plain.png" --ops "$work/plain.txt"
@@ -148,6 +163,8 @@ expect_status 0 "script" --script "$work/good.json" "${out[@]}"
 check "script state" grep -q '"angleDeg":59' "$logs/stdout"
 check "script redraws" grep -q '"redraws":3' "$logs/stdout"
 check "script label" grep -q '"label":"Ángulo = 59º"' "$logs/stdout"
+expect_status 0 "script at a scale" --script "$work/good.json" --scale 2 "${out[@]}" --ops "$work/ops.txt"
+check "script at a scale draws the scaled border" grep -qx "rect 0 0 1000 1000" "$work/ops.txt"
 cp "$work/good.json" "$work/script-copy"
 expect_status 2 "--script s --out s" --script good.json --out good.json
 expect_status 2 "--script s --ops ./s" --script good.json "${out[@]}" --ops ./good.json

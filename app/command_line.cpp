@@ -3,27 +3,18 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include "render/figure_names.h"
 #include "torsiva_version.h"
 
 namespace {
 
-struct FigureName {
-    const char* name;
-    CurveKind figure;
-};
-
-constexpr FigureName kFigureNames[] = {
-    {"helix", CurveKind::Helix},
-    {"conical", CurveKind::ConicalHelix},
-    {"spherical", CurveKind::SphericalHelix},
-};
-
+// A figure to start with: one of the three buttons, so "none" is no choice.
 std::optional<CurveKind> FigureNamed(const QString& name)
 {
-    for (const FigureName& entry : kFigureNames)
-        if (name == QLatin1String(entry.name))
-            return entry.figure;
-    return std::nullopt;
+    const std::optional<CurveKind> figure = FigureFromName(name.toStdString());
+    if (figure == CurveKind::None)
+        return std::nullopt;
+    return figure;
 }
 
 // A plain decimal integer that fits an int: digits with an optional minus,

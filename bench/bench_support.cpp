@@ -7,12 +7,7 @@
 
 void SetButtonView(CurveKind figure, int angleDeg)
 {
-    View() = ViewState{};
-    View().eye = {300, 0, 0};
-    View().up = {0, 0, 1};
-    View().zoom = 50;
-    View().angleDeg = angleDeg;
-    View().curveKind = figure;
+    View() = DefaultView(figure, angleDeg);
 }
 
 std::vector<PixelPolyline> RecordPolylines(double scale)

@@ -6,17 +6,17 @@
 #include <vector>
 
 #include "geometry/view_state.h"
+#include "render/figure_names.h"
 
-struct NamedFigure {
-    const char* name;
-    CurveKind kind;
-};
-
-constexpr NamedFigure kFigures[] = {
-    {"helix", CurveKind::Helix},
-    {"conical", CurveKind::ConicalHelix},
-    {"spherical", CurveKind::SphericalHelix},
-};
+// The three figures that draw something, by their names in benchmark names.
+inline std::vector<FigureName> DrawnFigures()
+{
+    std::vector<FigureName> figures;
+    for (const FigureName& figure : kFigureNames)
+        if (figure.kind != CurveKind::None)
+            figures.push_back(figure);
+    return figures;
+}
 
 // The view a curve button leaves, with this figure and angle.
 void SetButtonView(CurveKind figure, int angleDeg);

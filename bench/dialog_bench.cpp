@@ -171,7 +171,7 @@ struct Registrar {
             ->UseManualTime()
             ->Iterations(1)
             ->Unit(benchmark::kMicrosecond);
-        for (const NamedFigure& figure : kFigures) {
+        for (const FigureName& figure : DrawnFigures()) {
             for (int angle : {2, 60, 89})
                 for (double scale : {1.0, 2.0, 4.0})
                     benchmark::RegisterBenchmark(

@@ -99,7 +99,7 @@ void BM_CurveButton(benchmark::State& state)
 struct Registrar {
     Registrar()
     {
-        for (const NamedFigure& figure : kFigures)
+        for (const FigureName& figure : DrawnFigures())
             for (int angle : {2, 60, 89}) {
                 for (double scale : {1.0, 2.0, 4.0})
                     benchmark::RegisterBenchmark(
@@ -111,7 +111,7 @@ struct Registrar {
                 benchmark::RegisterBenchmark(rasterise.c_str(), BM_Rasterise, figure.kind, angle)
                     ->Unit(benchmark::kMicrosecond);
             }
-        for (const NamedFigure& figure : kFigures)
+        for (const FigureName& figure : DrawnFigures())
             benchmark::RegisterBenchmark(ScaledName("SmoothDraw", figure.name, 89, 2.0).c_str(),
                                          BM_DrawFigure, figure.kind, 89, 2.0, LineStyle::Smooth)
                 ->Unit(benchmark::kMicrosecond);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The torsiva command line. Qt's own options (-platform, -reverse, -style ...)
 // are taken out by the application object before it gets here.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Without a reachable window system, Qt's default platform plugin aborts the
 // program before its command line is read, and `torsiva --help` would fail on
 // a console. Only on such a system, and unless the user named a platform,

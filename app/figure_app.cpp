@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/figure_app.h"
 
 #include <cstdio>

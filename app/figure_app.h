@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application object: it reads the command line, runs the main dialog
 // and ends with it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/start_view.h"
 
 #include "ui/control_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The view the command line asks for, set through the dialog's own controls.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The language the program speaks. Spanish is the language of the source
 // texts; English comes from translations/torsiva_en.ts, built into the
 // program as :/i18n/torsiva_en.qm.

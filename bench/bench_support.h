@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared set-up of the benchmarks: the view of a figure at an angle, and the
 // polylines a redraw of it makes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Through the real dialog on the offscreen platform: from the Qt event to the
 // new picture painted in the window. And, in the same run, the same polylines
 // drawn with QPainter, the reference our own rasteriser is measured against.

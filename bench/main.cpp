@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // torsiva-bench: Google Benchmark with a Qt application for the dialog
 // benchmarks, on the offscreen platform unless another one is asked for.
 #include <benchmark/benchmark.h>

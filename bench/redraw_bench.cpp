@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The redraw and the actions that end in one, without a window.
 #include <string>
 

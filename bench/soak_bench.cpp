@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A long classroom session compressed: one million drag steps of random
 // directions and lengths, with a P-bar action every thousand, through the
 // real view controls and the real redraw. Reports how far the eye's distance

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compiler settings that every target of ours shares, applied per target so
 # that nothing leaks into what we merely link against.
 function(torsiva_warnings target)

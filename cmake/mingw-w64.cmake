@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (package
 # g++-mingw-w64-x86-64); the programs run under wine64.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/figure_titles.h"
 
 #include <QCoreApplication>

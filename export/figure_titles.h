@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How an exported picture names its figure: the title in the user's
 // language, and the plain name that goes into file names.
 #pragma once

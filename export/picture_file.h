@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture as a file and on the clipboard. A PNG holds the picture as the
 // window shows it, pixel for pixel at the screen's resolution; an SVG holds
 // the drawing as vectors (export/picture_svg.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/picture_page.h"
 
 #include <algorithm>

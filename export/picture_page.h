@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture on paper: the vector drawing, centred and as large as fits,
 // with one caption line under it. The page is white, so the black square
 // becomes white and its white border black; the curve stays blue and the

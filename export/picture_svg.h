@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture as an SVG document: a 500 × 500 viewBox in picture units (see
 // render/picture_paths.h), the black square with its white 1-unit border, then
 // one <polyline> per path in its pen's colour. Every stroke is 1 unit wide

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads a fuzzer's bytes as small integers; past the end it reads zeros.
 #pragma once
 

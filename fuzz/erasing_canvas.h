@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A canvas that a fuzzing run reuses for every redraw. A redraw starts by
 // painting the whole picture square black with its white border; on this
 // canvas, which still holds the last picture, it is enough to draw the last

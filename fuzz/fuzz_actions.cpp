@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // torsiva-fuzz: any sequence of user actions, applied through the same view
 // controls the dialog uses, each redraw made on a real canvas. After every
 // redraw the frame must be orthonormal and face the eye; after every action

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A failed invariant in a fuzz target: say which, then abort so that the
 // fuzzer keeps the input that did it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // torsiva-fuzz-lines: one line between any two 32-bit points. The canvas must
 // paint exactly the pixels its defining formula puts on the canvas, computed
 // column by column (or row by row) by tests/line_reference.h; where the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // torsiva-fuzz-script: any bytes as a snapshot script. The reader must give
 // either one line of error or a list of actions it could replay, each within
 // the ranges the replay relies on; never a crash, and never more memory than

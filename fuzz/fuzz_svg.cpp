@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // torsiva-fuzz-svg: any view, reachable by the controls or not, exported as
 // SVG. The document must read back as well-formed XML whose every number is
 // finite and within reach of the picture, and the export must leave the view

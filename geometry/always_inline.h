@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Asks the compiler to inline a small function into every caller, where the
 // set-up of a call would cost more than the work. Each compiler spells it in
 // its own way; one that has no spelling gets a plain `inline`.

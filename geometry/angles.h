@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Angles: whole degrees at the controls, radians in the trigonometry.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "geometry/orbit.h"
 
 #include <cmath>

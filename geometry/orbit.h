@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Turning the eye about the origin by a drag of the cursor.
 #pragma once
 

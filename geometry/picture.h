@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture the figure is projected onto: a square of kPictureSize pixels a
 // side. Picture coordinates (u to the right, v upwards) are measured from its
 // centre, so they run from −kPictureHalf to kPictureHalf across it, and the

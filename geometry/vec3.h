@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Three-component vectors in model space.
 //
 // Conventions for the whole geometry layer: right-handed axes (x × y = z),

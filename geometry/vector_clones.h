@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hot loops over many vertices are compiled once for each vector unit, and
 // the widest unit the processor offers is chosen when the program starts.
 // Vector IEEE arithmetic rounds exactly as scalar arithmetic does, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "geometry/view_frame.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Central perspective of the figure onto the 500 × 500 picture.
 //
 // The eye looks at the look-at point `target` (always the origin). The picture

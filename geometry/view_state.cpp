@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "geometry/view_state.h"
 
 ViewState DefaultView(CurveKind figure, int32_t angleDeg)

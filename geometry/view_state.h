@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one record of view values shared by the controls, the orbit and the
 // redraw. It lives for the whole run and is reached only through View().
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The off-screen picture a redraw is composed on.
 //
 // 500 pixels wide and 502 rows high at scale 1, N wide and N + 2 high for a

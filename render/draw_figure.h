@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One redraw of the picture from the current view.
 #pragma once
 

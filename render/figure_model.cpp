@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/figure_model.h"
 
 const FigureModel& FigureCache::Model(CurveKind figure, int angleDeg, FigureBuilder build)

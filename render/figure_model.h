@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 3D polylines of one figure at one angle. Only the figure and the angle
 // change them; the eye, the zoom and a drag change only how they project. So
 // a redraw builds them once and, while the angle stays, only projects them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The figures' names on the command line, in scripts and in benchmark names.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/picture_paths.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture as vectors: the polylines one redraw would draw, before their
 // vertices are cut down to whole pixels.
 //

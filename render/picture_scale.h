@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How large a redraw is drawn, and how its lines are drawn.
 //
 // The picture is 500 × 500 picture pixels; drawn at scale s it is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/recording_canvas.h"
 
 #include <cstdio>

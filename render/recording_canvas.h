@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A canvas that also keeps a log of every operation made on it, for tests and
 // for the snapshot tool. It still draws, so one redraw gives both the picture
 // and the operations that made it.

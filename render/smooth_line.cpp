@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Anti-aliased lines: Xiaolin Wu's method. Along the major axis each column
 // (or row) gets the two pixels the ideal line passes between, each weighted
 // by how close the line runs to its centre; the ends are weighted by how

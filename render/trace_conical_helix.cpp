@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Conical helix on a cone with its apex at (0, 0, 50), opening downwards with
 // a half-angle of 30°.
 #include <cmath>

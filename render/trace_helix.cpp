@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Circular helix on a cylinder of radius 15 about the z axis.
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "geometry/picture.h"
 #include "geometry/view_frame.h"
 #include "render/tracers.h"

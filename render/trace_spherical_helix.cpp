@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Spherical helix (loxodrome) on a sphere of radius 35 about the origin.
 #include <cmath>
 

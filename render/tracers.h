@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three figures. Each tracer draws the wireframe of its base surface in
 // `wirePen`, then its curve over it in `curvePen`, and returns with
 // `curvePen` current. Every vertex goes through PixelOf of the current view.

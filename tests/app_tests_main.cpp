@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application object's tests run on Qt's offscreen platform.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The torsiva command line as the application object reads it.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real dialog on Qt's offscreen platform, driven through its widgets and
 // Qt's event simulation.
 #include <cmath>

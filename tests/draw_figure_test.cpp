@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole pictures: the background, and each figure at the defaults held
 // against committed golden images, pixel for pixel.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fuzzers' reused canvas must give every redraw the very picture a fresh
 // canvas gives, or a fuzzer would test pictures the program never makes.
 #include <cstring>

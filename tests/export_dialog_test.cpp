@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The dialog's save, copy and print entries on Qt's offscreen platform.
 #include <functional>
 

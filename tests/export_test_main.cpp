@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The export tests paint and encode images, which needs a Gui application;
 // the offscreen platform serves without a display.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Views and figures for the export tests: many seeded views, reachable or
 // not by the controls, and the figures' raster pictures to compare with.
 #pragma once

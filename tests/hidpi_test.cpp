@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture on a screen of device pixel ratio TORSIVA_TEST_SCALE_FACTOR:
 // drawn at device pixels, never an enlarged 500-pixel picture.
 #include <QApplication>

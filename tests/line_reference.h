@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pixels of a line by its defining formula, computed independently of the
 // canvas's clipping: for every position along the major axis that lies on the
 // canvas, the one pixel the line has there. Shared by the canvas tests and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving the picture: by extension, all or nothing, and the clipboard data.
 #include <csignal>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The printed page: its layout and colours painted into an image, and the
 // PDF it makes.
 #include <functional>

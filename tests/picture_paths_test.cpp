@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture's vector paths against a projection computed here from the
 // frame's defining formulas, and against the pixels a redraw draws.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The SVG document: read back as XML, its numbers against the paths, and
 // rendered by rsvg-convert against the raster picture.
 #include <cmath>

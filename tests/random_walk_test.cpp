@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Thousands of random actions of every kind, from the start of a run: the
 // view must stay within its bounds, the controls must show it, the frame
 // must stay orthonormal and face the eye, and each action must do what it

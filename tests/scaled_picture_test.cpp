@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture at a device scale: the scaled pixel mapping, the goldens at
 // scale 2, the operations a scaled redraw makes, and a canvas kept from one
 // redraw to the next giving what a fresh canvas gives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The snapshot script reader: what QJsonDocument alone would let through
 // (repeated keys, more actions than the limit) and the strictness of each
 // action's keys and values.

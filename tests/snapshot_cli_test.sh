@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The snapshot tool's command line: good runs write their files, bad ones
 # exit with status 2, say why on one line and write nothing; a file that
 # cannot be written gives status 1, one line naming it, and no file at all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's start state for --figure and --angle, on the real dialog.
 #include <gtest/gtest.h>
 

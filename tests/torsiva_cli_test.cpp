@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real torsiva program started with a command line that never opens the
 // window: each run must end by itself (a window would wait for the user) with
 // the right status, output and language.

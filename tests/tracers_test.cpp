@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Vertex counts and end points of the three figures, read from the canvas
 // operations a redraw makes.
 #include <cmath>

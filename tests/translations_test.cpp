@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's language: which one a user gets, and the English translation
 // built into the program.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Length and Normalize of vectors whose squares leave the normal range, and
 // the proof that every other vector keeps the plain formula's last bit.
 #include <cfloat>

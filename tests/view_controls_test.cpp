@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The buttons, bars and drag, driven through the toolkit-neutral controls
 // with a recorded panel whose redraws are real.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The resizable main window on Qt's offscreen platform: its minimum size,
 // the picture following the window's size at the same view, a drag going on
 // through a resize, and the settings kept between runs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Configures and builds one preset of CMakePresets.json (default: release,
 # into build/). ccache, when installed, keeps rebuilds short.
 # Usage: bash tools/build.sh [release|sanitize|fuzz]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building and testing Torsiva need, when
 # any of them is missing. Extra package names may be passed as arguments.
 set -euo pipefail

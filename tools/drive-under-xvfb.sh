@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Starts a command that runs the program under a virtual X display and drives
 # it as a person would: each figure, a drag, the Instructions and the About
 # dialog (each closed with Escape), then "Cerrar". Returns the command's status.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every fuzzer of the fuzz preset's build from the committed corpus.
 # New inputs go to a temporary folder; a crash input is kept there, printed,
 # and fails the run (add it to fuzz/corpus/ as a regression test once fixed).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The sanitizer build of the program, driven through every figure and both
 # dialogs under LeakSanitizer. Leaks inside system libraries that Qt's X11
 # integration loads are not ours and are suppressed by name.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks what a distribution would package: installs the build into a
 # temporary prefix, validates the desktop entry and the AppStream metadata
 # there (the file and the tree), checks both man pages for warnings, renders

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the benchmark suite and prints its medians as a Markdown table, with
 # the ratio of the QPainter reference to our redraw for the same figure and
 # scale (SmoothReference to SmoothDraw for the smooth lines).

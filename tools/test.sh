@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and runs every test. No display is needed:
 # the widget tests use Qt's offscreen platform.
 #

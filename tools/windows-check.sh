@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Proves that the Qt-free core builds for Windows: cross-compiles geometry/,
 # render/ and their GoogleTest suite (the line reference among them) with
 # MinGW-w64, then runs the tests under wine64. GoogleTest is built from

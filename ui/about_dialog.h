@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About dialog: the program's icon, name, version and licence.
 #pragma once
 

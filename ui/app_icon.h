@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's icon: a helix on a cylinder, in several sizes.
 #pragma once
 

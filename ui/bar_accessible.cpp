@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/bar_accessible.h"
 
 #include <cmath>

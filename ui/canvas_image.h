@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A Canvas seen as a QImage. The canvas's pixels are already RGB32, so the
 // picture square can be viewed without a copy; but such a view points into
 // the canvas and must not outlive it, so it only ever lives inside one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main dialog's control identifiers, the bars by type, and the codes a
 // scroll bar notification carries.
 #pragma once

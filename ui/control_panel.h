@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the view controls show, and the redraw they ask for. The dialog
 // implements it with real widgets; tests and tools record it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/control_scroll_bar.h"
 
 #include <QAccessible>

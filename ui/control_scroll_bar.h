@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A vertical scroll bar driven only by the program: it reports what the user
 // does and shows the thumb where the view controls put it. Its value for a
 // screen reader is the view value it stands for, not the thumb position.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The dialogs are laid out in dialog units, so that the controls keep their
 // proportions to the text. With base units of 6 × 13 pixels a horizontal unit
 // is 1.5 pixels and a vertical one 1.625, rounded to the nearest pixel; at

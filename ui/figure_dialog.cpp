@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/figure_dialog.h"
 
 #include <iterator>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main dialog: the curve buttons, the A, Z and P bars, the angle label
 // and the picture. It builds and wires the widgets and turns their events
 // into calls of the view controls; the view itself lives in View().

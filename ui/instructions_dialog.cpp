@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/instructions_dialog.h"
 
 #include <algorithm>

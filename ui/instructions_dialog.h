@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Instructions dialog: a fixed Spanish text on the five controls, and
 // below it the keys that stand in for the mouse.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/picture_area.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture on the main dialog. It owns the canvas the figure is drawn on
 // and keeps it from one redraw to the next; it paints it whenever the window
 // is exposed, but never redraws the figure on its own. It draws at device

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Guardar imagen…", "Copiar imagen" and "Imprimir…": the picture leaving the
 // program. The actions sit in the window menu and answer their keys anywhere
 // in the window; until a figure is shown they are disabled and the keys do

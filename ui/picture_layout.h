@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the picture and the controls right of it stand in a main dialog of a
 // given client size, in logical pixels. No toolkit: plain arithmetic.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/recorded_panel.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A ControlPanel without widgets: it keeps what the bars and the label would
 // show and counts the redraws, each of which runs an optional action (the
 // snapshot tool composes the picture there, tests a real redraw).

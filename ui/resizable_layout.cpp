@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/resizable_layout.h"
 
 #include <QRect>

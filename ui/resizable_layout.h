@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main dialog's resizable layout, applied to its widgets: the picture
 // takes the square PictureLayout gives it, and the widgets right of the
 // picture follow its right edge. The left column never moves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the curve buttons, the three scroll bars, a left-button drag and the
 // orbit keys do to the view. Every value lives in View(); the bars and the
 // label only show it, through a ControlPanel, and nothing is read back from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the program remembers between runs, through QSettings under the
 // organisation and application names that main sets: the main window's
 // size and position, and whether lines are drawn smooth. Never the view:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/snapshot/arguments.h"
 
 #include "render/picture_scale.h"

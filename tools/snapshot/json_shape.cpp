@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/snapshot/json_shape.h"
 
 #include <set>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What QJsonDocument does not tell: whether an object repeats a key (the
 // parser silently keeps one of them), and how many values the outermost
 // array holds before anything is built from them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // torsiva-snapshot: renders one picture with the program's own redraw and
 // writes it to a file, optionally with the list of canvas operations.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/snapshot/numbers.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numbers on the command line, read strictly: a plain decimal that fills the
 // whole argument ("12", "-0.5", "2.5e3"), and finite, with no precision lost,
 // after conversion. Hexadecimal, spaces, "nan", "inf" and values that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text from the user, made safe to quote inside a one-line message.
 #pragma once
 

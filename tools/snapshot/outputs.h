@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing the tool's files all or nothing.
 #pragma once
 

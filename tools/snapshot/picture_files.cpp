@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/snapshot/picture_files.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What goes into the tool's files: the picture in the format its name asks
 // for, and the operation log. Each is made in memory first; outputs.h writes
 // them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Replaying a list of user actions through the view controls.
 #pragma once
 

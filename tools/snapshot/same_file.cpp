@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/snapshot/same_file.h"
 
 #include <QDir>

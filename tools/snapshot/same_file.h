@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whether two paths name one file, whatever their spelling.
 #pragma once
 

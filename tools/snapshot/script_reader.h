@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a script of user actions: a JSON array of one-key action objects.
 //
 // The reader is strict, because a script that does not say exactly what it

@@ -6,10 +6,7 @@
 #include "render/draw_figure.h"
 #include "render/recording_canvas.h"
 
-void SetButtonView(CurveKind figure, int angleDeg)
-{
-    View() = DefaultView(figure, angleDeg);
-}
+void SetButtonView(CurveKind figure, int angleDeg) { View() = DefaultView(figure, angleDeg); }
 
 std::vector<PixelPolyline> RecordPolylines(double scale)
 {

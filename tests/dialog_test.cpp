@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The real dialog on Qt's offscreen platform, driven through its widgets and
 // Qt's event simulation.
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <iterator>
 #include <tuple>

@@ -114,7 +114,6 @@ int RunScript(const SnapshotArguments& args)
     return status;
 }
 
-
 // The printed page needs fonts, and so a GUI application with a platform;
 // the tool never shows a window, so the offscreen one serves wherever nothing
 // else is asked for. Everything else needs only the core, which starts faster
@@ -122,8 +121,8 @@ int RunScript(const SnapshotArguments& args)
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv,
                                                   const ParsedCommandLine& command)
 {
-    const bool printedPage = command.arguments &&
-                             QFileInfo(command.arguments->out).suffix().toLower() == "pdf";
+    const bool printedPage =
+        command.arguments && QFileInfo(command.arguments->out).suffix().toLower() == "pdf";
     if (!printedPage)
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -277,6 +277,10 @@
 </context>
 <context>
     <name>PictureArea</name>
+    <message>
+        <source>Imagen de la figura</source>
+        <translation>Picture of the figure</translation>
+    </message>
 </context>
 <context>
     <name>PictureCaption</name>

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "render/draw_figure.h"
@@ -13,7 +14,8 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent)
     resize(kPictureSize, kPictureSize);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Imagen de la figura"));
+    // The dialog names the figure shown; until then, what the area is.
+    setAccessibleName(QCoreApplication::translate("PictureArea", "Imagen de la figura"));
 }
 
 namespace {

@@ -60,25 +60,15 @@ int64_t LastStepWithin(int64_t n, int64_t m, int64_t offset)
 
 } // namespace
 
-namespace {
-
-int TilesFor(int pixels, int shift) { return (pixels + (1 << shift) - 1) >> shift; }
-
-} // namespace
-
 Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), pixels_(new uint32_t[size_t(width) * size_t(height)]),
-      tilesAcross_(TilesFor(width, kTileShiftX)),
-      dirtyTiles_(size_t(tilesAcross_) * size_t(TilesFor(height, kTileShiftY)))
+    : width_(width), height_(height), pixels_(new uint32_t[size_t(width) * size_t(height)])
 {
     std::fill_n(pixels_.get(), size_t(width) * size_t(height), kOpaqueBlack);
 }
 
 Canvas::Canvas(Unpainted)
     : width_(kCanvasWidth), height_(kCanvasHeight),
-      pixels_(new uint32_t[size_t(kCanvasWidth) * size_t(kCanvasHeight)]),
-      tilesAcross_(TilesFor(kCanvasWidth, kTileShiftX)),
-      dirtyTiles_(size_t(tilesAcross_) * size_t(TilesFor(kCanvasHeight, kTileShiftY)))
+      pixels_(new uint32_t[size_t(kCanvasWidth) * size_t(kCanvasHeight)])
 {
     std::fill(pixels_.get() + Index(0, kPictureSize), pixels_.get() + Index(0, kCanvasHeight),
               kOpaqueBlack);
@@ -99,13 +89,13 @@ void Canvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
     // Inside the rectangle the canvas now holds exactly what it paints, so
     // from here on only what is drawn over it can differ.
     const PaintedRectangle wanted{left, top, right, bottom, penColour_, fillColour_};
-    if (hasPainted_ && painted_ == wanted)
-        RepaintDirtyTiles();
+    if (hasPainted_ && painted_ == wanted && !forgotLines_)
+        EraseDrawnLines();
     else
         PaintRectangle(left, top, right, bottom);
     painted_ = wanted;
     hasPainted_ = true;
-    ClearDirtyTiles();
+    ForgetDrawnLines();
 }
 
 void Canvas::PaintRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
@@ -130,135 +120,55 @@ void Canvas::PaintRectangle(int32_t left, int32_t top, int32_t right, int32_t bo
     }
 }
 
-// What the painted rectangle puts on pixels [x0, x1) × [y0, y1): its fill,
-// and its outline where the block meets it. Clipped once, then row by row.
-void Canvas::RepaintTiles(int64_t x0, int64_t x1, int64_t y0, int64_t y1)
+void Canvas::ForgetDrawnLines()
+{
+    drawnLines_.clear();
+    drawnSmoothLines_.clear();
+    eraseBudget_ = int64_t{width_} * int64_t{height_} / kEraseBudgetDivisor;
+    forgotLines_ = false;
+}
+
+void Canvas::ForgetOverBudget()
+{
+    ForgetDrawnLines();
+    forgotLines_ = true;
+}
+
+// Strictly inside the outline: every pixel of a line between two such
+// points takes the fill.
+bool Canvas::InsidePaintedOutline(int32_t x, int32_t y) const
 {
     const PaintedRectangle& r = painted_;
-    const int64_t from = std::max({x0, int64_t{r.left}, int64_t{0}});
-    const int64_t to = std::min({x1, int64_t{r.right}, int64_t{width_}});
-    const int64_t firstRow = std::max({y0, int64_t{r.top}, int64_t{0}});
-    const int64_t endRow = std::min({y1, int64_t{r.bottom}, int64_t{height_}});
-    if (from >= to)
-        return;
-    const int64_t leftEdge = r.left, rightEdge = int64_t{r.right} - 1;
-    const bool hasLeftEdge = leftEdge >= from && leftEdge < to;
-    const bool hasRightEdge = rightEdge >= from && rightEdge < to;
-    for (int64_t y = firstRow; y < endRow; ++y) {
-        uint32_t* row = pixels_.get() + Index(0, int(y));
-        const bool outlineRow = y == r.top || y == int64_t{r.bottom} - 1;
-        std::fill(row + from, row + to, outlineRow ? r.pen : r.fill);
-        if (hasLeftEdge)
-            row[leftEdge] = r.pen;
-        if (hasRightEdge)
-            row[rightEdge] = r.pen;
-    }
+    return x > r.left && int64_t{x} < int64_t{r.right} - 1 && y > r.top &&
+           int64_t{y} < int64_t{r.bottom} - 1;
 }
 
-// Runs of dirty tiles along a tile row are repainted as one span per row.
-void Canvas::RepaintDirtyTiles()
+void Canvas::RestorePixel(int64_t x, int64_t y)
 {
-    const int tileWidth = 1 << kTileShiftX;
-    const int tileHeight = 1 << kTileShiftY;
-    const size_t tilesDown = dirtyTiles_.size() / size_t(tilesAcross_);
-    for (size_t ty = 0; ty < tilesDown; ++ty) {
-        const uint8_t* row = dirtyTiles_.data() + ty * size_t(tilesAcross_);
-        for (int tx = 0; tx < tilesAcross_;) {
-            if (!row[tx]) {
-                ++tx;
-                continue;
-            }
-            const int first = tx;
-            while (tx < tilesAcross_ && row[tx])
-                ++tx;
-            RepaintTiles(int64_t{first} * tileWidth, int64_t{tx} * tileWidth,
-                         int64_t(ty) * tileHeight, int64_t(ty + 1) * tileHeight);
+    const PaintedRectangle& r = painted_;
+    if (x < 0 || x >= width_ || y < 0 || y >= height_ || x < r.left || x >= r.right || y < r.top ||
+        y >= r.bottom)
+        return;
+    const bool outline =
+        x == r.left || x == int64_t{r.right} - 1 || y == r.top || y == int64_t{r.bottom} - 1;
+    pixels_[Index(int(x), int(y))] = outline ? r.pen : r.fill;
+}
+
+// A line is erased by drawing it again: in the fill where it lies within
+// the outline, which is nearly always, and pixel by pixel where it meets or
+// leaves the rectangle.
+void Canvas::EraseDrawnLines()
+{
+    for (const DrawnLine& l : drawnLines_) {
+        if (OnCanvas(l.x0, l.y0) && OnCanvas(l.x1, l.y1) && InsidePaintedOutline(l.x0, l.y0) &&
+            InsidePaintedOutline(l.x1, l.y1)) {
+            DrawLineOnCanvas(l.x0, l.y0, l.x1, l.y1, painted_.fill);
+            continue;
         }
+        WalkClippedLine(l.x0, l.y0, l.x1, l.y1,
+                        [this](int64_t index) { RestorePixel(index % width_, index / width_); });
     }
-}
-
-void Canvas::ClearDirtyTiles() { std::fill(dirtyTiles_.begin(), dirtyTiles_.end(), uint8_t{0}); }
-
-void Canvas::MarkDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
-{
-    x0 = std::max<int64_t>(x0, 0);
-    y0 = std::max<int64_t>(y0, 0);
-    x1 = std::min<int64_t>(x1, width_ - 1);
-    y1 = std::min<int64_t>(y1, height_ - 1);
-    if (x0 > x1 || y0 > y1)
-        return;
-    for (int64_t ty = y0 >> kTileShiftY; ty <= y1 >> kTileShiftY; ++ty) {
-        uint8_t* row = dirtyTiles_.data() + ty * tilesAcross_;
-        std::fill(row + (x0 >> kTileShiftX), row + (x1 >> kTileShiftX) + 1, uint8_t{1});
-    }
-}
-
-// A long line is marked a tile's length at a time, so that a diagonal does
-// not mark the whole square it spans. The pixels of a line lie within one
-// pixel of the straight segment between its ends; the margin covers that
-// and the rounding of the pieces' ends (within two pixels in all).
-void Canvas::MarkLineDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t margin)
-{
-    const int64_t length = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
-    const int64_t pieces = (length >> std::min(kTileShiftX, kTileShiftY)) + 1;
-    int64_t fromX = x0, fromY = y0;
-    for (int64_t i = 1; i <= pieces; ++i) {
-        const int64_t toX = x0 + (x1 - x0) * i / pieces;
-        const int64_t toY = y0 + (y1 - y0) * i / pieces;
-        MarkDirty(std::min(fromX, toX) - margin, std::min(fromY, toY) - margin,
-                  std::max(fromX, toX) + margin, std::max(fromY, toY) + margin);
-        fromX = toX;
-        fromY = toY;
-    }
-}
-
-// A long line on the canvas, a piece at a time, each piece's ends taken
-// from the line's own formula (the k-th pixel's minor offset is
-// floor((2·k·m + n) / 2n)), so each piece marks exactly the box of its
-// pixels.
-void Canvas::MarkLongLineDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
-{
-    const int64_t dx = int64_t{x1} - x0, dy = int64_t{y1} - y0;
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const int64_t n = std::llabs(xMajor ? dx : dy), m = std::llabs(xMajor ? dy : dx);
-    const int64_t majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
-    const int64_t minorStep = (xMajor ? dy : dx) >= 0 ? 1 : -1;
-    const int64_t majorStart = xMajor ? x0 : y0, minorStart = xMajor ? y0 : x0;
-    const int64_t piece = int64_t{1} << std::min(kTileShiftX, kTileShiftY);
-    for (int64_t first = 0; first < n; first += piece) {
-        const int64_t last = std::min(first + piece - 1, n - 1);
-        const int64_t majorA = majorStart + majorStep * first;
-        const int64_t majorB = majorStart + majorStep * last;
-        const int64_t minorA = minorStart + minorStep * ((2 * first * m + n) / (2 * n));
-        const int64_t minorB = minorStart + minorStep * ((2 * last * m + n) / (2 * n));
-        if (xMajor)
-            MarkDirty(std::min(majorA, majorB), std::min(minorA, minorB), std::max(majorA, majorB),
-                      std::max(minorA, minorB));
-        else
-            MarkDirty(std::min(minorA, minorB), std::min(majorA, majorB), std::max(minorA, minorB),
-                      std::max(majorA, majorB));
-    }
-}
-
-// Every pixel of a line lies in the box its ends span, so a line shorter
-// than a tile marks that box, a tile or two; a longer one goes piecewise.
-inline void Canvas::MarkOnCanvasLineDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
-{
-    constexpr int32_t kShortX = 1 << kTileShiftX;
-    constexpr int32_t kShortY = 1 << kTileShiftY;
-    if (x1 - x0 >= kShortX || x0 - x1 >= kShortX || y1 - y0 >= kShortY || y0 - y1 >= kShortY) {
-        MarkLongLineDirty(x0, y0, x1, y1);
-        return;
-    }
-    const int32_t firstColumn = std::min(x0, x1) >> kTileShiftX;
-    const int32_t lastColumn = std::max(x0, x1) >> kTileShiftX;
-    const int32_t firstRow = std::min(y0, y1) >> kTileShiftY;
-    const int32_t lastRow = std::max(y0, y1) >> kTileShiftY;
-    for (int32_t row = firstRow; row <= lastRow; ++row) {
-        uint8_t* tiles = dirtyTiles_.data() + size_t(row) * size_t(tilesAcross_);
-        tiles[firstColumn] = 1;
-        tiles[lastColumn] = 1;
-    }
+    EraseDrawnSmoothLines();
 }
 
 void Canvas::MoveTo(int32_t x, int32_t y)
@@ -271,7 +181,8 @@ void Canvas::MoveTo(int32_t x, int32_t y)
 // 32-bit arithmetic and with no clipping. Most lines of a figure are a
 // pixel or two long, so the set-up is what counts here, and the function is
 // inlined into LineTo (about a fifth off the time of a figure's lines).
-TORSIVA_ALWAYS_INLINE void Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
+TORSIVA_ALWAYS_INLINE void Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1,
+                                                    uint32_t colour)
 {
     const int32_t dx = x1 - x0;
     const int32_t dy = y1 - y0;
@@ -279,7 +190,6 @@ TORSIVA_ALWAYS_INLINE void Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, int3
     const int32_t ady = dy < 0 ? -dy : dy;
     const int32_t xStride = dx > 0 ? 1 : -1;
     const int32_t yStride = dy > 0 ? width_ : -width_;
-    const uint32_t colour = penColour_;
     // After the last step the pointer stands on the end pixel, still on the
     // canvas, which is left out.
     uint32_t* pixel = pixels_.get() + Index(x0, y0);
@@ -308,13 +218,34 @@ TORSIVA_ALWAYS_INLINE void Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, int3
 
 void Canvas::LineTo(int32_t x, int32_t y)
 {
-    if (OnCanvas(currentX_, currentY_) && OnCanvas(x, y)) {
-        MarkOnCanvasLineDirty(currentX_, currentY_, x, y);
-        DrawLineOnCanvas(currentX_, currentY_, x, y);
-    } else
-        DrawClippedLine(currentX_, currentY_, x, y);
+    const int32_t x0 = currentX_, y0 = currentY_;
     currentX_ = x;
     currentY_ = y;
+    if (!OnCanvas(x0, y0) || !OnCanvas(x, y)) {
+        DrawClippedLine(x0, y0, x, y);
+        return;
+    }
+    // Each polyline starts with a line to its own first point: nothing to
+    // remember.
+    const int32_t steps = std::max(std::abs(x - x0), std::abs(y - y0));
+    if (steps > 0 && Remembers(steps))
+        drawnLines_.push_back({x0, y0, x, y});
+    DrawLineOnCanvas(x0, y0, x, y, penColour_);
+}
+
+// Lines that leave the canvas are few and their set-up is long: kept out
+// of LineTo, so that the common case stays small enough to inline.
+void Canvas::DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+{
+    uint32_t* const pixels = pixels_.get();
+    const uint32_t colour = penColour_;
+    int64_t drawn = 0;
+    WalkClippedLine(x0, y0, x1, y1, [pixels, colour, &drawn](int64_t index) {
+        pixels[index] = colour;
+        ++drawn;
+    });
+    if (drawn > 0 && Remembers(drawn))
+        drawnLines_.push_back({int32_t(x0), int32_t(y0), int32_t(x1), int32_t(y1)});
 }
 
 void Canvas::Polyline(const int32_t* xs, const int32_t* ys, size_t count)
@@ -333,7 +264,8 @@ void Canvas::Polyline(const int32_t* xs, const int32_t* ys, size_t count)
 // The end pixel (k = n) is left out. Clipping only narrows the range of k,
 // so a clipped line keeps every pixel it has inside the canvas, and the work
 // is bounded by the canvas size whatever the coordinates.
-void Canvas::DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+template <class Put>
+void Canvas::WalkClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Put put)
 {
     const int64_t dx = x1 - x0;
     const int64_t dy = y1 - y0;
@@ -387,11 +319,8 @@ void Canvas::DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
     const int64_t minorStride = xMajor ? minorStep * width_ : minorStep;
     const int64_t twoM = 2 * m;
     int64_t index = y * width_ + x;
-    int64_t lastIndex = index;
-    uint32_t* const pixels = pixels_.get();
     for (int64_t k = steps.first; k <= steps.last; ++k) {
-        pixels[index] = penColour_;
-        lastIndex = index;
+        put(index);
         index += majorStride;
         remainder += twoM;
         if (remainder >= twoN) {
@@ -399,7 +328,6 @@ void Canvas::DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
             index += minorStride;
         }
     }
-    MarkLineDirty(x, y, lastIndex % width_, lastIndex / width_, 2);
 }
 
 void Canvas::FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour)

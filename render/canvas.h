@@ -81,15 +81,21 @@ private:
     explicit Canvas(Unpainted);
 
     // A canvas kept from one redraw to the next is mostly the same black
-    // square again: it remembers the last rectangle it painted and which
-    // tiles anything else has written since, and when the same rectangle
-    // comes again it repaints only those tiles. A 2000 × 2000 picture is
-    // 16 MB, and filling it whole would cost more than drawing the figure.
-    // Tiles of 16 × 16 pixels, a cache line a row: narrower ones repaint
-    // less around steep lines but cost more marks and a longer scan, and
-    // measured no better on the figures.
-    static constexpr int kTileShiftX = 4;
-    static constexpr int kTileShiftY = 4;
+    // square again. It remembers the last rectangle it painted and every line
+    // drawn since; when the same rectangle comes again it walks those lines
+    // once more and puts back what the rectangle had under them. A 2000 × 2000
+    // picture is 16 MB, and filling it whole costs more than drawing the
+    // figure, while walking the lines again costs about what drawing them
+    // did. (Repainting fixed tiles around the lines measured slower: a tile
+    // row holds sixteen rows of a shallow line's one.)
+    //
+    // Walking a line again costs more a pixel than filling a row, and each
+    // line its set-up and its place in the log: past an eighth of the canvas
+    // in pixels, counting six for each line, painting the rectangle whole is
+    // the cheaper erase, and the log is dropped. That bounds both the walk
+    // and the memory the log takes.
+    static constexpr int64_t kEraseBudgetDivisor = 8;
+    static constexpr int64_t kPixelsPerRememberedLine = 6;
     struct PaintedRectangle {
         int32_t left, top, right, bottom;
         uint32_t pen, fill;
@@ -99,17 +105,36 @@ private:
                    pen == o.pen && fill == o.fill;
         }
     };
+    struct DrawnLine {
+        int32_t x0, y0, x1, y1;
+    };
+    // A smooth line as cut to the canvas, in pixel-centre coordinates.
+    struct DrawnSmoothLine {
+        double x0, y0, x1, y1;
+    };
     void PaintRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom);
-    void RepaintTiles(int64_t x0, int64_t x1, int64_t y0, int64_t y1);
-    void RepaintDirtyTiles();
-    void ClearDirtyTiles();
-    // Marks the tiles of pixels [x0, x1] × [y0, y1], clamped to the canvas.
-    void MarkDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
-    // Marks every tile a line from (x0, y0) to (x1, y1) may touch, with
-    // `margin` pixels to spare on each side.
-    void MarkLineDirty(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t margin);
-    void MarkOnCanvasLineDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
-    void MarkLongLineDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+    // Puts back the painted rectangle under every line remembered.
+    void EraseDrawnLines();
+    void EraseDrawnSmoothLines();
+    void ForgetDrawnLines();
+    // Charges a line of about `pixels` pixels to the budget: true when it
+    // is to be remembered. Nothing drawn before the first rectangle needs
+    // remembering, as the first rectangle is painted whole; once over
+    // budget, the log is dropped until the next rectangle.
+    bool Remembers(int64_t pixels)
+    {
+        if (!hasPainted_ || forgotLines_)
+            return false;
+        eraseBudget_ -= pixels + kPixelsPerRememberedLine;
+        if (eraseBudget_ >= 0)
+            return true;
+        ForgetOverBudget();
+        return false;
+    }
+    void ForgetOverBudget();
+    // Pixel (x, y) as the painted rectangle left it, if it lies inside.
+    void RestorePixel(int64_t x, int64_t y);
+    bool InsidePaintedOutline(int32_t x, int32_t y) const;
     void BlendPixel(int64_t x, int64_t y, uint32_t colour, double coverage);
 
     std::size_t Index(int x, int y) const
@@ -122,8 +147,11 @@ private:
     }
     // The ways pixels are written. FillSpan clips each span; a line is either
     // wholly on the canvas or clipped exactly, step by step, before it writes.
-    void DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+    void DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t colour);
     void DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+    // Calls put(index) for every pixel of the line on the canvas.
+    template <class Put>
+    void WalkClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Put put);
     void FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour);
 
     int width_;
@@ -133,8 +161,10 @@ private:
     uint32_t fillColour_ = kOpaqueBlack;
     int32_t currentX_ = 0;
     int32_t currentY_ = 0;
-    int tilesAcross_ = 0;
-    std::vector<uint8_t> dirtyTiles_;
     bool hasPainted_ = false;
     PaintedRectangle painted_{};
+    std::vector<DrawnLine> drawnLines_;
+    std::vector<DrawnSmoothLine> drawnSmoothLines_;
+    int64_t eraseBudget_ = 0;
+    bool forgotLines_ = false;
 };

@@ -199,8 +199,12 @@ TEST_F(ScaledFigureTest, KeptCanvasDrawsWhatAFreshCanvasDraws)
     }
 }
 
-// The rectangle drawn again repaints only what was drawn over it; the
+// The rectangle drawn again puts back only what was drawn over it; the
 // result must still be the rectangle, and nothing outside it may change.
+// Rounds of a few lines are put back line by line; rounds of many lines run
+// past what the canvas keeps track of, and the rectangle is painted whole.
+// One canvas goes through both, one after the other, so that each round
+// starts from what the last one left.
 TEST(KeptCanvasTest, RepeatedRectangleRepaintsAllThatWasDrawnInside)
 {
     std::mt19937 random(7);
@@ -211,29 +215,59 @@ TEST(KeptCanvasTest, RepeatedRectangleRepaintsAllThatWasDrawnInside)
         kept.SelectPen(red);
         kept.SelectFill(0xFF000010u);
         kept.Rectangle(l, t, r, b);
-        kept.SelectPen(green);
-        for (int i = 0; i < 300; ++i) {
-            if (i % 50 == 0)
-                kept.MoveTo(far(random), far(random));
-            kept.LineTo(near(random), near(random));
-            if (i % 7 == 0)
-                kept.SmoothLine(near(random) + 0.3, near(random) + 0.7, near(random), near(random));
-        }
-        std::vector<uint32_t> drawn(kept.Bits(), kept.Bits() + 300 * 302);
-        kept.SelectPen(red);
-        kept.Rectangle(l, t, r, b);
-
         Canvas fresh(300, 302);
         fresh.SelectPen(red);
         fresh.SelectFill(0xFF000010u);
         fresh.Rectangle(l, t, r, b);
-        for (int y = 0; y < 302; ++y)
-            for (int x = 0; x < 300; ++x) {
-                const bool inside = x >= l && x < r && y >= t && y < b;
-                ASSERT_EQ(kept.PixelAt(x, y), inside ? fresh.PixelAt(x, y) : drawn[y * 300 + x])
-                    << x << "," << y << " in " << l << "," << t << "," << r << "," << b;
+        for (int lines : {12, 300, 40, 12, 1000, 8}) {
+            kept.SelectPen(green);
+            for (int i = 0; i < lines; ++i) {
+                if (i % 50 == 0)
+                    kept.MoveTo(far(random), far(random));
+                kept.LineTo(near(random), near(random));
+                if (i % 7 == 0)
+                    kept.SmoothLine(near(random) + 0.3, near(random) + 0.7, near(random),
+                                    near(random));
             }
+            std::vector<uint32_t> drawn(kept.Bits(), kept.Bits() + 300 * 302);
+            kept.SelectPen(red);
+            kept.Rectangle(l, t, r, b);
+            for (int y = 0; y < 302; ++y)
+                for (int x = 0; x < 300; ++x) {
+                    const bool inside = x >= l && x < r && y >= t && y < b;
+                    ASSERT_EQ(kept.PixelAt(x, y), inside ? fresh.PixelAt(x, y) : drawn[y * 300 + x])
+                        << x << "," << y << " in " << l << "," << t << "," << r << "," << b
+                        << " after " << lines << " lines";
+                }
+        }
     }
+}
+
+// Lines from a polyline and lines one at a time, short ones along the
+// outline and through its corners among them, all put back exactly. The
+// canvas is larger than the rectangle, so that these few lines are put back
+// one by one rather than by painting the rectangle whole.
+TEST(KeptCanvasTest, LinesOnTheOutlineArePutBack)
+{
+    const Pen white{"white", 0xFFFFFFFFu}, blue{"blue", 0xFF0000FFu};
+    Canvas kept(80, 82), fresh(80, 82);
+    for (Canvas* canvas : {&kept, &fresh}) {
+        canvas->SelectPen(white);
+        canvas->Rectangle(0, 0, 40, 40);
+    }
+    kept.SelectPen(blue);
+    const int32_t xs[] = {0, 5, 39, 39, 39, 39, 20, 1, 1, 38, 20, -3, 20, 45};
+    const int32_t ys[] = {0, 1, 0, 5, 30, 39, 38, 38, 1, 1, 41, 20, 20, 39};
+    kept.Polyline(xs, ys, std::size(xs));
+    kept.MoveTo(2, 2);
+    for (auto [x, y] :
+         {std::pair{3, 2}, {38, 38}, {39, 39}, {0, 39}, {0, 0}, {0, 3}, {0, 36}, {2, 39}, {37, 39}})
+        kept.LineTo(x, y);
+    kept.SelectPen(white);
+    kept.Rectangle(0, 0, 40, 40);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            ASSERT_EQ(kept.PixelAt(x, y), fresh.PixelAt(x, y)) << x << "," << y;
 }
 
 TEST(SmoothLineTest, BlendsThePenByCoverage)

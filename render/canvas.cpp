@@ -242,11 +242,8 @@ void Canvas::DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
 {
     uint32_t* const pixels = pixels_.get();
     const uint32_t colour = penColour_;
-    int64_t drawn = 0;
-    WalkClippedLine(x0, y0, x1, y1, [pixels, colour, &drawn](int64_t index) {
-        pixels[index] = colour;
-        ++drawn;
-    });
+    const int64_t drawn = WalkClippedLine(
+        x0, y0, x1, y1, [pixels, colour](int64_t index) { pixels[index] = colour; });
     if (drawn > 0 && Remembers(drawn))
         drawnLines_.push_back({int32_t(x0), int32_t(y0), int32_t(x1), int32_t(y1)});
 }
@@ -268,7 +265,7 @@ void Canvas::Polyline(const int32_t* xs, const int32_t* ys, size_t count)
 // so a clipped line keeps every pixel it has inside the canvas, and the work
 // is bounded by the canvas size whatever the coordinates.
 template <class Put>
-void Canvas::WalkClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Put put)
+int64_t Canvas::WalkClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Put put)
 {
     const int64_t dx = x1 - x0;
     const int64_t dy = y1 - y0;
@@ -280,7 +277,7 @@ void Canvas::WalkClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Put
     const int64_t n = std::llabs(majorDelta);
     const int64_t m = std::llabs(minorDelta);
     if (n == 0)
-        return;
+        return 0;
     const int64_t majorStep = majorDelta > 0 ? 1 : -1;
     const int64_t minorStep = minorDelta >= 0 ? 1 : -1;
 
@@ -290,20 +287,20 @@ void Canvas::WalkClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Put
     steps.last = std::min(steps.last, majorInside.last);
     const StepRange minorInside = OffsetsInside(minorStart, minorStep, xMajor ? height_ : width_);
     if (minorInside.last < 0 || (m == 0 && minorInside.first > 0))
-        return;
+        return 0;
     if (m > 0) {
         // The minor offset runs from 0 at k = 0 to m at k = n, so no bound
         // beyond m can cut the line. Bounded by m, the bounds keep every
         // product below 2^64 (n and m are below 2^32, being differences of
         // 32-bit coordinates), and the arithmetic stays in 64 bits.
         if (minorInside.first > m)
-            return;
+            return 0;
         if (minorInside.first > 0)
             steps.first = std::max(steps.first, FirstStepReaching(n, m, minorInside.first));
         steps.last = std::min(steps.last, LastStepWithin(n, m, std::min(minorInside.last, m)));
     }
     if (steps.Empty())
-        return;
+        return 0;
 
     // The error term at the first step: with k·m = q·n + r,
     // 2·k·m + n = 2q·n + (2r + n), so the minor offset is q + (2r + n) / 2n.
@@ -331,6 +328,7 @@ void Canvas::WalkClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Put
             index += minorStride;
         }
     }
+    return steps.last - steps.first + 1;
 }
 
 void Canvas::FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour)

@@ -149,9 +149,10 @@ private:
     // wholly on the canvas or clipped exactly, step by step, before it writes.
     void DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t colour);
     void DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
-    // Calls put(index) for every pixel of the line on the canvas.
+    // Calls put(index) for every pixel of the line on the canvas, and
+    // returns how many there were.
     template <class Put>
-    void WalkClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Put put);
+    int64_t WalkClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Put put);
     void FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour);
 
     int width_;

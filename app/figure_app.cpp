@@ -50,7 +50,7 @@ bool CFigureApp::InitInstance()
         return false;
     }
     CFigureDlg dialog;
-    ApplyStartOptions(dialog, commandLine.Start());
+    ApplyStartOptions(dialog.Controls(), commandLine.Start());
     dialog.exec();
     return false;
 }

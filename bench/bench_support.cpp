@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: MIT
-#include "bench/bench_support.h"
+#include "bench_support.h"
 
 #include <cstring>
 
+#include "geometry/view_frame.h"
 #include "render/draw_figure.h"
 #include "render/recording_canvas.h"
 
-void SetButtonView(CurveKind figure, int angleDeg) { View() = DefaultView(figure, angleDeg); }
+ViewState ButtonView(CurveKind figure, int angleDeg)
+{
+    return Framed(DefaultView(figure, angleDeg));
+}
 
-std::vector<PixelPolyline> RecordPolylines(double scale)
+std::vector<PixelPolyline> RecordPolylines(const ViewState& view, double scale)
 {
     const int side = PictureSide(scale);
     RecordingCanvas canvas(side, side + kRowsBelowPicture);
     FigureCache figures;
-    ComposeFigure(canvas, figures, scale);
+    ComposeFigure(canvas, figures, view, PictureMapping{scale, LineStyle::Exact});
     std::vector<PixelPolyline> polylines;
     bool curve = false;
     for (const CanvasOp& op : canvas.Ops()) {
@@ -49,12 +53,12 @@ private:
 
 } // namespace
 
-std::vector<SmoothSegment> RecordSmoothSegments(double scale)
+std::vector<SmoothSegment> RecordSmoothSegments(const ViewState& view, double scale)
 {
     const int side = PictureSide(scale);
     SegmentCanvas canvas(side, side + kRowsBelowPicture);
     FigureCache figures;
-    ComposeFigure(canvas, figures, PictureMapping{scale, LineStyle::Smooth});
+    ComposeFigure(canvas, figures, view, PictureMapping{scale, LineStyle::Smooth});
     return canvas.segments;
 }
 

@@ -19,24 +19,25 @@ inline std::vector<FigureName> DrawnFigures()
     return figures;
 }
 
-// The view a curve button leaves, with this figure and angle.
-void SetButtonView(CurveKind figure, int angleDeg);
+// The view a curve button's redraw draws, with this figure and angle: the
+// button's view with its frame rebuilt.
+ViewState ButtonView(CurveKind figure, int angleDeg);
 
 struct PixelPolyline {
     bool curve; // drawn with the curve pen, else with the wire pen
     std::vector<std::pair<int, int>> points;
 };
 
-// The polylines one redraw of the current view draws, in pixels, at a scale.
-std::vector<PixelPolyline> RecordPolylines(double scale = 1.0);
+// The polylines one redraw of the view draws, in pixels, at a scale.
+std::vector<PixelPolyline> RecordPolylines(const ViewState& view, double scale = 1.0);
 
 struct SmoothSegment {
     bool curve;
     double x0, y0, x1, y1; // unrounded canvas positions
 };
 
-// The segments a smooth redraw of the current view draws, at a scale.
-std::vector<SmoothSegment> RecordSmoothSegments(double scale);
+// The segments a smooth redraw of the view draws, at a scale.
+std::vector<SmoothSegment> RecordSmoothSegments(const ViewState& view, double scale);
 
 // The name of a benchmark at a scale: "Name/figure/angle", then
 // "/scale:S" unless the scale is 1.

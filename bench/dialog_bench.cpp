@@ -20,9 +20,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "bench/bench_support.h"
+#include "bench_support.h"
+#include "controls/control_ids.h"
 #include "render/draw_figure.h"
-#include "ui/control_ids.h"
 #include "ui/figure_dialog.h"
 #include "ui/picture_area.h"
 
@@ -30,7 +30,6 @@ namespace {
 
 void BM_DialogDragStep(benchmark::State& state)
 {
-    View() = ViewState{};
     CFigureDlg dialog;
     dialog.show();
     if (!QTest::qWaitForWindowExposed(&dialog)) {
@@ -38,7 +37,7 @@ void BM_DialogDragStep(benchmark::State& state)
         return;
     }
     dialog.OnHelix();
-    View().angleDeg = 89;
+    dialog.Controls().OnVScroll(kThumbPosition, 89, ControlId::kBarA);
     const QPoint start(300, 200);
     QTest::mousePress(&dialog, Qt::LeftButton, {}, start);
     int step = 0;
@@ -123,8 +122,7 @@ void DrawReference(QImage& image, int side, const std::vector<PixelPolyline>& po
 
 void BM_QPainterReference(benchmark::State& state, CurveKind figure, int angle, double scale)
 {
-    SetButtonView(figure, angle);
-    const std::vector<PixelPolyline> polylines = RecordPolylines(scale);
+    const std::vector<PixelPolyline> polylines = RecordPolylines(ButtonView(figure, angle), scale);
     const int side = PictureSide(scale);
     QImage image(side, side + kRowsBelowPicture, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -137,8 +135,8 @@ void BM_QPainterReference(benchmark::State& state, CurveKind figure, int angle, 
 // what our own smooth lines are measured against.
 void BM_SmoothReference(benchmark::State& state, CurveKind figure, int angle, double scale)
 {
-    SetButtonView(figure, angle);
-    const std::vector<SmoothSegment> segments = RecordSmoothSegments(scale);
+    const std::vector<SmoothSegment> segments =
+        RecordSmoothSegments(ButtonView(figure, angle), scale);
     const int side = PictureSide(scale);
     QImage image(side, side + kRowsBelowPicture, QImage::Format_RGB32);
     const QPen wire(QColor(50, 50, 50), 1.0), curve(QColor(0, 0, 255), 1.0);

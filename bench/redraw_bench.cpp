@@ -4,11 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/bench_support.h"
+#include "bench_support.h"
+#include "controls/control_ids.h"
+#include "controls/recorded_panel.h"
+#include "controls/view_controls.h"
+#include "geometry/view_frame.h"
 #include "render/draw_figure.h"
-#include "ui/control_ids.h"
-#include "ui/recorded_panel.h"
-#include "ui/view_controls.h"
 
 namespace {
 
@@ -19,9 +20,9 @@ struct KeptPicture {
     Canvas canvas = Canvas::ForPicture(PictureSide(scale));
     FigureCache figures;
 
-    void Draw()
+    void Draw(const ViewState& view)
     {
-        ComposeFigure(canvas, figures, PictureMapping{scale, lines});
+        ComposeFigure(canvas, figures, view, PictureMapping{scale, lines});
         benchmark::DoNotOptimize(canvas.Bits());
     }
 };
@@ -29,8 +30,7 @@ struct KeptPicture {
 // Only the rasteriser: the polylines of one redraw replayed on a canvas.
 void BM_Rasterise(benchmark::State& state, CurveKind figure, int angle)
 {
-    SetButtonView(figure, angle);
-    const std::vector<PixelPolyline> polylines = RecordPolylines();
+    const std::vector<PixelPolyline> polylines = RecordPolylines(ButtonView(figure, angle));
     Canvas canvas;
     for (auto _ : state) {
         for (const PixelPolyline& polyline : polylines) {
@@ -46,16 +46,19 @@ void BM_Rasterise(benchmark::State& state, CurveKind figure, int angle)
 void BM_DrawFigure(benchmark::State& state, CurveKind figure, int angle, double scale,
                    LineStyle lines)
 {
-    SetButtonView(figure, angle);
+    // Each redraw rebuilds the frame first, as the controls' redraws do.
+    ViewState view = ButtonView(figure, angle);
     KeptPicture picture{scale, lines, Canvas::ForPicture(PictureSide(scale)), {}};
-    for (auto _ : state)
-        picture.Draw();
+    for (auto _ : state) {
+        UpdateViewFrame(view);
+        picture.Draw(view);
+    }
 }
 
 // A panel whose redraw is the real one.
 RecordedPanel DrawingPanel(KeptPicture& picture)
 {
-    return RecordedPanel([&picture] { picture.Draw(); });
+    return RecordedPanel([&picture](const ViewState& view) { picture.Draw(view); });
 }
 
 void BM_DragStep(benchmark::State& state)
@@ -63,7 +66,8 @@ void BM_DragStep(benchmark::State& state)
     KeptPicture picture;
     RecordedPanel panel = DrawingPanel(picture);
     ViewControls controls(panel);
-    SetButtonView(CurveKind::Helix, 89);
+    controls.OnCurveButton(CurveKind::Helix);
+    controls.OnVScroll(kThumbPosition, 89, ControlId::kBarA);
     controls.OnLButtonDown({0, 0});
     int x = 0;
     for (auto _ : state) {
@@ -77,7 +81,7 @@ void BM_ScrollStep(benchmark::State& state)
     KeptPicture picture;
     RecordedPanel panel = DrawingPanel(picture);
     ViewControls controls(panel);
-    controls.OnHelix();
+    controls.OnCurveButton(CurveKind::Helix);
     controls.OnVScroll(kThumbPosition, 89, ControlId::kBarA);
     unsigned code = kLineUp;
     for (auto _ : state) {
@@ -92,7 +96,7 @@ void BM_CurveButton(benchmark::State& state)
     RecordedPanel panel = DrawingPanel(picture);
     ViewControls controls(panel);
     for (auto _ : state) {
-        controls.OnHelix();
+        controls.OnCurveButton(CurveKind::Helix);
         controls.OnVScroll(kThumbPosition, 89, ControlId::kBarA);
     }
 }

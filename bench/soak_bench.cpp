@@ -9,10 +9,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include "controls/control_ids.h"
+#include "controls/recorded_panel.h"
+#include "controls/view_controls.h"
 #include "render/draw_figure.h"
-#include "ui/control_ids.h"
-#include "ui/recorded_panel.h"
-#include "ui/view_controls.h"
 
 namespace {
 
@@ -42,27 +42,27 @@ void EyeAction(std::mt19937& random, ViewControls& controls)
 void BM_Soak(benchmark::State& state)
 {
     for (auto _ : state) {
-        View() = ViewState{};
         FigureCache figures;
-        RecordedPanel panel([&figures] {
+        RecordedPanel panel([&figures](const ViewState& view) {
             Canvas canvas = Canvas::ForRedraw();
-            ComposeFigure(canvas, figures);
+            ComposeFigure(canvas, figures, view);
         });
         ViewControls controls(panel);
-        controls.OnSphericalHelix();
+        controls.OnCurveButton(CurveKind::SphericalHelix);
         std::mt19937 random(20261208);
         ScreenPoint cursor{640, 400};
         controls.OnLButtonDown(cursor);
-        double distance = Length(View().eye);
+        double distance = Length(controls.State().eye);
         double maxDrift = 0.0;
         const auto start = std::chrono::steady_clock::now();
         for (int step = 1; step <= kSteps; ++step) {
             cursor = NextCursor(random, cursor);
             controls.OnMouseMove(cursor);
-            maxDrift = std::max(maxDrift, std::abs(Length(View().eye) - distance) / distance);
+            maxDrift =
+                std::max(maxDrift, std::abs(Length(controls.State().eye) - distance) / distance);
             if (step % kStepsPerEyeAction == 0) {
                 EyeAction(random, controls);
-                distance = Length(View().eye);
+                distance = Length(controls.State().eye);
             }
         }
         const std::chrono::duration<double, std::micro> elapsed =

@@ -3,17 +3,19 @@
 
 #include <QCoreApplication>
 
-// The titles are the dialog's own strings, translated in its context, so a
-// caption always says what the buttons and the label say.
+#include "controls/angle_label.h"
+
+// The buttons, the label, the picture's accessible name and every export
+// take their words from here, so a caption always says what the window says.
 QString FigureTitle(CurveKind figure)
 {
     switch (figure) {
     case CurveKind::Helix:
-        return QCoreApplication::translate("CFigureDlg", "Hélice");
+        return QCoreApplication::translate("FigureTitles", "Hélice");
     case CurveKind::ConicalHelix:
-        return QCoreApplication::translate("CFigureDlg", "Hélice cónica");
+        return QCoreApplication::translate("FigureTitles", "Hélice cónica");
     case CurveKind::SphericalHelix:
-        return QCoreApplication::translate("CFigureDlg", "Hélice esférica");
+        return QCoreApplication::translate("FigureTitles", "Hélice esférica");
     default:
         return QString();
     }
@@ -21,7 +23,7 @@ QString FigureTitle(CurveKind figure)
 
 QString AngleTitle(int angleDeg)
 {
-    return QCoreApplication::translate("CFigureDlg", "Ángulo = %1º").arg(angleDeg);
+    return QCoreApplication::translate(kFigureTitlesContext, kAngleLabelFormat).arg(angleDeg);
 }
 
 QString PictureCaption(CurveKind figure, int angleDeg)

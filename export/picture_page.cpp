@@ -90,13 +90,13 @@ void PaintPicturePage(QPainter& painter, const QRectF& area, const std::vector<P
     painter.restore();
 }
 
-void PaintPicturePage(QPainter& painter, const QRectF& area)
+void PaintPicturePage(QPainter& painter, const QRectF& area, const ViewState& view)
 {
-    PaintPicturePage(painter, area, PicturePaths(),
-                     PictureCaption(View().curveKind, View().angleDeg));
+    PaintPicturePage(painter, area, PicturePaths(view),
+                     PictureCaption(view.curveKind, view.angleDeg));
 }
 
-QByteArray PicturePdf()
+QByteArray PicturePdf(const ViewState& view)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
@@ -105,14 +105,14 @@ QByteArray PicturePdf()
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Torsiva"));
-        writer.setTitle(PictureCaption(View().curveKind, View().angleDeg));
+        writer.setTitle(PictureCaption(view.curveKind, view.angleDeg));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&writer))
             return QByteArray();
         const QRect paintable = writer.pageLayout().paintRectPixels(writer.resolution());
-        PaintPicturePage(painter, QRectF(QPointF(0, 0), paintable.size()));
+        PaintPicturePage(painter, QRectF(QPointF(0, 0), paintable.size()), view);
         painter.end();
     }
     return pdf;

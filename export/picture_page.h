@@ -23,8 +23,8 @@ class QPainter;
 void PaintPicturePage(QPainter& painter, const QRectF& area, const std::vector<PicturePath>& paths,
                       const QString& caption);
 
-// The same for what View() shows, captioned with its figure and angle.
-void PaintPicturePage(QPainter& painter, const QRectF& area);
+// The same for what the view shows, captioned with its figure and angle.
+void PaintPicturePage(QPainter& painter, const QRectF& area, const ViewState& view);
 
-// One A4 page of what View() shows, as PDF; empty if it could not be made.
-QByteArray PicturePdf();
+// One A4 page of what the view shows, as PDF; empty if it could not be made.
+QByteArray PicturePdf(const ViewState& view);

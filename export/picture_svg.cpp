@@ -87,7 +87,7 @@ QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& titl
     return document;
 }
 
-QByteArray PictureSvg()
+QByteArray PictureSvg(const ViewState& view)
 {
-    return PictureSvg(PicturePaths(), PictureCaption(View().curveKind, View().angleDeg));
+    return PictureSvg(PicturePaths(view), PictureCaption(view.curveKind, view.angleDeg));
 }

@@ -15,9 +15,8 @@
 // The document of these paths, UTF-8, with `title` as its title if any.
 QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& title = QString());
 
-// The document of what View() shows, titled with the figure and the angle;
-// View() is left as it was.
-QByteArray PictureSvg();
+// The document of what the view shows, titled with the figure and the angle.
+QByteArray PictureSvg(const ViewState& view);
 
 // "rgb(0,0,255)": a pen colour as SVG writes it.
 QString SvgColour(uint32_t colour);

@@ -8,10 +8,10 @@
 #include <cstring>
 #include <vector>
 
-#include "fuzz/byte_reader.h"
-#include "fuzz/fuzz_check.h"
+#include "byte_reader.h"
+#include "fuzz_check.h"
+#include "line_reference.h"
 #include "render/canvas.h"
-#include "tests/line_reference.h"
 
 // The checks below walk every pixel; tracing their comparisons would only
 // slow the search without telling the fuzzer anything about the rasteriser.

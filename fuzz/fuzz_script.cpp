@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "fuzz/fuzz_check.h"
+#include "fuzz_check.h"
 #include "tools/snapshot/script_reader.h"
 
 namespace {

@@ -23,3 +23,8 @@ Vec3 OrbitEye(Vec3 eye, Vec3 right, Vec3 up, ScreenPoint from, ScreenPoint to)
     const Vec3 next = Scale(Length(eye), turned);
     return IsFinite(next) ? next : eye;
 }
+
+void OrbitStep(ViewState& view, ScreenPoint from, ScreenPoint to)
+{
+    view.eye = OrbitEye(view.eye, view.right, view.up, from, to);
+}

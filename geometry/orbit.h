@@ -16,3 +16,7 @@ constexpr double kOrbitTurnPerPixel = 0.002;
 // A step that cannot turn (no movement, an eye at the origin, unusable axes)
 // returns the eye unchanged rather than a not-a-number position.
 Vec3 OrbitEye(Vec3 eye, Vec3 right, Vec3 up, ScreenPoint from, ScreenPoint to);
+
+// One drag step of the view: its eye turned by OrbitEye from the picture
+// axes of the view's last frame.
+void OrbitStep(ViewState& view, ScreenPoint from, ScreenPoint to);

@@ -44,9 +44,8 @@ Vec3 IntersectLinePlane(Vec3 linePoint, Vec3 lineDir, Vec3 planePoint, Vec3 plan
     return Add(linePoint, Scale(t, lineDir));
 }
 
-void UpdateViewFrame()
+void UpdateViewFrame(ViewState& view)
 {
-    ViewState& view = View();
     view.viewDir = Subtract(view.eye, view.target);
 
     Axes axes = AxesFromUp(view.up, view.viewDir);
@@ -70,6 +69,12 @@ void UpdateViewFrame()
     view.planePoint = planePoint;
 }
 
+ViewState Framed(ViewState view)
+{
+    UpdateViewFrame(view);
+    return view;
+}
+
 namespace {
 
 // The projection with the frame read once, for loops over many points.
@@ -77,9 +82,8 @@ struct Projection {
     Vec3 eye, viewDir, planePoint, right, up;
     double zoom;
 
-    static Projection OfView()
+    static Projection Of(const ViewState& v)
     {
-        const ViewState& v = View();
         return {v.eye, v.viewDir, v.planePoint, v.right, v.up, v.zoom};
     }
 
@@ -93,10 +97,10 @@ struct Projection {
 
 // The loop of every clone of ProjectPoints, inlined into each so that each is
 // vectorised for its own unit.
-TORSIVA_ALWAYS_INLINE void ProjectEach(const double* x, const double* y, const double* z,
-                                       size_t count, double* u, double* v)
+TORSIVA_ALWAYS_INLINE void ProjectEach(const ViewState& view, const double* x, const double* y,
+                                       const double* z, size_t count, double* u, double* v)
 {
-    const Projection project = Projection::OfView();
+    const Projection project = Projection::Of(view);
     for (size_t i = 0; i < count; ++i) {
         const Vec3 picture = project({x[i], y[i], z[i]});
         u[i] = picture.x;
@@ -104,31 +108,31 @@ TORSIVA_ALWAYS_INLINE void ProjectEach(const double* x, const double* y, const d
     }
 }
 
-void ProjectPointsPortable(const double* x, const double* y, const double* z, size_t count,
-                           double* u, double* v)
+void ProjectPointsPortable(const ViewState& view, const double* x, const double* y, const double* z,
+                           size_t count, double* u, double* v)
 {
-    ProjectEach(x, y, z, count, u, v);
+    ProjectEach(view, x, y, z, count, u, v);
 }
 
 #ifdef TORSIVA_HAS_VECTOR_CLONES
 TORSIVA_VECTOR_UNIT("avx2")
-void ProjectPointsAvx2(const double* x, const double* y, const double* z, size_t count, double* u,
-                       double* v)
+void ProjectPointsAvx2(const ViewState& view, const double* x, const double* y, const double* z,
+                       size_t count, double* u, double* v)
 {
-    ProjectEach(x, y, z, count, u, v);
+    ProjectEach(view, x, y, z, count, u, v);
 }
 
 TORSIVA_VECTOR_UNIT("avx512f")
-void ProjectPointsAvx512f(const double* x, const double* y, const double* z, size_t count,
-                          double* u, double* v)
+void ProjectPointsAvx512f(const ViewState& view, const double* x, const double* y, const double* z,
+                          size_t count, double* u, double* v)
 {
-    ProjectEach(x, y, z, count, u, v);
+    ProjectEach(view, x, y, z, count, u, v);
 }
 #endif
 
 } // namespace
 
-Vec3 ProjectPoint(Vec3 p) { return Projection::OfView()(p); }
+Vec3 ProjectPoint(const ViewState& view, Vec3 p) { return Projection::Of(view)(p); }
 
 std::vector<ProjectPointsClone> RunnableProjectPointsClones()
 {
@@ -143,11 +147,11 @@ std::vector<ProjectPointsClone> RunnableProjectPointsClones()
     return clones;
 }
 
-void ProjectPoints(const double* x, const double* y, const double* z, size_t count, double* u,
-                   double* v)
+void ProjectPoints(const ViewState& view, const double* x, const double* y, const double* z,
+                   size_t count, double* u, double* v)
 {
     static const ProjectPointsClone widest = RunnableProjectPointsClones().front();
-    widest.function(x, y, z, count, u, v);
+    widest.function(view, x, y, z, count, u, v);
 }
 
 TORSIVA_VECTOR_CLONES
@@ -160,8 +164,8 @@ void PixelsOfPictures(const double* u, const double* v, size_t count, double sca
     }
 }
 
-Pixel PixelOf(Vec3 p)
+Pixel PixelOf(const ViewState& view, Vec3 p)
 {
-    const Vec3 picture = ProjectPoint(p);
+    const Vec3 picture = ProjectPoint(view, p);
     return PixelOfPicture(picture.x, picture.y);
 }

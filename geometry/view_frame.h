@@ -20,6 +20,7 @@
 
 #include "geometry/picture.h"
 #include "geometry/vec3.h"
+#include "geometry/view_state.h"
 
 struct Pixel {
     int32_t x = 0;
@@ -30,25 +31,28 @@ struct Pixel {
 // through planePoint with normal planeNormal.
 Vec3 IntersectLinePlane(Vec3 linePoint, Vec3 lineDir, Vec3 planePoint, Vec3 planeNormal);
 
-// Rebuilds viewDir, up, right and planePoint of View() from eye, target and
-// the previous up. Called once at the start of every redraw.
-void UpdateViewFrame();
+// Rebuilds viewDir, up, right and planePoint of the view from eye, target
+// and the previous up. Called once before every redraw.
+void UpdateViewFrame(ViewState& view);
+
+// A copy of the view with its frame rebuilt: what a redraw of it projects by.
+ViewState Framed(ViewState view);
 
 // Picture coordinates of a model point: x is u, y is v, z an unused by-product.
-Vec3 ProjectPoint(Vec3 p);
+Vec3 ProjectPoint(const ViewState& view, Vec3 p);
 
 // ProjectPoint of `count` points at once, with the same arithmetic, the
 // points and their picture coordinates stored component by component.
-void ProjectPoints(const double* x, const double* y, const double* z, size_t count, double* u,
-                   double* v);
+void ProjectPoints(const ViewState& view, const double* x, const double* y, const double* z,
+                   size_t count, double* u, double* v);
 
 // The compiled variants of ProjectPoints that this processor can run, the
 // widest vector unit first; ProjectPoints runs the first. Each gives the
 // same bits (see vector_clones.h).
 struct ProjectPointsClone {
     const char* unit;
-    void (*function)(const double* x, const double* y, const double* z, size_t count, double* u,
-                     double* v);
+    void (*function)(const ViewState& view, const double* x, const double* y, const double* z,
+                     size_t count, double* u, double* v);
 };
 std::vector<ProjectPointsClone> RunnableProjectPointsClones();
 
@@ -85,4 +89,4 @@ void PixelsOfPictures(const double* u, const double* v, size_t count, double sca
                       int32_t* py);
 
 // The canvas pixel of a model point; may lie outside the canvas.
-Pixel PixelOf(Vec3 p);
+Pixel PixelOf(const ViewState& view, Vec3 p);

@@ -11,9 +11,3 @@ ViewState DefaultView(CurveKind figure, int32_t angleDeg)
     view.curveKind = figure;
     return view;
 }
-
-ViewState& View()
-{
-    static ViewState state;
-    return state;
-}

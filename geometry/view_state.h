@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The one record of view values shared by the controls, the orbit and the
-// redraw. It lives for the whole run and is reached only through View().
+// The record of view values. The view controls own the program's one
+// instance for the whole run and hand it to whatever needs it: the orbit
+// step and the frame update write it, the redraw and the exports read it.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,7 @@ struct ScreenPoint {
     int32_t y = 0;
 };
 
+// The member initialisers are the start of a run.
 struct ViewState {
     // Viewing frame; see view_frame.h for what each field means.
     Vec3 eye;
@@ -49,7 +51,3 @@ constexpr int32_t kDefaultAngleDeg = 60;
 // A start-of-run record showing `figure` in the default view: what the curve
 // button leaves at the start of a run. For whatever draws single pictures.
 ViewState DefaultView(CurveKind figure, int32_t angleDeg = kDefaultAngleDeg);
-
-// The single instance. Its start values are the member initialisers above;
-// `View() = ViewState{}` brings a run back to its start.
-ViewState& View();

@@ -5,25 +5,10 @@
 
 #include "geometry/picture.h"
 #include "geometry/view_frame.h"
-#include "geometry/view_state.h"
 #include "render/draw_figure.h"
 #include "render/tracers.h"
 
 namespace {
-
-FigureBuilder BuilderOf(CurveKind figure)
-{
-    switch (figure) {
-    case CurveKind::Helix:
-        return HelixModel;
-    case CurveKind::ConicalHelix:
-        return ConicalHelixModel;
-    case CurveKind::SphericalHelix:
-        return SphericalHelixModel;
-    default:
-        return nullptr;
-    }
-}
 
 bool WithinReach(double u, double v)
 {
@@ -51,18 +36,6 @@ void AddPolyline(std::vector<PicturePath>& paths, const Pen& pen, const Projecte
     }
 }
 
-// Restores the view record when the export is done with it.
-class ViewRestorer {
-public:
-    ViewRestorer() : saved_(View()) {}
-    ~ViewRestorer() { View() = saved_; }
-    ViewRestorer(const ViewRestorer&) = delete;
-    ViewRestorer& operator=(const ViewRestorer&) = delete;
-
-private:
-    const ViewState saved_;
-};
-
 } // namespace
 
 std::vector<PicturePath> PathsOfProjection(const FigureModel& model,
@@ -77,18 +50,12 @@ std::vector<PicturePath> PathsOfProjection(const FigureModel& model,
     return paths;
 }
 
-std::vector<PicturePath> PicturePaths()
+std::vector<PicturePath> PicturePaths(const ViewState& view)
 {
-    const ViewRestorer restorer;
-    UpdateViewFrame();
-    const FigureBuilder build = BuilderOf(View().curveKind);
+    const FigureBuilder build = BuilderOf(view.curveKind);
     if (!build)
         return {};
-    const FigureModel model = build(View().angleDeg);
-    ProjectedFigure projected;
-    projected.u.resize(model.VertexCount());
-    projected.v.resize(model.VertexCount());
-    ProjectPoints(model.x.data(), model.y.data(), model.z.data(), model.VertexCount(),
-                  projected.u.data(), projected.v.data());
-    return PathsOfProjection(model, projected);
+    FigureCache figures;
+    const FigureModel& model = ProjectFigure(figures, Framed(view), build, PictureMapping{});
+    return PathsOfProjection(model, figures.Projected());
 }

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+#include "geometry/view_state.h"
 #include "render/canvas.h"
 #include "render/figure_model.h"
 
@@ -27,11 +28,11 @@ struct PicturePath {
 // its polyline, which goes on as a new path after it.
 constexpr double kPathReach = 16777216.0; // 2^24
 
-// The paths of the figure View() shows, in drawing order (the wires, then
+// The paths of the figure the view shows, in drawing order (the wires, then
 // the curve), each with its pen; the loxodrome ends where the picture's does.
-// The frame is rebuilt first, as a redraw does, on a copy: View() is left
-// exactly as it was, so exporting never changes the next redraw.
-std::vector<PicturePath> PicturePaths();
+// The frame is rebuilt first, as before a redraw, on a copy: the view itself
+// is only read, so exporting never changes the next redraw.
+std::vector<PicturePath> PicturePaths(const ViewState& view);
 
 // The paths of a projected model: its polylines, as drawn, broken at every
 // vertex beyond kPathReach or not finite.

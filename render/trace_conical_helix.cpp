@@ -69,9 +69,3 @@ FigureModel ConicalHelixModel(int angleDeg)
     } while (r < bound);
     return model;
 }
-
-void TraceConicalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen,
-                       FigureCache& figures)
-{
-    TraceFigure(canvas, wirePen, curvePen, figures, CurveKind::ConicalHelix, ConicalHelixModel);
-}

@@ -67,8 +67,3 @@ FigureModel HelixModel(int angleDeg)
     AddHelixHalf(model, pitch, bound, -1);
     return model;
 }
-
-void TraceHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, FigureCache& figures)
-{
-    TraceFigure(canvas, wirePen, curvePen, figures, CurveKind::Helix, HelixModel);
-}

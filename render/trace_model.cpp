@@ -54,31 +54,48 @@ void PositionsOfPictures(ProjectedFigure& projected, double scale)
     }
 }
 
-// Every vertex is projected once, in two tight loops, before any line is drawn.
-void Project(const FigureModel& model, ProjectedFigure& projected, PictureMapping mapping)
+} // namespace
+
+FigureBuilder BuilderOf(CurveKind figure)
 {
+    switch (figure) {
+    case CurveKind::Helix:
+        return HelixModel;
+    case CurveKind::ConicalHelix:
+        return ConicalHelixModel;
+    case CurveKind::SphericalHelix:
+        return SphericalHelixModel;
+    default:
+        return nullptr;
+    }
+}
+
+// Every vertex is projected once, in two tight loops, before any line is drawn.
+const FigureModel& ProjectFigure(FigureCache& figures, const ViewState& view, FigureBuilder build,
+                                 PictureMapping mapping)
+{
+    const FigureModel& model = figures.Model(view.curveKind, view.angleDeg, build);
+    ProjectedFigure& projected = figures.Projected();
     const size_t count = model.VertexCount();
     projected.u.resize(count);
     projected.v.resize(count);
     projected.px.resize(count);
     projected.py.resize(count);
-    ProjectPoints(model.x.data(), model.y.data(), model.z.data(), count, projected.u.data(),
+    ProjectPoints(view, model.x.data(), model.y.data(), model.z.data(), count, projected.u.data(),
                   projected.v.data());
     if (mapping.lines == LineStyle::Smooth)
         PositionsOfPictures(projected, mapping.scale);
     else
         PixelsOfPictures(projected.u.data(), projected.v.data(), count, mapping.scale,
                          projected.px.data(), projected.py.data());
+    return model;
 }
 
-} // namespace
-
 void TraceFigure(Canvas& canvas, const Pen& wirePen, const Pen& curvePen, FigureCache& figures,
-                 CurveKind figure, FigureBuilder build, PictureMapping mapping)
+                 const ViewState& view, FigureBuilder build, PictureMapping mapping)
 {
-    const FigureModel& model = figures.Model(figure, View().angleDeg, build);
-    ProjectedFigure& projected = figures.Projected();
-    Project(model, projected, mapping);
+    const FigureModel& model = ProjectFigure(figures, view, build, mapping);
+    const ProjectedFigure& projected = figures.Projected();
 
     canvas.SelectPen(wirePen);
     for (FigurePolyline polyline : model.wire)

@@ -58,9 +58,3 @@ FigureModel SphericalHelixModel(int angleDeg)
     }
     return model;
 }
-
-void TraceSphericalHelix(Canvas& canvas, const Pen& wirePen, const Pen& curvePen,
-                         FigureCache& figures)
-{
-    TraceFigure(canvas, wirePen, curvePen, figures, CurveKind::SphericalHelix, SphericalHelixModel);
-}

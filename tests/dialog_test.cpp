@@ -20,9 +20,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "controls/control_ids.h"
+#include "export/canvas_image.h"
+#include "golden_pictures.h"
 #include "render/draw_figure.h"
 #include "test_support.h"
-#include "ui/control_ids.h"
 #include "ui/control_scroll_bar.h"
 #include "ui/figure_dialog.h"
 #include "ui/instructions_dialog.h"
@@ -64,13 +66,13 @@ QImage ShownPicture(QWidget* dialog)
     return dialog->grab(kPictureRect).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-QImage ComposedPicture()
+// The picture of a view as a redraw of it composes it.
+QImage ComposedPicture(const ViewState& view)
 {
     Canvas canvas;
-    ComposeFigure(canvas);
-    return QImage(reinterpret_cast<const uchar*>(canvas.Bits()), 500, 500, canvas.Width() * 4,
-                  QImage::Format_RGB32)
-        .copy();
+    FigureCache figures;
+    ComposeFigure(canvas, figures, view);
+    return CanvasPictureCopy(canvas);
 }
 
 // Runs `inspect` on the next modal dialog as soon as it is open, then closes it.
@@ -84,15 +86,15 @@ void WithNextModal(std::function<void(QWidget*)> inspect)
     });
 }
 
-class DialogTest : public ViewTest {
+class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ViewTest::SetUp();
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     }
 
+    const ViewState& State() { return dialog.Controls().State(); }
     QPushButton* Button(const char* text) { return ButtonOf(&dialog, text); }
     ControlScrollBar* Bar(int id)
     {
@@ -193,13 +195,12 @@ TEST_F(DialogTest, TabOrderFollowsTheLayoutTable)
 TEST_F(DialogTest, CurveButtonShowsTheSnapshotPicture)
 {
     Button("Hélice cónica")->click();
-    EXPECT_EQ(View().curveKind, CurveKind::ConicalHelix);
+    EXPECT_EQ(State().curveKind, CurveKind::ConicalHelix);
     EXPECT_EQ(AngleLabel(), "Ángulo = 60º");
     EXPECT_EQ(Bar(ControlId::kBarA)->value(), 60);
     EXPECT_EQ(Bar(ControlId::kBarZ)->value(), 50);
     EXPECT_EQ(Bar(ControlId::kBarP)->value(), 300);
-    const QImage golden =
-        QImage(TORSIVA_GOLDEN_DIR "/conical.png").convertToFormat(QImage::Format_RGB32);
+    const QImage golden = Golden("conical");
     EXPECT_EQ(ShownPicture(&dialog), golden);
 }
 
@@ -208,27 +209,27 @@ TEST_F(DialogTest, BarActionsMoveStateThumbAndLabel)
     Button("Hélice")->click();
     QScrollBar* a = Bar(ControlId::kBarA);
     a->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(View().angleDeg, 61);
+    EXPECT_EQ(State().angleDeg, 61);
     EXPECT_EQ(a->value(), 61);
     EXPECT_EQ(AngleLabel(), "Ángulo = 61º");
-    EXPECT_EQ(ShownPicture(&dialog), ComposedPicture());
+    EXPECT_EQ(ShownPicture(&dialog), ComposedPicture(State()));
 
     a->triggerAction(QAbstractSlider::SliderPageStepAdd);
     a->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_EQ(View().angleDeg, 61);
+    EXPECT_EQ(State().angleDeg, 61);
     EXPECT_EQ(a->value(), 61) << "page and end actions leave the thumb";
 
     QScrollBar* z = Bar(ControlId::kBarZ);
     z->setSliderPosition(30); // a thumb drag
-    EXPECT_EQ(View().zoom, 70.0);
+    EXPECT_EQ(State().zoom, 70.0);
     EXPECT_EQ(z->value(), 30);
     z->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(View().zoom, 71.0);
+    EXPECT_EQ(State().zoom, 71.0);
     EXPECT_EQ(z->value(), 29);
 
     QScrollBar* p = Bar(ControlId::kBarP);
     p->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_NEAR(Length(View().eye), 298.0, 1e-12);
+    EXPECT_NEAR(Length(State().eye), 298.0, 1e-12);
     EXPECT_EQ(p->value(), 298);
     p->triggerAction(QAbstractSlider::SliderPageStepSub);
     EXPECT_EQ(p->value(), 298);
@@ -240,10 +241,10 @@ TEST_F(DialogTest, KeyboardReachesTheBars)
     QScrollBar* a = Bar(ControlId::kBarA);
     a->setFocus();
     QTest::keyClick(a, Qt::Key_Up);
-    EXPECT_EQ(View().angleDeg, 59);
+    EXPECT_EQ(State().angleDeg, 59);
     QTest::keyClick(a, Qt::Key_Down);
     QTest::keyClick(a, Qt::Key_Down);
-    EXPECT_EQ(View().angleDeg, 61);
+    EXPECT_EQ(State().angleDeg, 61);
     EXPECT_EQ(a->value(), 61);
 }
 
@@ -253,7 +254,7 @@ TEST_F(DialogTest, BarsWorkBeforeTheFirstCurveButton)
     EXPECT_EQ(a->minimum(), a->maximum()) << "no range yet";
     const QRect bar = a->geometry();
     QTest::mouseClick(a, Qt::LeftButton, {}, QPoint(bar.width() / 2, bar.height() - 4));
-    EXPECT_EQ(View().angleDeg, 61);
+    EXPECT_EQ(State().angleDeg, 61);
     EXPECT_EQ(AngleLabel(), "Ángulo = 61º");
     const QImage shown = ShownPicture(&dialog);
     EXPECT_EQ(shown.pixel(0, 0), 0xFFFFFFFFu);
@@ -267,9 +268,9 @@ TEST_F(DialogTest, DragTurnsTheEye)
     Mouse(QEvent::MouseMove, {425, 200});
     Mouse(QEvent::MouseMove, {550, 200});
     Mouse(QEvent::MouseButtonRelease, {550, 200});
-    EXPECT_TRUE(AreNear(View().eye, {0, -300, 0}, 1e-9));
-    EXPECT_FALSE(View().dragging);
-    EXPECT_EQ(ShownPicture(&dialog), ComposedPicture());
+    EXPECT_TRUE(AreNear(State().eye, {0, -300, 0}, 1e-9));
+    EXPECT_FALSE(State().dragging);
+    EXPECT_EQ(ShownPicture(&dialog), ComposedPicture(State()));
 }
 
 TEST_F(DialogTest, PressOnALabelStartsADragToo)
@@ -277,7 +278,7 @@ TEST_F(DialogTest, PressOnALabelStartsADragToo)
     Button("Hélice")->click();
     const QPoint onLabel = AngleLabelWidget()->geometry().center();
     Mouse(QEvent::MouseButtonPress, onLabel);
-    EXPECT_TRUE(View().dragging);
+    EXPECT_TRUE(State().dragging);
     Mouse(QEvent::MouseButtonRelease, onLabel);
 }
 
@@ -287,10 +288,10 @@ TEST_F(DialogTest, ReleaseOutsideTheWindowEndsTheDrag)
     Mouse(QEvent::MouseButtonPress, {300, 200});
     Mouse(QEvent::MouseMove, {-400, 900});
     Mouse(QEvent::MouseButtonRelease, {-400, 900});
-    EXPECT_FALSE(View().dragging);
-    const Vec3 eye = View().eye;
+    EXPECT_FALSE(State().dragging);
+    const Vec3 eye = State().eye;
     Mouse(QEvent::MouseMove, {300, 300});
-    EXPECT_TRUE(AreNear(View().eye, eye, 0.0)) << "no turning once the button is up";
+    EXPECT_TRUE(AreNear(State().eye, eye, 0.0)) << "no turning once the button is up";
 }
 
 TEST_F(DialogTest, HidingAndShowingKeepsThePicture)
@@ -314,7 +315,7 @@ TEST_F(DialogTest, InstructionsShowTheirTextAndLeaveTheView)
     Button("Instrucciones")->click();
     EXPECT_EQ(title, "INSTRUCCIONES");
     EXPECT_EQ(text, QString::fromUtf8(kInstructionsText));
-    EXPECT_TRUE(AreNear(View().eye, {300, 0, 0}, 0.0));
+    EXPECT_TRUE(AreNear(State().eye, {300, 0, 0}, 0.0));
     EXPECT_EQ(AngleLabel(), "Ángulo = 60º");
 }
 
@@ -341,7 +342,7 @@ TEST_F(DialogTest, AboutOpensFromItsButtonAndFromTheWindowMenu)
     });
     actions[1]->trigger();
     EXPECT_EQ(titles, QStringList({"Sobre Torsiva", "Sobre Torsiva"}));
-    EXPECT_EQ(View().curveKind, CurveKind::None);
+    EXPECT_EQ(State().curveKind, CurveKind::None);
 }
 
 TEST_F(DialogTest, CloseButtonEndsTheDialog)
@@ -359,7 +360,7 @@ TEST_F(DialogTest, AngleLabelIsTheSpanishTextAtEveryAngle)
     ControlScrollBar* a = Bar(ControlId::kBarA);
     for (int angle = 0; angle <= 89; ++angle) {
         a->setSliderPosition(angle);
-        ASSERT_EQ(View().angleDeg, angle);
+        ASSERT_EQ(State().angleDeg, angle);
         EXPECT_EQ(AngleLabel().toStdString(), AngleText(angle));
     }
 }
@@ -384,7 +385,7 @@ TEST_F(DialogTest, ReturnPressesTheFocusedButton)
     Activate(); // the offscreen platform does not give it back after a modal
     Button("Hélice cónica")->setFocus();
     QTest::keyClick(Button("Hélice cónica"), Qt::Key_Return);
-    EXPECT_EQ(View().curveKind, CurveKind::ConicalHelix);
+    EXPECT_EQ(State().curveKind, CurveKind::ConicalHelix);
     EXPECT_TRUE(dialog.isVisible());
 
     // With the focus on a bar no button looks like the one Return presses.
@@ -424,7 +425,7 @@ TEST_F(DialogTest, RightClickOnABarOpensTheDialogMenu)
     QApplication::sendEvent(z, &event);
     QTRY_VERIFY(popup != nullptr);
     EXPECT_EQ(popup, dialog.WindowMenu());
-    EXPECT_EQ(View().zoom, 50.0);
+    EXPECT_EQ(State().zoom, 50.0);
     EXPECT_EQ(z->value(), 50);
     EXPECT_EQ(z->sliderPosition(), 50);
 }
@@ -434,27 +435,27 @@ TEST_F(DialogTest, RightClickOnABarOpensTheDialogMenu)
 TEST_F(DialogTest, WheelNotchIsOneArrowClick)
 {
     Wheel(Bar(ControlId::kBarA), 120);
-    EXPECT_EQ(View().angleDeg, 59);
+    EXPECT_EQ(State().angleDeg, 59);
     EXPECT_EQ(AngleLabel(), "Ángulo = 59º");
     Wheel(Bar(ControlId::kBarZ), 120);
-    EXPECT_EQ(View().zoom, 21.0) << "before a figure the zoom starts at 20";
+    EXPECT_EQ(State().zoom, 21.0) << "before a figure the zoom starts at 20";
 
     Button("Hélice")->click();
     ControlScrollBar* z = Bar(ControlId::kBarZ);
     Wheel(z, -120);
-    EXPECT_EQ(View().zoom, 49.0);
+    EXPECT_EQ(State().zoom, 49.0);
     EXPECT_EQ(z->value(), 51);
     for (int i = 0; i < 3; ++i)
         Wheel(z, 40);
-    EXPECT_EQ(View().zoom, 50.0);
+    EXPECT_EQ(State().zoom, 50.0);
     Wheel(z, 60);
-    EXPECT_EQ(View().zoom, 50.0) << "half a notch does nothing yet";
+    EXPECT_EQ(State().zoom, 50.0) << "half a notch does nothing yet";
     Wheel(z, 300);
-    EXPECT_EQ(View().zoom, 53.0);
+    EXPECT_EQ(State().zoom, 53.0);
     Wheel(Bar(ControlId::kBarP), -120);
     EXPECT_EQ(Bar(ControlId::kBarP)->value(), 300) << "the P bar stops at 300";
     Wheel(Bar(ControlId::kBarP), 120);
-    EXPECT_NEAR(Length(View().eye), 298.0, 1e-12);
+    EXPECT_NEAR(Length(State().eye), 298.0, 1e-12);
 }
 
 TEST_F(DialogTest, FocusedBarShowsAFrame)
@@ -486,17 +487,17 @@ TEST_F(DialogTest, KeyboardOrbitMatchesTheDrag)
         Mouse(QEvent::MouseButtonPress, {400, 250});
         Mouse(QEvent::MouseMove, QPoint(400, 250) + move);
         Mouse(QEvent::MouseButtonRelease, QPoint(400, 250) + move);
-        const ViewState dragged = View();
+        const ViewState dragged = State();
         const QImage draggedPicture = ShownPicture(&dialog);
 
         Button("Hélice esférica")->click();
         Bar(ControlId::kBarA)->setFocus(); // whatever has the focus
         QTest::keyClick(Bar(ControlId::kBarA), key, Qt::ControlModifier);
-        EXPECT_TRUE(AreNear(View().eye, dragged.eye, 0.0)) << key;
-        EXPECT_TRUE(AreNear(View().up, dragged.up, 0.0)) << key;
+        EXPECT_TRUE(AreNear(State().eye, dragged.eye, 0.0)) << key;
+        EXPECT_TRUE(AreNear(State().up, dragged.up, 0.0)) << key;
         EXPECT_EQ(ShownPicture(&dialog), draggedPicture) << key;
-        EXPECT_EQ(View().angleDeg, 60) << "the bar did not take the arrow";
-        EXPECT_FALSE(AreNear(View().eye, {300, 0, 0}, 1.0));
+        EXPECT_EQ(State().angleDeg, 60) << "the bar did not take the arrow";
+        EXPECT_FALSE(AreNear(State().eye, {300, 0, 0}, 1.0));
     }
 }
 
@@ -506,19 +507,19 @@ TEST_F(DialogTest, CtrlPlusAndMinusAreZArrowClicks)
     Button("Hélice")->click();
     Button("Instrucciones")->setFocus();
     QTest::keyClick(Button("Instrucciones"), Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_EQ(View().zoom, 51.0);
+    EXPECT_EQ(State().zoom, 51.0);
     EXPECT_EQ(Bar(ControlId::kBarZ)->value(), 49);
     Bar(ControlId::kBarP)->setFocus();
     QTest::keyClick(Bar(ControlId::kBarP), Qt::Key_Minus, Qt::ControlModifier);
     QTest::keyClick(Bar(ControlId::kBarP), Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_EQ(View().zoom, 49.0);
+    EXPECT_EQ(State().zoom, 49.0);
     EXPECT_EQ(Bar(ControlId::kBarZ)->value(), 51);
-    EXPECT_NEAR(Length(View().eye), 300.0, 1e-12);
+    EXPECT_NEAR(Length(State().eye), 300.0, 1e-12);
     // The keypad's keys, and Ctrl+= for keyboards with + over =.
     QTest::keyClick(Bar(ControlId::kBarP), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
     QTest::keyClick(Bar(ControlId::kBarP), Qt::Key_Equal, Qt::ControlModifier);
     QTest::keyClick(Bar(ControlId::kBarP), Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
-    EXPECT_EQ(View().zoom, 50.0);
+    EXPECT_EQ(State().zoom, 50.0);
 }
 
 TEST_F(DialogTest, ShortcutsDoNothingBeforeAFigure)
@@ -528,8 +529,8 @@ TEST_F(DialogTest, ShortcutsDoNothingBeforeAFigure)
     for (Qt::Key key :
          {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Plus, Qt::Key_Minus})
         QTest::keyClick(Bar(ControlId::kBarZ), key, Qt::ControlModifier);
-    EXPECT_TRUE(AreNear(View().eye, {0, 0, 0}, 0.0));
-    EXPECT_EQ(View().zoom, 20.0);
+    EXPECT_TRUE(AreNear(State().eye, {0, 0, 0}, 0.0));
+    EXPECT_EQ(State().zoom, 20.0);
     EXPECT_EQ(AngleLabel(), "");
 }
 
@@ -561,7 +562,7 @@ TEST_F(DialogTest, BarsReportTheirViewValues)
     EXPECT_EQ(z->minimumValue().toInt(), 0);
     EXPECT_EQ(z->maximumValue().toInt(), 100);
     z->setCurrentValue(70);
-    EXPECT_EQ(View().zoom, 70.0);
+    EXPECT_EQ(State().zoom, 70.0);
     EXPECT_EQ(Bar(ControlId::kBarZ)->value(), 30);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Bar(ControlId::kBarA))
                   ->valueInterface()
@@ -600,7 +601,7 @@ TEST_F(DialogTest, CurveButtonsAreMembersOfTheirGroup)
     EXPECT_EQ(Button("Hélice")->geometry().translated(dialog.findChild<QGroupBox*>()->pos()),
               QRect(20, 34, 108, 23));
     QTest::mouseClick(Button("Hélice esférica"), Qt::LeftButton);
-    EXPECT_EQ(View().curveKind, CurveKind::SphericalHelix);
+    EXPECT_EQ(State().curveKind, CurveKind::SphericalHelix);
 }
 
 TEST_F(DialogTest, PressOnTheGroupFrameStartsADrag)
@@ -609,12 +610,12 @@ TEST_F(DialogTest, PressOnTheGroupFrameStartsADrag)
     auto* group = dialog.findChild<QGroupBox*>();
     const QPoint onFrame = group->geometry().bottomLeft() + QPoint(group->width() / 2, -3);
     Mouse(QEvent::MouseButtonPress, onFrame, group);
-    EXPECT_TRUE(View().dragging);
+    EXPECT_TRUE(State().dragging);
     Mouse(QEvent::MouseMove, onFrame + QPoint(125, 0), group);
     Mouse(QEvent::MouseButtonRelease, onFrame + QPoint(125, 0), group);
-    EXPECT_FALSE(View().dragging);
+    EXPECT_FALSE(State().dragging);
     EXPECT_TRUE(
-        AreNear(View().eye, {300 * std::cos(M_PI / 4), -300 * std::sin(M_PI / 4), 0}, 1e-9));
+        AreNear(State().eye, {300 * std::cos(M_PI / 4), -300 * std::sin(M_PI / 4), 0}, 1e-9));
 }
 
 // Each letter is centred under its bar, fits its box and names its bar.
@@ -686,13 +687,4 @@ TEST_F(DialogTest, InstructionsTextAndKeysFitTheirBoxes)
         EXPECT_LT(boxes[i].bottom(), boxes[i + 1].top()) << i;
     for (const QRect& box : boxes)
         EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(box)) << box.y();
-}
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true); // the dialog's settings stay out of the user's
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -19,9 +19,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "controls/control_ids.h"
 #include "export/picture_svg.h"
 #include "test_support.h"
-#include "ui/control_ids.h"
 #include "ui/control_scroll_bar.h"
 #include "ui/figure_dialog.h"
 #include "ui/picture_area.h"
@@ -57,11 +57,10 @@ template <typename Modal> Modal* OpenedBy(QWidget* window, const std::function<v
     return nullptr;
 }
 
-class ExportDialogTest : public ViewTest {
+class ExportDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ViewTest::SetUp();
         QSettings().clear();
         QGuiApplication::clipboard()->clear();
         dialog.show();
@@ -74,8 +73,9 @@ protected:
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window != &dialog && window->isVisible())
                 window->close();
-        ViewTest::TearDown();
     }
+
+    const ViewState& State() { return dialog.Controls().State(); }
 
     // The three entries stand just above the separator and the About entry.
     QList<QAction*> Entries() const
@@ -150,7 +150,7 @@ TEST_F(ExportDialogTest, CopyPutsTheShownPictureAndTheDrawingOnTheClipboard)
     EXPECT_EQ(
         QImage::fromData(data->data("image/png"), "PNG").convertToFormat(QImage::Format_RGB32),
         dialog.Picture()->Picture());
-    EXPECT_EQ(data->data("image/svg+xml"), PictureSvg());
+    EXPECT_EQ(data->data("image/svg+xml"), PictureSvg(State()));
 }
 
 TEST_F(ExportDialogTest, SaveSuggestsANameAndRemembersTheFolder)
@@ -178,7 +178,7 @@ TEST_F(ExportDialogTest, SaveSuggestsANameAndRemembersTheFolder)
     Choose(save, svg);
     QFile written(svg);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), PictureSvg());
+    EXPECT_EQ(written.readAll(), PictureSvg(State()));
 }
 
 TEST_F(ExportDialogTest, AFailedSaveSaysWhyAndTheProgramGoesOn)
@@ -195,20 +195,20 @@ TEST_F(ExportDialogTest, AFailedSaveSaysWhyAndTheProgramGoesOn)
     box->accept();
 
     BarOf(&dialog, ControlId::kBarA)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(View().angleDeg, 61);
+    EXPECT_EQ(State().angleDeg, 61);
 }
 
 TEST_F(ExportDialogTest, CancelledPrintingChangesNothing)
 {
     Click("Hélice esférica");
-    const ViewState before = View();
+    const ViewState before = State();
     const QImage shown = dialog.Picture()->Picture().copy();
     QPrintDialog* print = OpenedBy<QPrintDialog>(&dialog, [this] { Keys(Qt::Key_P); });
     ASSERT_NE(print, nullptr);
     EXPECT_NE(print->windowModality(), Qt::ApplicationModal);
     print->reject();
-    EXPECT_TRUE(AreNear(View().eye, before.eye, 0.0));
-    EXPECT_TRUE(AreNear(View().up, before.up, 0.0));
+    EXPECT_TRUE(AreNear(State().eye, before.eye, 0.0));
+    EXPECT_TRUE(AreNear(State().up, before.up, 0.0));
     EXPECT_EQ(dialog.Picture()->Picture(), shown);
 }
 
@@ -219,26 +219,11 @@ TEST_F(ExportDialogTest, PrintingMakesOnePage)
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = files.filePath("printed.pdf");
     printer.setOutputFileName(pdf);
-    ASSERT_TRUE(PrintPicture(printer));
+    ASSERT_TRUE(PrintPicture(printer, State()));
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF-"));
     EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 1);
     EXPECT_EQ(printer.docName(), "Hélice cónica — Ángulo = 60º");
-}
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true); // settings apart from the user's
-    // ctest runs each test as a process of its own, side by side: each needs
-    // settings of its own, or one test's remembered folder leaks into another.
-    const QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName("torsiva-tests");
-    QCoreApplication::setApplicationName("export-dialog-tests");
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

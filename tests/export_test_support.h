@@ -9,9 +9,10 @@
 
 #include <QImage>
 
+#include "controls/view_controls.h"
+#include "export/canvas_image.h"
 #include "render/draw_figure.h"
 #include "test_support.h"
-#include "ui/view_controls.h"
 
 struct ExportView {
     CurveKind figure = CurveKind::None;
@@ -21,16 +22,17 @@ struct ExportView {
     Vec3 up{0.0, 0.0, 1.0};
 };
 
-// Sets the view as the snapshot tool does: eye, up, zoom, angle and figure,
-// with the frame still to be rebuilt by the next redraw.
-inline void SetExportView(const ExportView& view)
+// The view as the snapshot tool sets it: eye, up, zoom, angle and figure,
+// with the frame still to be rebuilt.
+inline ViewState StateOf(const ExportView& view)
 {
-    View() = ViewState{};
-    View().eye = view.eye;
-    View().up = view.up;
-    View().zoom = view.zoom;
-    View().angleDeg = view.angleDeg;
-    View().curveKind = view.figure;
+    ViewState state;
+    state.eye = view.eye;
+    state.up = view.up;
+    state.zoom = view.zoom;
+    state.angleDeg = view.angleDeg;
+    state.curveKind = view.figure;
+    return state;
 }
 
 // Eyes in every direction at every distance the P bar allows, with any up,
@@ -58,12 +60,11 @@ inline std::vector<ExportView> SeededViews(unsigned seed, int count)
     return views;
 }
 
-// The raster picture of the current view, as the window shows it.
-inline QImage RasterPicture()
+// The raster picture of the view, as a redraw of it shows it.
+inline QImage RasterPicture(const ViewState& state)
 {
     Canvas canvas;
-    ComposeFigure(canvas);
-    return QImage(reinterpret_cast<const uchar*>(canvas.Bits()), kPictureSize, kPictureSize,
-                  canvas.Width() * 4, QImage::Format_RGB32)
-        .copy();
+    FigureCache figures;
+    ComposeFigure(canvas, figures, Framed(state));
+    return CanvasPictureCopy(canvas);
 }

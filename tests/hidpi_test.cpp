@@ -9,10 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "controls/control_ids.h"
+#include "export/canvas_image.h"
+#include "golden_pictures.h"
 #include "render/draw_figure.h"
 #include "test_support.h"
-#include "ui/canvas_image.h"
-#include "ui/control_ids.h"
 #include "ui/figure_dialog.h"
 #include "ui/picture_area.h"
 
@@ -20,20 +21,18 @@ namespace {
 
 const double kRatio = QByteArray(TORSIVA_TEST_SCALE_FACTOR).toDouble();
 
-QImage ComposedAtRatio(CurveKind figure)
+// The picture of a framed view at a scale, as a redraw composes it.
+QImage ComposedAt(const ViewState& view, double scale)
 {
-    SetDefaultView(figure);
-    Canvas canvas = Canvas::ForPicture(PictureSide(kRatio));
+    Canvas canvas = Canvas::ForPicture(PictureSide(scale));
     FigureCache figures;
-    ComposeFigure(canvas, figures, kRatio);
+    ComposeFigure(canvas, figures, view, PictureMapping{scale, LineStyle::Exact});
     return CanvasPictureCopy(canvas);
 }
 
 } // namespace
 
-using HiDpiTest = ViewTest;
-
-TEST_F(HiDpiTest, PictureIsDrawnAtDevicePixels)
+TEST(HiDpiTest, PictureIsDrawnAtDevicePixels)
 {
     if (QGuiApplication::primaryScreen()->availableGeometry().height() < 522)
         GTEST_SKIP() << "the initial window does not fit this screen";
@@ -43,18 +42,14 @@ TEST_F(HiDpiTest, PictureIsDrawnAtDevicePixels)
     ASSERT_EQ(dialog.devicePixelRatioF(), kRatio);
     EXPECT_EQ(dialog.Picture()->geometry(), QRect(150, 10, 500, 500)) << "logical pixels";
     dialog.OnHelix();
-    const ViewState shown = View();
 
-    const QImage expected = ComposedAtRatio(CurveKind::Helix);
+    const QImage expected = ComposedAt(Framed(DefaultView(CurveKind::Helix)), kRatio);
     const int side = int(500 * kRatio);
     ASSERT_EQ(expected.size(), QSize(side, side));
     EXPECT_EQ(dialog.Picture()->Picture(), expected);
     if (kRatio == 2.0) {
-        EXPECT_EQ(
-            expected,
-            QImage(TORSIVA_GOLDEN_DIR "/helix-scale2.png").convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(expected, Golden("helix-scale2"));
     }
-    View() = shown;
     // What reaches the window, device pixel for device pixel.
     const QImage window =
         dialog.grab(QRect(150, 10, 500, 500)).toImage().convertToFormat(QImage::Format_RGB32);
@@ -67,7 +62,7 @@ TEST_F(HiDpiTest, PictureIsDrawnAtDevicePixels)
 // On a screen smaller than the initial window (1280 × 1024 at ratio 2 is
 // 640 × 512 logical pixels) the window opens at the largest size that fits,
 // and the picture is drawn at the scale it gets there.
-TEST_F(HiDpiTest, WindowFitsItsScreen)
+TEST(HiDpiTest, WindowFitsItsScreen)
 {
     CFigureDlg dialog;
     dialog.show();
@@ -79,29 +74,5 @@ TEST_F(HiDpiTest, WindowFitsItsScreen)
     EXPECT_EQ(dialog.Picture()->geometry(), QRect(150, 10, side, side));
     dialog.OnSphericalHelix();
     const double scale = side * kRatio / 500.0;
-    Canvas canvas = Canvas::ForPicture(PictureSide(scale));
-    FigureCache figures;
-    ComposeFigure(canvas, figures, scale);
-    EXPECT_EQ(dialog.Picture()->Picture(), CanvasPictureCopy(canvas));
-}
-
-int main(int argc, char** argv)
-{
-    // A screen of the size asked for (the offscreen platform's own is
-    // 800 × 600 device pixels).
-    QTemporaryDir settings;
-    QFile screens(settings.filePath(QStringLiteral("screens.json")));
-    if (!screens.open(QIODevice::WriteOnly) ||
-        screens.write(QByteArray(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": )") +
-                      QByteArray::number(TORSIVA_TEST_SCREEN_WIDTH) + R"(, "height": )" +
-                      QByteArray::number(TORSIVA_TEST_SCREEN_HEIGHT) +
-                      R"(, "logicalDpi": 96, "dpr": 1}]})") < 0)
-        return 1;
-    screens.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
-    qputenv("QT_SCALE_FACTOR", TORSIVA_TEST_SCALE_FACTOR);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    EXPECT_EQ(dialog.Picture()->Picture(), ComposedAt(dialog.Controls().State(), scale));
 }

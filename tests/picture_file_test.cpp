@@ -56,14 +56,13 @@ private:
     void (*previous_)(int) = nullptr;
 };
 
-class PictureFileTest : public ViewTest {
+class PictureFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ViewTest::SetUp();
-        SetExportView({CurveKind::Helix});
-        shown = RasterPicture();
-        svg = PictureSvg();
+        const ViewState state = StateOf({CurveKind::Helix});
+        shown = RasterPicture(state);
+        svg = PictureSvg(state);
         ASSERT_TRUE(dir.isValid());
     }
 

@@ -20,12 +20,12 @@ int PageCount(const QByteArray& pdf)
     return int(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")));
 }
 
-QImage PaintedPage(QSize size)
+QImage PaintedPage(const ViewState& view, QSize size)
 {
     QImage page(size, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
-    PaintPicturePage(painter, QRectF(QPointF(0, 0), size));
+    PaintPicturePage(painter, QRectF(QPointF(0, 0), size), view);
     painter.end();
     return page;
 }
@@ -83,7 +83,7 @@ QRect BorderOf(const QImage& page)
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-class PicturePageTest : public ViewTest {};
+class PicturePageTest : public ::testing::Test {};
 
 } // namespace
 
@@ -97,8 +97,8 @@ TEST_F(PicturePageTest, CaptionNamesTheFigureAndTheAngle)
 
 TEST_F(PicturePageTest, DrawingIsCentredAndFittedWithTheCaptionUnderIt)
 {
-    SetExportView({CurveKind::SphericalHelix});
-    const QImage page = PaintedPage({800, 1100});
+    const ViewState state = StateOf({CurveKind::SphericalHelix});
+    const QImage page = PaintedPage(state, {800, 1100});
     // The border, black on the white page, is the drawing's square.
     const QRect drawing = BorderOf(page);
     EXPECT_NEAR(drawing.width(), 800, 2) << "as wide as the area";
@@ -121,8 +121,8 @@ TEST_F(PicturePageTest, DrawingIsCentredAndFittedWithTheCaptionUnderIt)
 
 TEST_F(PicturePageTest, LandscapeAreaFitsTheHeight)
 {
-    SetExportView({CurveKind::Helix});
-    const QImage page = PaintedPage({1200, 600});
+    const ViewState state = StateOf({CurveKind::Helix});
+    const QImage page = PaintedPage(state, {1200, 600});
     const QRect drawing = BorderOf(page);
     EXPECT_LT(drawing.height(), 600);
     EXPECT_GT(drawing.height(), 450);
@@ -131,8 +131,8 @@ TEST_F(PicturePageTest, LandscapeAreaFitsTheHeight)
 
 TEST_F(PicturePageTest, PdfIsOneA4Page)
 {
-    SetExportView({CurveKind::ConicalHelix, 45});
-    const QByteArray pdf = PicturePdf();
+    const ViewState state = StateOf({CurveKind::ConicalHelix, 45});
+    const QByteArray pdf = PicturePdf(state);
     ASSERT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
     EXPECT_EQ(PageCount(pdf), 1);

@@ -118,14 +118,13 @@ size_t PointCount(const Paths& paths)
     return count;
 }
 
-class PicturePathsTest : public ViewTest {};
+class PicturePathsTest : public ::testing::Test {};
 
 } // namespace
 
 TEST_F(PicturePathsTest, DefaultViewsHoldEveryPolylineInDrawingOrder)
 {
-    SetExportView({CurveKind::SphericalHelix});
-    const Paths sphere = PicturePaths();
+    const Paths sphere = PicturePaths(StateOf({CurveKind::SphericalHelix}));
     ASSERT_EQ(sphere.size(), 14u);
     for (size_t i = 0; i < 13; ++i) {
         EXPECT_STREQ(sphere[i].pen.name, "wire");
@@ -134,21 +133,19 @@ TEST_F(PicturePathsTest, DefaultViewsHoldEveryPolylineInDrawingOrder)
     EXPECT_STREQ(sphere[13].pen.name, "curve");
     EXPECT_EQ(sphere[13].points.size(), 314u) << "the whole loxodrome lies inside";
 
-    SetExportView({CurveKind::Helix});
-    const Paths helix = PicturePaths();
+    const Paths helix = PicturePaths(StateOf({CurveKind::Helix}));
     ASSERT_EQ(helix.size(), 25u + 2u) << "25 generatrices, then the two halves of the helix";
     EXPECT_STREQ(helix[24].pen.name, "wire");
     EXPECT_STREQ(helix[25].pen.name, "curve");
 
-    SetExportView({CurveKind::None});
-    EXPECT_TRUE(PicturePaths().empty());
+    EXPECT_TRUE(PicturePaths(StateOf({CurveKind::None})).empty());
 }
 
 TEST_F(PicturePathsTest, MatchAnIndependentProjectionOfManyViews)
 {
     for (const ExportView& view : SeededViews(20261208, 300)) {
-        SetExportView(view);
-        EXPECT_TRUE(SamePaths(PicturePaths(), ReferencePaths(view)))
+        const ViewState state = StateOf(view);
+        EXPECT_TRUE(SamePaths(PicturePaths(state), ReferencePaths(view)))
             << "figure " << int(view.figure) << " angle " << view.angleDeg << " zoom " << view.zoom
             << " eye (" << view.eye.x << ", " << view.eye.y << ", " << view.eye.z << ")";
     }
@@ -160,11 +157,11 @@ TEST_F(PicturePathsTest, PointsLieInTheRedrawsPixels)
 {
     int compared = 0;
     for (const ExportView& view : SeededViews(77, 60)) {
-        SetExportView(view);
-        const Paths paths = PicturePaths();
-        SetExportView(view);
+        const ViewState state = StateOf(view);
+        const Paths paths = PicturePaths(state);
         RecordingCanvas canvas;
-        ComposeFigure(canvas);
+        FigureCache figures;
+        ComposeFigure(canvas, figures, Framed(state));
         std::vector<std::vector<Pixel>> polylines;
         for (const CanvasOp& op : canvas.Ops()) {
             if (op.kind == CanvasOp::Kind::Move)
@@ -186,29 +183,14 @@ TEST_F(PicturePathsTest, PointsLieInTheRedrawsPixels)
     EXPECT_GT(compared, 50);
 }
 
-TEST_F(PicturePathsTest, LeaveTheViewAsItWas)
-{
-    for (const ExportView& view : SeededViews(5, 20)) {
-        SetExportView(view);
-        ComposeFigure(*std::make_unique<Canvas>());   // a redraw leaves its frame
-        View().up = Add(View().up, {1e-3, 0.0, 0.0}); // as a drag leaves it: not yet rebuilt
-        const ViewState before = View();
-        PicturePaths();
-        EXPECT_EQ(std::memcmp(&View().up, &before.up, sizeof(Vec3)), 0);
-        EXPECT_EQ(std::memcmp(&View().right, &before.right, sizeof(Vec3)), 0);
-        EXPECT_EQ(std::memcmp(&View().viewDir, &before.viewDir, sizeof(Vec3)), 0);
-        EXPECT_EQ(std::memcmp(&View().planePoint, &before.planePoint, sizeof(Vec3)), 0);
-    }
-}
-
 TEST_F(PicturePathsTest, TheLoxodromeStopsWhereThePictureDoes)
 {
     // Seen from above the north pole, close and large, the loxodrome spirals
     // out of the square, and the line to its first vertex outside is the
     // last one, as on screen.
     const ExportView view{CurveKind::SphericalHelix, 60, 100.0, {0.0, 0.0, 200.0}, {1.0, 0.0, 0.0}};
-    SetExportView(view);
-    const Paths paths = PicturePaths();
+    const ViewState state = StateOf(view);
+    const Paths paths = PicturePaths(state);
     ASSERT_TRUE(SamePaths(paths, ReferencePaths(view)));
     const std::vector<PicturePoint>& curve = paths.back().points;
     ASSERT_LT(curve.size(), 314u);
@@ -259,8 +241,8 @@ TEST_F(PicturePathsTest, AnEyeInsideTheFigureGivesOnlyUsablePoints)
         ExportView close = view;
         close.eye = Scale(20.0 / Length(view.eye), view.eye);
         close.zoom = 100.0;
-        SetExportView(close);
-        for (const PicturePath& path : PicturePaths())
+        const ViewState state = StateOf(close);
+        for (const PicturePath& path : PicturePaths(state))
             for (const PicturePoint p : path.points)
                 ASSERT_TRUE(Usable({p.x - 250.0, 250.0 - p.y}));
     }

@@ -91,15 +91,15 @@ double ShareNear(const QImage& a, bool (*inA)(QRgb), const QImage& b, bool (*inB
     return picked ? double(matched) / picked : 1.0;
 }
 
-class PictureSvgTest : public ViewTest {};
+class PictureSvgTest : public ::testing::Test {};
 
 } // namespace
 
 TEST_F(PictureSvgTest, HoldsTheSquareThenOnePolylinePerPath)
 {
-    SetExportView({CurveKind::ConicalHelix});
-    const std::vector<PicturePath> paths = PicturePaths();
-    const QByteArray svg = PictureSvg();
+    const ViewState state = StateOf({CurveKind::ConicalHelix});
+    const std::vector<PicturePath> paths = PicturePaths(state);
+    const QByteArray svg = PictureSvg(state);
     const std::vector<SvgElement> elements = Elements(svg);
 
     ASSERT_GE(elements.size(), 4u);
@@ -132,13 +132,13 @@ TEST_F(PictureSvgTest, HoldsTheSquareThenOnePolylinePerPath)
 
 TEST_F(PictureSvgTest, NoFigureIsTheEmptySquare)
 {
-    const QByteArray svg = PictureSvg();
+    const QByteArray svg = PictureSvg(ViewState{});
     const std::vector<SvgElement> elements = Elements(svg);
     ASSERT_EQ(elements.size(), 3u);
     EXPECT_EQ(elements[1].name, "rect");
     EXPECT_EQ(elements[2].name, "rect");
     // The border covers exactly the outer columns and rows, as on screen.
-    EXPECT_EQ(Rendered(svg), RasterPicture());
+    EXPECT_EQ(Rendered(svg), RasterPicture(ViewState{}));
 }
 
 TEST_F(PictureSvgTest, EveryNumberIsFiniteWhateverTheView)
@@ -146,8 +146,8 @@ TEST_F(PictureSvgTest, EveryNumberIsFiniteWhateverTheView)
     for (const ExportView& view : SeededViews(3, 100)) {
         ExportView close = view;
         close.eye = Scale(20.0 / Length(view.eye), view.eye); // inside the figure
-        SetExportView(close);
-        for (const SvgElement& element : Elements(PictureSvg())) {
+        const ViewState state = StateOf(close);
+        for (const SvgElement& element : Elements(PictureSvg(state))) {
             if (element.name != "polyline")
                 continue;
             for (PicturePoint p : PointsOf(Attribute(element, "points"))) {
@@ -160,8 +160,8 @@ TEST_F(PictureSvgTest, EveryNumberIsFiniteWhateverTheView)
 
 TEST_F(PictureSvgTest, TitleNamesTheFigureAndTheAngle)
 {
-    SetExportView({CurveKind::ConicalHelix});
-    EXPECT_TRUE(PictureSvg().contains("<title>Hélice cónica — Ángulo = 60º</title>"));
+    const ViewState state = StateOf({CurveKind::ConicalHelix});
+    EXPECT_TRUE(PictureSvg(state).contains("<title>Hélice cónica — Ángulo = 60º</title>"));
 }
 
 // rsvg-convert draws the document; its anti-aliased lines stand within a
@@ -174,10 +174,9 @@ TEST_F(PictureSvgTest, RendersLikeTheRasterPicture)
     for (const ExportView& view : SeededViews(41, 4))
         views.push_back(view);
     for (const ExportView& view : views) {
-        SetExportView(view);
-        const QImage raster = RasterPicture();
-        SetExportView(view);
-        const QImage rendered = Rendered(PictureSvg());
+        const ViewState state = StateOf(view);
+        const QImage raster = RasterPicture(state);
+        const QImage rendered = Rendered(PictureSvg(state));
         ASSERT_EQ(rendered.size(), QSize(500, 500));
         // Lines that reach the border are drawn over it, in both.
         int white = 0;

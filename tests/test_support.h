@@ -24,16 +24,3 @@ inline std::ostream& operator<<(std::ostream& out, Pixel p)
 {
     return out << "(" << p.x << ", " << p.y << ")";
 }
-
-// The view a curve button leaves, with this figure and angle.
-inline void SetDefaultView(CurveKind figure = CurveKind::None, int angleDeg = kDefaultAngleDeg)
-{
-    View() = DefaultView(figure, angleDeg);
-}
-
-// Every test starts from the start-of-run state of the one shared record.
-class ViewTest : public ::testing::Test {
-protected:
-    void SetUp() override { View() = ViewState{}; }
-    void TearDown() override { View() = ViewState{}; }
-};

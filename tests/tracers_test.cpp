@@ -11,18 +11,26 @@
 
 namespace {
 
-// The canvas operations of one redraw of the current view, through `figures`.
-std::vector<CanvasOp> ComposedOps(FigureCache& figures)
+// The canvas operations of one redraw of the view, through `figures`.
+std::vector<CanvasOp> ComposedOps(const ViewState& view, FigureCache& figures)
 {
     RecordingCanvas canvas;
-    ComposeFigure(canvas, figures);
+    ComposeFigure(canvas, figures, Framed(view));
     return canvas.Ops();
 }
 
-std::vector<CanvasOp> ComposedOps()
+std::vector<CanvasOp> ComposedOps(const ViewState& view)
 {
     FigureCache figures;
-    return ComposedOps(figures);
+    return ComposedOps(view, figures);
+}
+
+// The view a curve button leaves, with the eye moved.
+ViewState EyeAt(CurveKind figure, Vec3 eye)
+{
+    ViewState view = DefaultView(figure);
+    view.eye = eye;
+    return view;
 }
 
 // One polyline: the pixels of its LineTo calls, in order, after its MoveTo.
@@ -34,10 +42,9 @@ struct Polyline {
 // The polylines drawn with one pen in one redraw of the default view.
 std::vector<Polyline> PolylinesOf(CurveKind figure, int angleDeg, const std::string& pen)
 {
-    SetDefaultView(figure, angleDeg);
     std::vector<Polyline> polylines;
     std::string current;
-    for (const CanvasOp& op : ComposedOps()) {
+    for (const CanvasOp& op : ComposedOps(DefaultView(figure, angleDeg))) {
         if (op.kind == CanvasOp::Kind::Pen)
             current = op.pen;
         if (current != pen)
@@ -59,12 +66,7 @@ std::vector<size_t> Sizes(const std::vector<Polyline>& polylines)
 }
 
 // The pixel of a model point in the default view.
-Pixel DefaultPixel(Vec3 p)
-{
-    SetDefaultView();
-    UpdateViewFrame();
-    return PixelOf(p);
-}
+Pixel DefaultPixel(Vec3 p) { return PixelOf(Framed(DefaultView(CurveKind::None)), p); }
 
 // Points on or next to the z axis project a hair to either side of the
 // centre column; truncation then gives column 249 or 250.
@@ -87,7 +89,7 @@ void ExpectWireframe(CurveKind figure, size_t polylines, size_t vertices)
 
 } // namespace
 
-class HelixTest : public ViewTest {};
+class HelixTest : public ::testing::Test {};
 
 TEST_F(HelixTest, WireframeIs25GeneratricesOf58Vertices)
 {
@@ -124,10 +126,9 @@ TEST_F(HelixTest, HalvesStartTogetherAndEndPastTheBound)
 
 TEST_F(HelixTest, CurveEndsWithTheCurvePen)
 {
-    SetDefaultView(CurveKind::Helix);
     int pens = 0;
     const char* last = nullptr;
-    for (const CanvasOp& op : ComposedOps())
+    for (const CanvasOp& op : ComposedOps(DefaultView(CurveKind::Helix)))
         if (op.kind == CanvasOp::Kind::Pen) {
             ++pens;
             last = op.pen;
@@ -136,7 +137,7 @@ TEST_F(HelixTest, CurveEndsWithTheCurvePen)
     EXPECT_STREQ(last, "curve");
 }
 
-class ConicalHelixTest : public ViewTest {};
+class ConicalHelixTest : public ::testing::Test {};
 
 TEST_F(ConicalHelixTest, WireframeIs63RulingsFromTheApex)
 {
@@ -166,7 +167,7 @@ TEST_F(ConicalHelixTest, CurveRunsFromTheApexToPastTheRim)
               DefaultPixel({axis * std::cos(t), axis * std::sin(t), 50 - axis * std::sqrt(3.0)}));
 }
 
-class SphericalHelixTest : public ViewTest {};
+class SphericalHelixTest : public ::testing::Test {};
 
 TEST_F(SphericalHelixTest, WireframeIs13GreatCirclesOf39Vertices)
 {
@@ -202,12 +203,10 @@ TEST_F(SphericalHelixTest, CurveStopsAtTheFirstVertexOutsideThePicture)
     // From 141 units the sphere's outline just overflows the picture while
     // the start next to the north pole is still inside: the curve is cut with
     // one line leaving the square.
-    SetDefaultView(CurveKind::SphericalHelix, 60);
-    View().eye = {141, 0, 0};
     std::vector<Pixel> curve;
     bool inCurve = false;
     int pens = 0;
-    for (const CanvasOp& op : ComposedOps()) {
+    for (const CanvasOp& op : ComposedOps(EyeAt(CurveKind::SphericalHelix, {141, 0, 0}))) {
         pens += op.kind == CanvasOp::Kind::Pen;
         inCurve = pens == 4;
         if (inCurve && op.kind == CanvasOp::Kind::Line)
@@ -224,9 +223,8 @@ TEST_F(SphericalHelixTest, CurveStopsAtTheFirstVertexOutsideThePicture)
 
 TEST_F(SphericalHelixTest, FirstVertexOutsideLeavesOnlyTheStart)
 {
-    SetDefaultView(CurveKind::SphericalHelix, 60);
-    View().eye = {80, 0, 0}; // the north pole projects above the picture
-    const std::vector<CanvasOp> ops = ComposedOps();
+    // The north pole projects above the picture.
+    const std::vector<CanvasOp> ops = ComposedOps(EyeAt(CurveKind::SphericalHelix, {80, 0, 0}));
     ASSERT_GE(ops.size(), 3u);
     const CanvasOp& move = ops[ops.size() - 2];
     const CanvasOp& line = ops.back();
@@ -241,27 +239,23 @@ TEST_F(SphericalHelixTest, NotANumberProjectionEndsTheCurve)
 {
     // An eye inside the sphere: vertices meet the eye's own plane and may not
     // project to finite points; the curve still ends and nothing is left unbounded.
-    SetDefaultView(CurveKind::SphericalHelix, 60);
-    View().eye = {20, 0, 0};
-    EXPECT_LT(ComposedOps().size(), 2000u);
+    EXPECT_LT(ComposedOps(EyeAt(CurveKind::SphericalHelix, {20, 0, 0})).size(), 2000u);
 }
 
 namespace {
 
-// The operations of one redraw of the current view through `figures`, as text.
-std::vector<std::string> Redraw(FigureCache& figures)
+// The operations of one redraw of the view through `figures`, as text.
+std::vector<std::string> Redraw(const ViewState& view, FigureCache& figures)
 {
     std::vector<std::string> ops;
-    for (const CanvasOp& op : ComposedOps(figures))
+    for (const CanvasOp& op : ComposedOps(view, figures))
         ops.push_back(FormatOp(op));
     return ops;
 }
 
 } // namespace
 
-using FigureCacheTest = ViewTest;
-
-TEST_F(FigureCacheTest, RedrawsFollowTheAngleAndTheFigure)
+TEST(FigureCacheTest, RedrawsFollowTheAngleAndTheFigure)
 {
     // One cache through changes of angle, of figure, and of both, each
     // redraw held against one made without a cache.
@@ -273,21 +267,20 @@ TEST_F(FigureCacheTest, RedrawsFollowTheAngleAndTheFigure)
                                  {CurveKind::SphericalHelix, 60},
                                  {CurveKind::SphericalHelix, 45},
                                  {CurveKind::Helix, 45}}) {
-        SetDefaultView(figure, angle);
-        const std::vector<std::string> cached = Redraw(figures);
+        const ViewState view = DefaultView(figure, angle);
+        const std::vector<std::string> cached = Redraw(view, figures);
         FigureCache fresh;
-        EXPECT_EQ(cached, Redraw(fresh)) << int(figure) << " at " << angle;
+        EXPECT_EQ(cached, Redraw(view, fresh)) << int(figure) << " at " << angle;
     }
 }
 
-TEST_F(FigureCacheTest, TheEyeMovesTheKeptVertices)
+TEST(FigureCacheTest, TheEyeMovesTheKeptVertices)
 {
     FigureCache figures;
-    SetDefaultView(CurveKind::ConicalHelix, 60);
-    const std::vector<std::string> before = Redraw(figures);
-    View().eye = {0, 300, 0};
-    const std::vector<std::string> cached = Redraw(figures);
+    const std::vector<std::string> before = Redraw(DefaultView(CurveKind::ConicalHelix), figures);
+    const ViewState turned = EyeAt(CurveKind::ConicalHelix, {0, 300, 0});
+    const std::vector<std::string> cached = Redraw(turned, figures);
     FigureCache fresh;
-    EXPECT_EQ(cached, Redraw(fresh));
+    EXPECT_EQ(cached, Redraw(turned, fresh));
     EXPECT_NE(cached, before);
 }

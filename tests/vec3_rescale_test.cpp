@@ -86,27 +86,25 @@ TEST(Vec3RescaleTest, FrameOfAFarOrNearEyeIsOrthonormal)
 {
     for (const Vec3 eye : {Vec3{1e150, 0, 0}, Vec3{1e-200, 0, 0}, Vec3{0, 3e-310, 1e-310},
                            Vec3{1e300, -1e300, 1e299}}) {
-        View() = ViewState{};
-        View().eye = eye;
-        View().up = {0, 0, 1};
-        UpdateViewFrame();
+        ViewState view;
+        view.eye = eye;
+        view.up = {0, 0, 1};
+        UpdateViewFrame(view);
         const Vec3 sight = Normalize(eye);
-        EXPECT_NEAR(Length(View().up), 1.0, 1e-15) << eye.x;
-        EXPECT_NEAR(Length(View().right), 1.0, 1e-15) << eye.x;
-        EXPECT_NEAR(Dot(View().up, View().right), 0.0, 1e-15) << eye.x;
-        EXPECT_NEAR(Dot(View().up, sight), 0.0, 1e-15) << eye.x;
-        EXPECT_NEAR(Dot(View().right, sight), 0.0, 1e-15) << eye.x;
+        EXPECT_NEAR(Length(view.up), 1.0, 1e-15) << eye.x;
+        EXPECT_NEAR(Length(view.right), 1.0, 1e-15) << eye.x;
+        EXPECT_NEAR(Dot(view.up, view.right), 0.0, 1e-15) << eye.x;
+        EXPECT_NEAR(Dot(view.up, sight), 0.0, 1e-15) << eye.x;
+        EXPECT_NEAR(Dot(view.right, sight), 0.0, 1e-15) << eye.x;
     }
-    View() = ViewState{};
 }
 
 TEST(Vec3RescaleTest, HugeUpGivesTheFrameOfItsDirection)
 {
-    View() = ViewState{};
-    View().eye = {300, 0, 0};
-    View().up = {0, 0, 1e150};
-    UpdateViewFrame();
-    EXPECT_TRUE(AreNear(View().up, {0, 0, 1}, 0.0));
-    EXPECT_TRUE(AreNear(View().right, {0, 1, 0}, 0.0));
-    View() = ViewState{};
+    ViewState view;
+    view.eye = {300, 0, 0};
+    view.up = {0, 0, 1e150};
+    UpdateViewFrame(view);
+    EXPECT_TRUE(AreNear(view.up, {0, 0, 1}, 0.0));
+    EXPECT_TRUE(AreNear(view.right, {0, 1, 0}, 0.0));
 }

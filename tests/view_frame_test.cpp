@@ -9,24 +9,23 @@
 #include "geometry/view_frame.h"
 #include "test_support.h"
 
-using ViewFrameTest = ViewTest;
-
-TEST_F(ViewFrameTest, DefaultViewFrame)
+TEST(ViewFrameTest, DefaultViewFrame)
 {
-    SetDefaultView();
-    UpdateViewFrame();
-    EXPECT_TRUE(AreNear(View().viewDir, {300, 0, 0}, 0.0));
-    EXPECT_TRUE(AreNear(View().up, {0, 0, 1}, 0.0));
-    EXPECT_TRUE(AreNear(View().right, {0, 1, 0}, 0.0));
-    EXPECT_TRUE(AreNear(View().planePoint, {280, 0, 0}, 0.0));
+    ViewState view = DefaultView(CurveKind::None);
+    UpdateViewFrame(view);
+    EXPECT_TRUE(AreNear(view.viewDir, {300, 0, 0}, 0.0));
+    EXPECT_TRUE(AreNear(view.up, {0, 0, 1}, 0.0));
+    EXPECT_TRUE(AreNear(view.right, {0, 1, 0}, 0.0));
+    EXPECT_TRUE(AreNear(view.planePoint, {280, 0, 0}, 0.0));
 }
 
-TEST_F(ViewFrameTest, FrameIsRightHandedOrthonormalForAnyEye)
+TEST(ViewFrameTest, FrameIsRightHandedOrthonormalForAnyEye)
 {
-    View().eye = {-120, 75, 210};
-    View().up = {0, 0, 1};
-    UpdateViewFrame();
-    const ViewState& v = View();
+    ViewState view;
+    view.eye = {-120, 75, 210};
+    view.up = {0, 0, 1};
+    UpdateViewFrame(view);
+    const ViewState& v = view;
     EXPECT_NEAR(Length(v.up), 1.0, 1e-15);
     EXPECT_NEAR(Length(v.right), 1.0, 1e-15);
     EXPECT_NEAR(Dot(v.up, v.viewDir), 0.0, 1e-12);
@@ -36,94 +35,95 @@ TEST_F(ViewFrameTest, FrameIsRightHandedOrthonormalForAnyEye)
     EXPECT_NEAR(Length(Subtract(v.eye, v.planePoint)), 20.0, 1e-12);
 }
 
-TEST_F(ViewFrameTest, IntersectLinePlane)
+TEST(ViewFrameTest, IntersectLinePlane)
 {
     const Vec3 hit = IntersectLinePlane({0, 10, 0}, {300, -10, 0}, {280, 0, 0}, {300, 0, 0});
     EXPECT_TRUE(AreNear(hit, {280, 2.0 / 3.0, 0}, 1e-12));
 }
 
-TEST_F(ViewFrameTest, DefaultViewPixels)
+TEST(ViewFrameTest, DefaultViewPixels)
 {
-    SetDefaultView();
-    UpdateViewFrame();
-    EXPECT_EQ(PixelOf({0, 0, 0}), (Pixel{250, 250}));
-    EXPECT_NEAR(ProjectPoint({0, 10, 0}).x, 100.0 / 3.0, 1e-12);
-    EXPECT_EQ(PixelOf({0, 10, 0}), (Pixel{283, 250}));
-    EXPECT_EQ(PixelOf({0, -10, 0}), (Pixel{216, 250}));
-    EXPECT_NEAR(ProjectPoint({0, 0, 10}).y, 100.0 / 3.0, 1e-12);
-    EXPECT_EQ(PixelOf({0, 0, 10}), (Pixel{250, 216}));
+    ViewState view = DefaultView(CurveKind::None);
+    UpdateViewFrame(view);
+    EXPECT_EQ(PixelOf(view, {0, 0, 0}), (Pixel{250, 250}));
+    EXPECT_NEAR(ProjectPoint(view, {0, 10, 0}).x, 100.0 / 3.0, 1e-12);
+    EXPECT_EQ(PixelOf(view, {0, 10, 0}), (Pixel{283, 250}));
+    EXPECT_EQ(PixelOf(view, {0, -10, 0}), (Pixel{216, 250}));
+    EXPECT_NEAR(ProjectPoint(view, {0, 0, 10}).y, 100.0 / 3.0, 1e-12);
+    EXPECT_EQ(PixelOf(view, {0, 0, 10}), (Pixel{250, 216}));
 }
 
-TEST_F(ViewFrameTest, NearerPointsLookLarger)
+TEST(ViewFrameTest, NearerPointsLookLarger)
 {
-    SetDefaultView();
-    UpdateViewFrame();
-    EXPECT_NEAR(ProjectPoint({100, 10, 0}).x, 50.0, 1e-12);
-    EXPECT_EQ(PixelOf({100, 10, 0}), (Pixel{300, 250}));
+    ViewState view = DefaultView(CurveKind::None);
+    UpdateViewFrame(view);
+    EXPECT_NEAR(ProjectPoint(view, {100, 10, 0}).x, 50.0, 1e-12);
+    EXPECT_EQ(PixelOf(view, {100, 10, 0}), (Pixel{300, 250}));
 }
 
-TEST_F(ViewFrameTest, PixelsTruncateTowardZero)
+TEST(ViewFrameTest, PixelsTruncateTowardZero)
 {
-    SetDefaultView();
-    UpdateViewFrame();
+    ViewState view = DefaultView(CurveKind::None);
+    UpdateViewFrame(view);
     // v = 333.33…, so the row is trunc(−83.33…) = −83, not −84.
-    EXPECT_EQ(PixelOf({0, 0, 100}), (Pixel{250, -83}));
+    EXPECT_EQ(PixelOf(view, {0, 0, 100}), (Pixel{250, -83}));
 }
 
-TEST_F(ViewFrameTest, ZoomZeroCollapsesOntoTheCentre)
+TEST(ViewFrameTest, ZoomZeroCollapsesOntoTheCentre)
 {
-    SetDefaultView();
-    View().zoom = 0.0;
-    UpdateViewFrame();
-    EXPECT_EQ(PixelOf({10, -35, 35}), (Pixel{250, 250}));
+    ViewState view = DefaultView(CurveKind::None);
+    view.zoom = 0.0;
+    UpdateViewFrame(view);
+    EXPECT_EQ(PixelOf(view, {10, -35, 35}), (Pixel{250, 250}));
 }
 
-TEST_F(ViewFrameTest, NearestEyePutsThePlaneThroughTheOrigin)
+TEST(ViewFrameTest, NearestEyePutsThePlaneThroughTheOrigin)
 {
-    SetDefaultView();
-    View().eye = {20, 0, 0};
-    UpdateViewFrame();
-    EXPECT_TRUE(AreNear(View().planePoint, {0, 0, 0}, 0.0));
+    ViewState view = DefaultView(CurveKind::None);
+    view.eye = {20, 0, 0};
+    UpdateViewFrame(view);
+    EXPECT_TRUE(AreNear(view.planePoint, {0, 0, 0}, 0.0));
     // A point behind the eye is drawn inverted through the centre.
-    const Vec3 hit = IntersectLinePlane({30, 10, 0}, Subtract(View().eye, {30, 10, 0}),
-                                        View().planePoint, View().viewDir);
+    const Vec3 hit = IntersectLinePlane({30, 10, 0}, Subtract(view.eye, {30, 10, 0}),
+                                        view.planePoint, view.viewDir);
     EXPECT_TRUE(AreNear(hit, {0, -20, 0}, 1e-12));
 }
 
-TEST_F(ViewFrameTest, EyeOnTheTargetKeepsThePreviousFrame)
+TEST(ViewFrameTest, EyeOnTheTargetKeepsThePreviousFrame)
 {
-    SetDefaultView();
-    UpdateViewFrame();
-    View().eye = {0, 0, 0};
-    UpdateViewFrame();
-    EXPECT_TRUE(AreNear(View().up, {0, 0, 1}, 0.0));
-    EXPECT_TRUE(AreNear(View().right, {0, 1, 0}, 0.0));
-    EXPECT_TRUE(AreNear(View().planePoint, {280, 0, 0}, 0.0));
+    ViewState view = DefaultView(CurveKind::None);
+    UpdateViewFrame(view);
+    view.eye = {0, 0, 0};
+    UpdateViewFrame(view);
+    EXPECT_TRUE(AreNear(view.up, {0, 0, 1}, 0.0));
+    EXPECT_TRUE(AreNear(view.right, {0, 1, 0}, 0.0));
+    EXPECT_TRUE(AreNear(view.planePoint, {280, 0, 0}, 0.0));
 }
 
-TEST_F(ViewFrameTest, UpAlongTheLineOfSightFallsBackOnRight)
+TEST(ViewFrameTest, UpAlongTheLineOfSightFallsBackOnRight)
 {
-    SetDefaultView();
-    UpdateViewFrame();
-    View().eye = {0, 0, 300}; // straight over the pole, up (0, 0, 1) along the line of sight
-    UpdateViewFrame();
-    const ViewState& v = View();
+    ViewState view = DefaultView(CurveKind::None);
+    UpdateViewFrame(view);
+    view.eye = {0, 0, 300}; // straight over the pole, up (0, 0, 1) along the line of sight
+    UpdateViewFrame(view);
+    const ViewState& v = view;
     ASSERT_TRUE(IsFinite(v.up) && IsFinite(v.right));
     EXPECT_TRUE(AreNear(v.right, {0, 1, 0}, 1e-15));
     EXPECT_TRUE(AreNear(Cross(v.right, v.up), {0, 0, 1}, 1e-15));
     EXPECT_TRUE(AreNear(v.planePoint, {0, 0, 280}, 1e-12));
     // The next frame is not poisoned either.
-    View().eye = {0, 10, 290};
-    UpdateViewFrame();
-    EXPECT_TRUE(IsFinite(View().up) && IsFinite(View().right));
+    view.eye = {0, 10, 290};
+    UpdateViewFrame(view);
+    EXPECT_TRUE(IsFinite(view.up) && IsFinite(view.right));
 }
 
-TEST_F(ViewFrameTest, StartOfRunFrameStaysFinite)
+TEST(ViewFrameTest, StartOfRunFrameStaysFinite)
 {
-    UpdateViewFrame(); // eye and up are zero before the first curve button
-    EXPECT_TRUE(IsFinite(View().up));
-    EXPECT_TRUE(IsFinite(View().right));
-    EXPECT_TRUE(IsFinite(View().planePoint));
+    ViewState view;
+    UpdateViewFrame(view); // eye and up are zero before the first curve button
+    EXPECT_TRUE(IsFinite(view.up));
+    EXPECT_TRUE(IsFinite(view.right));
+    EXPECT_TRUE(IsFinite(view.planePoint));
 }
 
 TEST(PixelConversionTest, SaturatesAndMapsNotANumber)
@@ -152,8 +152,9 @@ uint64_t BitsOf(double value)
 
 } // namespace
 
-TEST_F(ViewFrameTest, EveryRunnableCloneProjectsLikeProjectPoint)
+TEST(ViewFrameTest, EveryRunnableCloneProjectsLikeProjectPoint)
 {
+    ViewState view;
     const std::vector<ProjectPointsClone> clones = RunnableProjectPointsClones();
     ASSERT_FALSE(clones.empty());
     EXPECT_STREQ(clones.back().unit, "portable");
@@ -171,18 +172,72 @@ TEST_F(ViewFrameTest, EveryRunnableCloneProjectsLikeProjectPoint)
         z[i] = coordinate(random);
     }
     for (Vec3 eye : {Vec3{300, 0, 0}, Vec3{-120, 75, 210}, Vec3{20, 0.5, -3}}) {
-        SetDefaultView();
-        View().eye = eye;
-        View().zoom = 37.0;
-        UpdateViewFrame();
+        view = DefaultView(CurveKind::None);
+        view.eye = eye;
+        view.zoom = 37.0;
+        UpdateViewFrame(view);
         for (const ProjectPointsClone& clone : clones) {
             std::vector<double> u(kCount), v(kCount);
-            clone.function(x.data(), y.data(), z.data(), kCount, u.data(), v.data());
+            clone.function(view, x.data(), y.data(), z.data(), kCount, u.data(), v.data());
             for (size_t i = 0; i < kCount; ++i) {
-                const Vec3 picture = ProjectPoint({x[i], y[i], z[i]});
+                const Vec3 picture = ProjectPoint(view, {x[i], y[i], z[i]});
                 ASSERT_EQ(BitsOf(u[i]), BitsOf(picture.x)) << clone.unit << " point " << i;
                 ASSERT_EQ(BitsOf(v[i]), BitsOf(picture.y)) << clone.unit << " point " << i;
             }
         }
+    }
+}
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr int32_t kMaxPixel = std::numeric_limits<int32_t>::max();
+constexpr int32_t kMinPixel = std::numeric_limits<int32_t>::min();
+
+} // namespace
+
+TEST(ScaledPixelTest, ScaleOneIsTheUnscaledMapping)
+{
+    for (double u : {0.0, -0.0, 0.5, -83.3, 249.999, -250.0, 1e300, -1e300, kNaN, kInf, -kInf,
+                     2147483397.5, -2147483898.9}) {
+        const Pixel scaled = PixelOfPicture(u, -u, 1.0);
+        EXPECT_EQ(scaled.x, TruncToPixel(250.0 + u)) << u;
+        EXPECT_EQ(scaled.y, TruncToPixel(250.0 - -u)) << u;
+    }
+}
+
+TEST(ScaledPixelTest, ScaledPixelsTruncateTowardZero)
+{
+    EXPECT_EQ(PixelOfPicture(-83.3, 83.3, 2.0), (Pixel{333, 333})); // 2·166.7 = 333.4
+    EXPECT_EQ(PixelOfPicture(-300.0, 300.0, 2.0), (Pixel{-100, -100}));
+    EXPECT_EQ(PixelOfPicture(-250.2, 250.2, 1.5), (Pixel{0, 0})); // −0.3 truncates to 0
+    EXPECT_EQ(PixelOfPicture(250.0, -250.0, 1.5), (Pixel{750, 750}));
+}
+
+TEST(ScaledPixelTest, ScaledPixelsSaturateAndSendNotANumberFarOff)
+{
+    // In range at scale 1, beyond the 32-bit range once doubled.
+    EXPECT_EQ(PixelOfPicture(1.5e9, 1.5e9, 1.0).x, 1500000250);
+    EXPECT_EQ(PixelOfPicture(1.5e9, -1.5e9, 2.0), (Pixel{kMaxPixel, kMaxPixel}));
+    EXPECT_EQ(PixelOfPicture(-1.5e9, 1.5e9, 2.0), (Pixel{kMinPixel, kMinPixel}));
+    EXPECT_EQ(PixelOfPicture(kNaN, kNaN, 2.0), (Pixel{kMinPixel, kMinPixel}));
+    EXPECT_EQ(PixelOfPicture(kInf, -kInf, 16.0), (Pixel{kMaxPixel, kMaxPixel}));
+}
+
+TEST(ScaledPixelTest, VectorLoopAgreesWithOnePoint)
+{
+    std::mt19937 random(9);
+    std::uniform_real_distribution<double> coordinate(-3e9, 3e9);
+    std::vector<double> u(301), v(301);
+    for (size_t i = 0; i < u.size(); ++i) {
+        u[i] = i % 3 ? coordinate(random) / double(1 << (i % 30)) : kNaN;
+        v[i] = coordinate(random) / double(1 << (i % 31));
+    }
+    for (double scale : {0.25, 1.0, 1.5, 2.0, 16.0}) {
+        std::vector<int32_t> px(u.size()), py(u.size());
+        PixelsOfPictures(u.data(), v.data(), u.size(), scale, px.data(), py.data());
+        for (size_t i = 0; i < u.size(); ++i)
+            EXPECT_EQ((Pixel{px[i], py[i]}), PixelOfPicture(u[i], v[i], scale)) << i;
     }
 }

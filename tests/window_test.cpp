@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "controls/control_ids.h"
+#include "export/canvas_image.h"
 #include "render/draw_figure.h"
 #include "test_support.h"
-#include "ui/canvas_image.h"
-#include "ui/control_ids.h"
 #include "ui/control_scroll_bar.h"
 #include "ui/figure_dialog.h"
 #include "ui/picture_area.h"
@@ -29,11 +29,12 @@ QScrollBar* BarOf(QWidget* dialog, int controlId)
     return nullptr;
 }
 
-QImage Composed(PictureMapping mapping)
+// The picture of the dialog's view as a redraw of it composes it.
+QImage Composed(CFigureDlg& dialog, PictureMapping mapping)
 {
     Canvas canvas = Canvas::ForPicture(PictureSide(mapping.scale));
     FigureCache figures;
-    ComposeFigure(canvas, figures, mapping);
+    ComposeFigure(canvas, figures, dialog.Controls().State(), mapping);
     return CanvasPictureCopy(canvas);
 }
 
@@ -53,18 +54,10 @@ void ExpectSameView(const ViewState& a, const ViewState& b)
     EXPECT_EQ(a.curveKind, b.curveKind);
 }
 
-class WindowTest : public ViewTest {
+class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ViewTest::SetUp();
-        QSettings().clear();
-    }
-    void TearDown() override
-    {
-        QSettings().clear();
-        ViewTest::TearDown();
-    }
+    void SetUp() override { QSettings().clear(); }
+    void TearDown() override { QSettings().clear(); }
 
     // Shows a new dialog, as a new run would make it.
     void Show(CFigureDlg& dialog)
@@ -104,19 +97,19 @@ TEST_F(WindowTest, ResizeRedrawsTheSameViewAtTheNewScale)
     const QRect barBefore = barA->geometry();
     dialog.OnConicalHelix();
     barA->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    const ViewState before = View();
+    const ViewState before = dialog.Controls().State();
 
     dialog.resize(1064, 722); // room for 800 across, 700 down
     EXPECT_EQ(dialog.Picture()->geometry(), QRect(150, 10, 700, 700));
-    ExpectSameView(View(), before);
-    EXPECT_EQ(dialog.Picture()->Picture(), Composed({1.4, LineStyle::Exact}));
+    ExpectSameView(dialog.Controls().State(), before);
+    EXPECT_EQ(dialog.Picture()->Picture(), Composed(dialog, {1.4, LineStyle::Exact}));
     EXPECT_EQ(barA->geometry(), barBefore.adjusted(200, 0, 200, 200))
         << "the bars follow the picture's right edge and lengthen with it";
 
     dialog.resize(764, 522);
     EXPECT_EQ(dialog.Picture()->geometry(), QRect(150, 10, 500, 500));
     EXPECT_EQ(barA->geometry(), barBefore);
-    EXPECT_EQ(dialog.Picture()->Picture(), Composed({1.0, LineStyle::Exact}))
+    EXPECT_EQ(dialog.Picture()->Picture(), Composed(dialog, {1.0, LineStyle::Exact}))
         << "back at the initial size, the exact picture";
 }
 
@@ -126,7 +119,7 @@ TEST_F(WindowTest, ResizeBeforeTheFirstFigureDrawsNothing)
     Show(dialog);
     dialog.resize(900, 700);
     EXPECT_FALSE(dialog.Picture()->HasPicture());
-    EXPECT_EQ(View().curveKind, CurveKind::None);
+    EXPECT_EQ(dialog.Controls().State().curveKind, CurveKind::None);
 }
 
 TEST_F(WindowTest, DragGoesOnThroughAResize)
@@ -136,14 +129,15 @@ TEST_F(WindowTest, DragGoesOnThroughAResize)
     dialog.OnHelix();
     Drag(dialog, QEvent::MouseButtonPress, {300, 200});
     Drag(dialog, QEvent::MouseMove, {310, 200});
-    const Vec3 eyeBeforeResize = View().eye;
+    const Vec3 eyeBeforeResize = dialog.Controls().State().eye;
     dialog.resize(900, 650);
-    EXPECT_TRUE(View().dragging);
-    EXPECT_TRUE(AreNear(View().eye, eyeBeforeResize, 0.0));
+    EXPECT_TRUE(dialog.Controls().State().dragging);
+    EXPECT_TRUE(AreNear(dialog.Controls().State().eye, eyeBeforeResize, 0.0));
     Drag(dialog, QEvent::MouseMove, {330, 210});
-    EXPECT_FALSE(AreNear(View().eye, eyeBeforeResize, 1e-9)) << "the drag still turns the eye";
+    EXPECT_FALSE(AreNear(dialog.Controls().State().eye, eyeBeforeResize, 1e-9))
+        << "the drag still turns the eye";
     const double scale = 628.0 / 500.0; // min(900 − 264, 650 − 22)
-    EXPECT_EQ(dialog.Picture()->Picture(), Composed({scale, LineStyle::Exact}));
+    EXPECT_EQ(dialog.Picture()->Picture(), Composed(dialog, {scale, LineStyle::Exact}));
 }
 
 TEST_F(WindowTest, SmoothLinesAreAnOptionRememberedAcrossRuns)
@@ -157,11 +151,10 @@ TEST_F(WindowTest, SmoothLinesAreAnOptionRememberedAcrossRuns)
         EXPECT_FALSE(smooth->isChecked()) << "off by default";
         dialog.OnSphericalHelix();
         smooth->trigger();
-        EXPECT_EQ(dialog.Picture()->Picture(), Composed({1.0, LineStyle::Smooth}));
-        EXPECT_NE(dialog.Picture()->Picture(), Composed({1.0, LineStyle::Exact}));
+        EXPECT_EQ(dialog.Picture()->Picture(), Composed(dialog, {1.0, LineStyle::Smooth}));
+        EXPECT_NE(dialog.Picture()->Picture(), Composed(dialog, {1.0, LineStyle::Exact}));
     }
     EXPECT_TRUE(QSettings().value("picture/smoothLines").toBool());
-    View() = ViewState{};
     CFigureDlg next;
     Show(next);
     ASSERT_NE(SmoothLinesAction(next), nullptr);
@@ -180,23 +173,9 @@ TEST_F(WindowTest, PlacementIsRememberedButNeverTheView)
         dialog.reject();
     }
     EXPECT_FALSE(QSettings().value("window/geometry").toByteArray().isEmpty());
-    View() = ViewState{};
     CFigureDlg next;
     Show(next);
     EXPECT_EQ(next.size(), QSize(790, 560));
-    EXPECT_EQ(View().curveKind, CurveKind::None);
+    EXPECT_EQ(next.Controls().State().curveKind, CurveKind::None);
     EXPECT_FALSE(next.Picture()->HasPicture()) << "every run starts without a figure";
-}
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Settings go to a directory of their own, never to the user's.
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QCoreApplication::setOrganizationName(QStringLiteral("TorsivaTest"));
-    QCoreApplication::setApplicationName(QStringLiteral("WindowTest"));
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

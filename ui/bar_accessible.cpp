@@ -7,8 +7,8 @@
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 
+#include "controls/view_controls.h"
 #include "ui/control_scroll_bar.h"
-#include "ui/view_controls.h"
 
 namespace {
 

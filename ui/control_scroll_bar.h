@@ -6,7 +6,7 @@
 
 #include <QScrollBar>
 
-#include "ui/control_ids.h"
+#include "controls/control_ids.h"
 
 class ViewControls;
 

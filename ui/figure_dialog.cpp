@@ -14,11 +14,12 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "render/draw_figure.h"
+#include "controls/control_ids.h"
+#include "controls/picture_layout.h"
+#include "export/figure_titles.h"
 #include "ui/about_dialog.h"
 #include "ui/app_icon.h"
 #include "ui/bar_accessible.h"
-#include "ui/control_ids.h"
 #include "ui/control_scroll_bar.h"
 #include "ui/dialog_units.h"
 #include "ui/instructions_dialog.h"
@@ -31,9 +32,6 @@
 #endif
 
 namespace {
-
-// Where the picture stands in the dialog's client area.
-constexpr QPoint kPictureOrigin(150, 10);
 
 ScreenPoint CursorOf(const QMouseEvent* event)
 {
@@ -74,7 +72,7 @@ CFigureDlg::CFigureDlg(QWidget* parent) : QDialog(parent)
     BuildWindowMenu();
     BuildKeys();
     KeepNoDefaultButton();
-    NamePicture();
+    NamePicture(m_controls.State());
     m_layout.Capture(this, m_picture);
     RestoreWindowPlacement(this);
     ResizableLayout::FitToScreen(this);
@@ -106,27 +104,12 @@ void CFigureDlg::ClearDefaultButton()
             button->setDefault(false);
 }
 
-QString CFigureDlg::FigureName(CurveKind figure)
-{
-    switch (figure) {
-    case CurveKind::Helix:
-        return tr("Hélice");
-    case CurveKind::ConicalHelix:
-        return tr("Hélice cónica");
-    case CurveKind::SphericalHelix:
-        return tr("Hélice esférica");
-    case CurveKind::None:
-        break;
-    }
-    return QString();
-}
-
 void CFigureDlg::BuildControls()
 {
     BuildCurveButtons();
 
     m_picture = new PictureArea(this);
-    m_picture->move(kPictureOrigin);
+    m_picture->move(PictureLayout::kPictureX, PictureLayout::kPictureY);
 
     m_close = AddButton(this, tr("Cerrar"), {7, 148, 86, 14});
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
@@ -151,11 +134,12 @@ void CFigureDlg::BuildCurveButtons()
     m_curves = new QGroupBox(tr("Curvas"), this);
     m_curves->setGeometry(DialogRect(7, 7, 86, 68));
     m_curves->installEventFilter(this);
-    m_helix = AddButton(m_curves, FigureName(CurveKind::Helix), {13, 21, 72, 14});
+    m_helix = AddButton(m_curves, FigureTitle(CurveKind::Helix), {13, 21, 72, 14});
     connect(m_helix, &QPushButton::clicked, this, &CFigureDlg::OnHelix);
-    m_conicalHelix = AddButton(m_curves, FigureName(CurveKind::ConicalHelix), {13, 37, 72, 14});
+    m_conicalHelix = AddButton(m_curves, FigureTitle(CurveKind::ConicalHelix), {13, 37, 72, 14});
     connect(m_conicalHelix, &QPushButton::clicked, this, &CFigureDlg::OnConicalHelix);
-    m_sphericalHelix = AddButton(m_curves, FigureName(CurveKind::SphericalHelix), {13, 53, 72, 14});
+    m_sphericalHelix =
+        AddButton(m_curves, FigureTitle(CurveKind::SphericalHelix), {13, 53, 72, 14});
     connect(m_sphericalHelix, &QPushButton::clicked, this, &CFigureDlg::OnSphericalHelix);
 }
 
@@ -222,7 +206,7 @@ void CFigureDlg::BuildWindowMenu()
     m_windowMenu = new QMenu(this);
     AddSmoothLinesEntry();
     m_windowMenu->addSeparator();
-    m_exportActions = new PictureExportActions(this, m_picture);
+    m_exportActions = new PictureExportActions(this, m_picture, m_controls.State());
     m_windowMenu->addActions(m_exportActions->Actions());
     // The About entry closes the menu, after a separator, as in the window's
     // system menu.
@@ -256,7 +240,7 @@ void CFigureDlg::OnSmoothLines(bool on)
     SaveSmoothLinesSetting(on);
     m_picture->SetLineStyle(on ? LineStyle::Smooth : LineStyle::Exact);
     if (m_picture->HasPicture())
-        DrawFigure();
+        m_controls.Redraw();
 }
 
 // The keyboard's way to turn and zoom, whichever control has the focus.
@@ -330,14 +314,14 @@ void CFigureDlg::SetScrollPos(Bar bar, int pos) { BarWidget(bar)->setValue(pos);
 
 void CFigureDlg::ShowAngle(int angleDeg)
 {
-    m_angleText = tr("Ángulo = %1º").arg(angleDeg);
+    m_angleText = AngleTitle(angleDeg);
     m_angleLabel->setText(m_angleText);
 }
 
-void CFigureDlg::DrawFigure()
+void CFigureDlg::DrawFigure(const ViewState& view)
 {
-    NamePicture();
-    m_picture->DrawFigure(m_figures);
+    NamePicture(view);
+    m_picture->DrawFigure(view);
     m_exportActions->UpdateEnabled();
 }
 
@@ -347,17 +331,16 @@ void CFigureDlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     if (m_layout.Apply(size()) && m_picture->HasPicture())
-        DrawFigure();
+        m_controls.Redraw();
 }
 
 // A screen reader hears which figure the picture shows and at what angle.
-void CFigureDlg::NamePicture()
+void CFigureDlg::NamePicture(const ViewState& view)
 {
-    const ViewState& view = View();
     m_picture->setAccessibleName(
         view.curveKind == CurveKind::None
             ? tr("Todavía no hay figura: elija una curva")
-            : tr("%1, ángulo %2º").arg(FigureName(view.curveKind)).arg(view.angleDeg));
+            : tr("%1, ángulo %2º").arg(FigureTitle(view.curveKind)).arg(view.angleDeg));
 }
 
 void CFigureDlg::done(int result)

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The main dialog: the curve buttons, the A, Z and P bars, the angle label
 // and the picture. It builds and wires the widgets and turns their events
-// into calls of the view controls; the view itself lives in View().
+// into calls of the view controls, which own the view.
 #pragma once
 
 #include <QDialog>
 #include <QString>
 
-#include "render/figure_model.h"
-#include "ui/control_panel.h"
+#include "controls/control_panel.h"
+#include "controls/view_controls.h"
 #include "ui/resizable_layout.h"
-#include "ui/view_controls.h"
 
 class Canvas;
 class ControlScrollBar;
@@ -31,9 +30,9 @@ public:
     // menu, elsewhere it opens from the dialog's surface.
     QMenu* WindowMenu() const { return m_windowMenu; }
     PictureArea* Picture() const { return m_picture; }
-
-    // A figure's name as its button shows it.
-    static QString FigureName(CurveKind figure);
+    // What the controls do to the view, for callers that act as the user
+    // would (the command line's start view).
+    ViewControls& Controls() { return m_controls; }
 
     // The system-menu command that opens the About dialog.
     static constexpr int kAboutCommand = 16;
@@ -41,9 +40,9 @@ public:
     void setVisible(bool visible) override;
 
 public slots:
-    void OnHelix() { m_controls.OnHelix(); }
-    void OnConicalHelix() { m_controls.OnConicalHelix(); }
-    void OnSphericalHelix() { m_controls.OnSphericalHelix(); }
+    void OnHelix() { m_controls.OnCurveButton(CurveKind::Helix); }
+    void OnConicalHelix() { m_controls.OnCurveButton(CurveKind::ConicalHelix); }
+    void OnSphericalHelix() { m_controls.OnCurveButton(CurveKind::SphericalHelix); }
     void OnAbout();
     void OnInstructions();
     // Ends the dialog, remembering where the window was.
@@ -66,7 +65,7 @@ private:
     void SetScrollRange(Bar bar, int min, int max) override;
     void SetScrollPos(Bar bar, int pos) override;
     void ShowAngle(int angleDeg) override;
-    void DrawFigure() override;
+    void DrawFigure(const ViewState& view) override;
 
     void BuildControls();
     void BuildCurveButtons();
@@ -83,7 +82,7 @@ private:
     ControlScrollBar* BarWidget(Bar bar) const;
     void OnBarAction(ControlScrollBar* bar, int sliderAction);
     void OnVScroll(unsigned code, int position, ControlScrollBar* bar);
-    void NamePicture();
+    void NamePicture(const ViewState& view);
     void OnSmoothLines(bool on);
 
     QGroupBox* m_curves = nullptr;
@@ -104,7 +103,6 @@ private:
     PictureArea* m_picture = nullptr;
     QMenu* m_windowMenu = nullptr;
     PictureExportActions* m_exportActions = nullptr;
-    FigureCache m_figures; // the vertices of the figure shown, kept between redraws
     ResizableLayout m_layout;
     ViewControls m_controls{*this};
 };

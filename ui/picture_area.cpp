@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <QPainter>
 
+#include "export/canvas_image.h"
 #include "render/draw_figure.h"
-#include "ui/canvas_image.h"
 
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent)
 {
@@ -32,7 +32,7 @@ double RatioOf(const QWidget& widget)
 
 double PictureArea::Scale() const { return DrawableScale(width() * RatioOf(*this) / kPictureSize); }
 
-void PictureArea::DrawFigure(FigureCache& figures)
+void PictureArea::DrawFigure(const ViewState& view)
 {
     const double scale = Scale();
     const int side = PictureSide(scale);
@@ -40,7 +40,7 @@ void PictureArea::DrawFigure(FigureCache& figures)
     // what the last redraw drew on it.
     if (!m_canvas || m_canvas->Width() != side)
         m_canvas = std::make_unique<Canvas>(Canvas::ForPicture(side));
-    ComposeFigure(*m_canvas, figures, PictureMapping{scale, m_lines});
+    ComposeFigure(*m_canvas, m_figures, view, PictureMapping{scale, m_lines});
     update();
 }
 

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "geometry/view_state.h"
 #include "render/canvas.h"
 #include "render/figure_model.h"
 #include "render/picture_scale.h"
@@ -20,9 +21,9 @@ class PictureArea : public QWidget {
 public:
     explicit PictureArea(QWidget* parent);
 
-    // The redraw: composes the current view on the area's canvas at the
-    // area's scale, then shows it.
-    void DrawFigure(FigureCache& figures);
+    // The redraw: composes the view, whose frame is rebuilt, on the area's
+    // canvas at the area's scale, then shows it.
+    void DrawFigure(const ViewState& view);
     // Whether a picture has been drawn yet; until then the area shows the
     // dialog's background.
     bool HasPicture() const { return m_canvas != nullptr; }
@@ -42,5 +43,6 @@ protected:
 
 private:
     std::unique_ptr<Canvas> m_canvas; // none until the first redraw
+    FigureCache m_figures;            // the vertices of the figure shown
     LineStyle m_lines = LineStyle::Exact;
 };

@@ -25,8 +25,6 @@
 
 namespace {
 
-bool FigureShown() { return View().curveKind != CurveKind::None; }
-
 QString LastFolder()
 {
     const QString folder = QSettings().value(PictureExportActions::kFolderKey).toString();
@@ -50,19 +48,15 @@ void FollowFilter(QFileDialog& dialog, const QString& filter)
 
 } // namespace
 
-PictureExportActions::PictureExportActions(QWidget* window, PictureArea* picture)
-    : QObject(window), m_window(window), m_picture(picture)
+PictureExportActions::PictureExportActions(QWidget* window, PictureArea* picture,
+                                           const ViewState& view)
+    : QObject(window), m_window(window), m_picture(picture), m_view(view)
 {
-    // The entries stand in the dialog's own menu, so they are translated as
-    // its texts.
-    m_save =
-        AddAction(QCoreApplication::translate("CFigureDlg", "Guardar imagen…"), QKeySequence::Save);
+    m_save = AddAction(tr("Guardar imagen…"), QKeySequence::Save);
     connect(m_save, &QAction::triggered, this, &PictureExportActions::OnSave);
-    m_copy =
-        AddAction(QCoreApplication::translate("CFigureDlg", "Copiar imagen"), QKeySequence::Copy);
+    m_copy = AddAction(tr("Copiar imagen"), QKeySequence::Copy);
     connect(m_copy, &QAction::triggered, this, &PictureExportActions::OnCopy);
-    m_print =
-        AddAction(QCoreApplication::translate("CFigureDlg", "Imprimir…"), QKeySequence::Print);
+    m_print = AddAction(tr("Imprimir…"), QKeySequence::Print);
     connect(m_print, &QAction::triggered, this, &PictureExportActions::OnPrint);
     UpdateEnabled();
 }
@@ -81,7 +75,7 @@ QAction* PictureExportActions::AddAction(const QString& text, const QKeySequence
 void PictureExportActions::UpdateEnabled()
 {
     // A curve button always redraws, so a figure is always on the picture.
-    const bool enabled = FigureShown();
+    const bool enabled = m_view.curveKind != CurveKind::None;
     for (QAction* action : Actions())
         action->setEnabled(enabled);
 }
@@ -92,8 +86,8 @@ void PictureExportActions::OnSave()
         return;
     // Taken now, so that the file holds the picture the user asked to save.
     const QImage shown = m_picture->Picture().copy();
-    const QByteArray svg = PictureSvg();
-    const QString name = SuggestedPictureName(View().curveKind, View().angleDeg);
+    const QByteArray svg = PictureSvg(m_view);
+    const QString name = SuggestedPictureName(m_view.curveKind, m_view.angleDeg);
 
     auto* dialog =
         new QFileDialog(m_window, tr("Guardar imagen"), QDir(LastFolder()).filePath(name),
@@ -134,7 +128,7 @@ void PictureExportActions::OnCopy()
         return;
     // Without a clipboard (a platform that has none) there is nowhere to copy to.
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setMimeData(PictureMimeData(m_picture->Picture().copy(), PictureSvg()));
+        clipboard->setMimeData(PictureMimeData(m_picture->Picture().copy(), PictureSvg(m_view)));
 }
 
 void PictureExportActions::OnPrint()
@@ -148,7 +142,7 @@ void PictureExportActions::OnPrint()
     m_printDialog = new QPrintDialog(m_printer.get(), m_window);
     m_printDialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_printDialog, &QDialog::accepted, this, [this] {
-        if (!PrintPicture(*m_printer))
+        if (!PrintPicture(*m_printer, m_view))
             QMessageBox::warning(m_window, tr("Imprimir"), tr("No se pudo imprimir la imagen."));
     });
     m_printDialog->open(); // modal to this window only; a cancel prints nothing
@@ -158,13 +152,13 @@ void PictureExportActions::OnPrint()
 // printer it uses.
 PictureExportActions::~PictureExportActions() { delete m_printDialog; }
 
-bool PrintPicture(QPrinter& printer)
+bool PrintPicture(QPrinter& printer, const ViewState& view)
 {
-    printer.setDocName(PictureCaption(View().curveKind, View().angleDeg));
+    printer.setDocName(PictureCaption(view.curveKind, view.angleDeg));
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    PaintPicturePage(painter, QRectF(QPointF(0, 0), page.size()));
+    PaintPicturePage(painter, QRectF(QPointF(0, 0), page.size()), view);
     return painter.end();
 }

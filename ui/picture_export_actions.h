@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QPrinter>
 
+#include "geometry/view_state.h"
+
 class PictureArea;
 class QAction;
 class QPrintDialog;
@@ -22,8 +24,9 @@ class PictureExportActions : public QObject {
     Q_OBJECT
 
 public:
-    // Adds the actions to `window`, whose picture area is `picture`.
-    PictureExportActions(QWidget* window, PictureArea* picture);
+    // Adds the actions to `window`, whose picture area is `picture` and
+    // whose view is `view`.
+    PictureExportActions(QWidget* window, PictureArea* picture, const ViewState& view);
     ~PictureExportActions() override;
 
     // Save, copy and print, in menu order.
@@ -47,6 +50,7 @@ private:
 
     QWidget* m_window = nullptr;
     PictureArea* m_picture = nullptr;
+    const ViewState& m_view;
     QAction* m_save = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_print = nullptr;
@@ -54,6 +58,6 @@ private:
     QPointer<QPrintDialog> m_printDialog; // while one is open
 };
 
-// Prints what View() shows on `printer`: one page, the drawing fitted to its
-// printable area with the caption under it.
-bool PrintPicture(QPrinter& printer);
+// Prints what the view shows on `printer`: one page, the drawing fitted to
+// its printable area with the caption under it.
+bool PrintPicture(QPrinter& printer, const ViewState& view);

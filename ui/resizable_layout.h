@@ -10,7 +10,7 @@
 #include <QSize>
 #include <QWidget>
 
-#include "ui/picture_layout.h"
+#include "controls/picture_layout.h"
 
 class ResizableLayout {
 public:

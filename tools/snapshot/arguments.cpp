@@ -39,7 +39,7 @@ struct Options {
     {
         return {figure, angle, zoom, eye, up, scale, script, out, ops};
     }
-    QList<QCommandLineOption> View() const { return {figure, angle, zoom, eye, up}; }
+    QList<QCommandLineOption> ViewOptions() const { return {figure, angle, zoom, eye, up}; }
 };
 
 // Each check returns an error line, empty when the value is good.
@@ -81,8 +81,8 @@ QString ReadEye(const QString& value, SnapshotArguments& args)
         return Tr("--eye necesita X,Y,Z, no «%1»").arg(OneLine(value));
     if (eye->x == 0.0 && eye->y == 0.0 && eye->z == 0.0)
         return Tr("--eye no puede ser el origen");
-    if (Length(*eye) > kMaxEyeDistance)
-        return Tr("--eye debe estar a menos de %1 del origen").arg(kMaxEyeDistance);
+    if (Length(*eye) > kEyeReach)
+        return Tr("--eye debe estar a menos de %1 del origen").arg(kEyeReach);
     args.eye = *eye;
     return {};
 }
@@ -126,7 +126,7 @@ QString CheckCombination(const QCommandLineParser& parser, const Options& option
         if (parser.values(option).size() > 1)
             return Tr("--%1 aparece más de una vez").arg(option.names().first());
     if (args.scriptGiven) {
-        for (const QCommandLineOption& option : options.View())
+        for (const QCommandLineOption& option : options.ViewOptions())
             if (parser.isSet(option))
                 return Tr("--script repite una sesión desde el principio y no admite --%1")
                     .arg(option.names().first());

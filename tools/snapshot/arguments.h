@@ -34,5 +34,6 @@ ParsedCommandLine ParseArguments(const QStringList& arguments);
 // The short usage lines printed after an error.
 QString SnapshotUsage();
 
-// Farther than this the projection's squared distances would overflow.
-constexpr double kMaxEyeDistance = 1e150;
+// How far from the origin --eye may lie: farther, the projection's squared
+// distances would overflow.
+constexpr double kEyeReach = 1e150;

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "controls/view_controls.h"
+#include "geometry/view_frame.h"
 #include "geometry/view_state.h"
 #include "render/draw_figure.h"
 #include "render/picture_scale.h"
@@ -34,15 +36,16 @@ void PrintError(const QString& line)
     std::fprintf(stderr, "torsiva-snapshot: %s\n", qUtf8Printable(OneLine(line)));
 }
 
-void SetView(const SnapshotArguments& args)
+ViewState ViewOf(const SnapshotArguments& args)
 {
-    ViewState& view = View();
+    ViewState view;
     view.eye = args.eye;
     view.target = Vec3{};
     view.up = args.up;
     view.zoom = args.zoom;
     view.angleDeg = args.angleDeg;
     view.curveKind = args.figure;
+    return view;
 }
 
 // Refuses before anything is drawn or written: an output that would
@@ -100,17 +103,21 @@ int RunScript(const SnapshotArguments& args)
     // The figure's vertices are kept between redraws, as in the window: a
     // long drag would otherwise rebuild them at every step.
     FigureCache figures;
+    const PictureMapping mapping{args.scale, LineStyle::Exact};
     auto canvas = CanvasAtScale(args.scale);
-    RecordedPanel panel([&canvas, &figures, &args] {
-        canvas = CanvasAtScale(args.scale);
-        ComposeFigure(*canvas, figures, args.scale);
+    RecordedPanel panel([&canvas, &figures, mapping](const ViewState& view) {
+        canvas = CanvasAtScale(mapping.scale);
+        ComposeFigure(*canvas, figures, view, mapping);
     });
-    ReplayScript(*actions, panel);
+    ViewControls controls(panel);
+    ReplayScript(*actions, controls);
+    // Nothing redrew: the picture of the final view, framed as a redraw
+    // would frame it, on a copy.
     if (panel.redraws == 0)
-        ComposeFigure(*canvas, figures, args.scale);
-    const int status = WriteOutputs(args, {*canvas, args.scale});
+        ComposeFigure(*canvas, figures, Framed(controls.State()), mapping);
+    const int status = WriteOutputs(args, {*canvas, controls.State(), args.scale});
     if (status == 0)
-        std::printf("%s\n", StateJson(panel).c_str());
+        std::printf("%s\n", StateJson(controls.State(), panel).c_str());
     return status;
 }
 
@@ -163,9 +170,9 @@ int main(int argc, char** argv)
     const SnapshotArguments& args = *command.arguments;
     if (args.scriptGiven)
         return RunScript(args);
-    SetView(args);
+    const ViewState view = ViewOf(args);
     const auto canvas = CanvasAtScale(args.scale);
     FigureCache figures;
-    ComposeFigure(*canvas, figures, args.scale);
-    return WriteOutputs(args, {*canvas, args.scale});
+    ComposeFigure(*canvas, figures, Framed(view), PictureMapping{args.scale, LineStyle::Exact});
+    return WriteOutputs(args, {*canvas, view, args.scale});
 }

@@ -5,19 +5,22 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include "export/canvas_image.h"
 #include "export/picture_page.h"
 #include "export/picture_svg.h"
-#include "ui/canvas_image.h"
 
 namespace {
 
 // The vector formats are drawn from the view itself, in picture units, so
 // they do not depend on the canvas or its scale.
-std::optional<QByteArray> EncodeSvg(const RenderedPicture&) { return PictureSvg(); }
-
-std::optional<QByteArray> EncodePdf(const RenderedPicture&)
+std::optional<QByteArray> EncodeSvg(const RenderedPicture& picture)
 {
-    QByteArray pdf = PicturePdf();
+    return PictureSvg(picture.view);
+}
+
+std::optional<QByteArray> EncodePdf(const RenderedPicture& picture)
+{
+    QByteArray pdf = PicturePdf(picture.view);
     if (pdf.isEmpty())
         return std::nullopt;
     return pdf;

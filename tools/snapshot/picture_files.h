@@ -9,12 +9,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include "geometry/view_state.h"
 #include "render/recording_canvas.h"
 
-// One finished redraw: its canvas, and the scale it was drawn at. The view it
-// was drawn from is still in View().
+// One finished redraw: its canvas, the view it was drawn from, and the scale
+// it was drawn at.
 struct RenderedPicture {
     const RecordingCanvas& canvas;
+    const ViewState& view;
     double scale = 1.0;
 };
 

@@ -5,7 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "ui/view_controls.h"
+#include "controls/view_controls.h"
 
 namespace {
 
@@ -23,18 +23,12 @@ QJsonArray VectorJson(Vec3 v) { return {v.x, v.y, v.z}; }
 
 } // namespace
 
-void ReplayScript(const ScriptActions& actions, RecordedPanel& panel)
+void ReplayScript(const ScriptActions& actions, ViewControls& controls)
 {
-    ViewControls controls(panel);
     for (const ScriptAction& action : actions) {
         switch (action.kind) {
         case ScriptAction::Kind::Button:
-            if (action.figure == CurveKind::Helix)
-                controls.OnHelix();
-            else if (action.figure == CurveKind::ConicalHelix)
-                controls.OnConicalHelix();
-            else
-                controls.OnSphericalHelix();
+            controls.OnCurveButton(action.figure);
             break;
         case ScriptAction::Kind::Scroll:
             controls.OnVScroll(action.code, action.pos, action.bar);
@@ -52,9 +46,8 @@ void ReplayScript(const ScriptActions& actions, RecordedPanel& panel)
     }
 }
 
-std::string StateJson(const RecordedPanel& panel)
+std::string StateJson(const ViewState& view, const RecordedPanel& panel)
 {
-    const ViewState& view = View();
     const QJsonObject state{
         {"eye", VectorJson(view.eye)},
         {"up", VectorJson(view.up)},

@@ -6,16 +6,10 @@
 // The numeric identifiers by which a scroll notification names its bar
 // (OnVScroll's third argument) and the dialog's controls are known.
 namespace ControlId {
-constexpr int kCancel = 2;
 constexpr int kBarZ = 1007;
 constexpr int kBarP = 1008;
-constexpr int kAbout = 1011;
-constexpr int kInstructions = 1012;
 constexpr int kBarA = 1014;
 constexpr int kAngleLabel = 1016;
-constexpr int kHelix = 1017;
-constexpr int kConicalHelix = 1018;
-constexpr int kSphericalHelix = 1019;
 } // namespace ControlId
 
 // The three view bars: angle, zoom, eye distance.

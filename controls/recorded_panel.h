@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A ControlPanel without widgets: it keeps what the bars and the label would
-// show and counts the redraws, each of which runs an optional action (the
-// snapshot tool composes the picture there, tests a real redraw).
+// show and counts the redraws, each of which runs an optional action on the
+// view it is handed (the snapshot tool composes the picture there, tests a
+// real redraw).
 #pragma once
 
 #include <functional>
@@ -9,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "ui/control_panel.h"
+#include "controls/control_panel.h"
 
 struct BarRecord {
     std::optional<std::pair<int, int>> range; // unset until the program sets it
@@ -18,13 +19,16 @@ struct BarRecord {
 
 class RecordedPanel : public ControlPanel {
 public:
-    explicit RecordedPanel(std::function<void()> onRedraw = {}) : m_onRedraw(std::move(onRedraw)) {}
+    explicit RecordedPanel(std::function<void(const ViewState&)> onRedraw = {})
+        : m_onRedraw(std::move(onRedraw))
+    {
+    }
 
     void SetScrollRange(Bar bar, int min, int max) override;
     void SetScrollPos(Bar bar, int pos) override;
     // The label in Spanish, as the dialog shows it untranslated.
     void ShowAngle(int angleDeg) override;
-    void DrawFigure() override;
+    void DrawFigure(const ViewState& view) override;
 
     BarRecord barA, barZ, barP;
     std::string label;
@@ -33,5 +37,5 @@ public:
 private:
     BarRecord& Record(Bar bar);
 
-    std::function<void()> m_onRedraw;
+    std::function<void(const ViewState&)> m_onRedraw;
 };

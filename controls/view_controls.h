@@ -1,28 +1,37 @@
 // SPDX-License-Identifier: MIT
 // What the curve buttons, the three scroll bars, a left-button drag and the
-// orbit keys do to the view. Every value lives in View(); the bars and the
-// label only show it, through a ControlPanel, and nothing is read back from
-// them.
+// orbit keys do to the view. The controls own the program's one ViewState;
+// the bars and the label only show it, through a ControlPanel, and nothing is
+// read back from them. Every redraw they ask for goes the same way: the
+// view's frame is rebuilt, then the panel draws the view it is handed, and
+// the next drag step turns the eye from that frame.
 #pragma once
 
-#include <string>
 #include <utility>
 
+#include "controls/angle_label.h"
+#include "controls/control_panel.h"
 #include "geometry/view_state.h"
-#include "ui/control_panel.h"
 
 class ViewControls {
 public:
     explicit ViewControls(ControlPanel& panel) : m_panel(panel) {}
 
+    // The view as the last action left it, with the frame of the last redraw.
+    const ViewState& State() const { return m_view; }
+
     // Eye, look-at point, up, zoom and angle back to their defaults, with the
     // P and Z bars and the label. Leaves the A bar, the figure and the drag.
     void ResetView();
 
-    // Curve buttons: start over from the defaults with this figure.
-    void OnHelix();
-    void OnConicalHelix();
-    void OnSphericalHelix();
+    // A curve button: start over from the defaults with this figure. A kind
+    // that names no figure has no button and changes nothing.
+    void OnCurveButton(CurveKind figure);
+
+    // The view drawn again as it is, for a redraw that no control asked for
+    // (a larger picture, another line style): the same frame rebuild and
+    // redraw as every control's.
+    void Redraw();
 
     // One notification of a bar. `position` matters for the thumb codes
     // only. Always ends in a redraw.
@@ -53,14 +62,15 @@ public:
     void SetBarValue(Bar bar, double value);
 
 private:
-    void ChooseFigure(CurveKind figure);
     void ScrollAngle(ScrollCode code, int position);
     void ScrollZoom(ScrollCode code, int position);
     void ScrollEyeDistance(ScrollCode code, int position);
     void Orbit(ScreenPoint from, ScreenPoint to);
     void ShowAngle();
+    bool FigureShown() const { return m_view.curveKind != CurveKind::None; }
 
     ControlPanel& m_panel;
+    ViewState m_view;
 };
 
 // The logical pixels an orbit key stands for.
@@ -71,6 +81,8 @@ constexpr int kOrbitKeyStep = 10;
 int AngleFloor(CurveKind figure);
 constexpr int kAngleCeiling = 89;
 
-// The angle label in Spanish, "Ángulo = 60º", for panels without a
-// translated shell.
-std::string AngleText(int angleDeg);
+// The Z bar's range is the zoom's, upside down (its top is the largest
+// picture); the P bar's is the eye's distance from the look-at point.
+constexpr int kMaxZoom = 100;
+constexpr int kMinEyeDistance = 20;
+constexpr int kMaxEyeDistance = 300;

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+#include "geometry/picture.h"
+
 struct LayoutRect {
     int x = 0, y = 0, width = 0, height = 0;
 };
@@ -20,7 +22,7 @@ struct PictureLayout {
     static constexpr int kInitialClientHeight = 522;
     static constexpr int kPictureX = 150;
     static constexpr int kPictureY = 10;
-    static constexpr int kInitialSide = 500;
+    static constexpr int kInitialSide = kPictureSize;
     static constexpr int kMarginAcross = kInitialClientWidth - kInitialSide; // 264
     static constexpr int kMarginDown = kInitialClientHeight - kInitialSide;  // 22
 

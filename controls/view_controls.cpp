@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "ui/view_controls.h"
+#include "controls/view_controls.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
+#include "controls/control_ids.h"
 #include "geometry/orbit.h"
-#include "ui/control_ids.h"
+#include "geometry/view_frame.h"
 
 namespace {
 
-constexpr int kMinEyeDistance = 20;
-constexpr int kMaxEyeDistance = 300;
 constexpr double kEyeStep = 2.0;
-constexpr int kMaxZoom = 100;
 
 // The eye at distance d along its own direction. An eye at the origin has no
 // direction (before the first curve button) and stays where it is.
@@ -53,8 +50,6 @@ bool IsThumb(ScrollCode code)
     return code == ScrollCode::ThumbPosition || code == ScrollCode::ThumbTrack;
 }
 
-bool FigureShown() { return View().curveKind != CurveKind::None; }
-
 } // namespace
 
 int AngleFloor(CurveKind figure)
@@ -62,16 +57,9 @@ int AngleFloor(CurveKind figure)
     return figure == CurveKind::Helix || figure == CurveKind::ConicalHelix ? 2 : 0;
 }
 
-std::string AngleText(int angleDeg)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "Ángulo = %dº", angleDeg);
-    return text;
-}
-
 void ViewControls::ResetView()
 {
-    ViewState& view = View();
+    ViewState& view = m_view;
     view.eye = kDefaultEye;
     m_panel.SetScrollRange(Bar::P, kMinEyeDistance, kMaxEyeDistance);
     m_panel.SetScrollPos(Bar::P, static_cast<int>(Length(view.eye)));
@@ -84,19 +72,22 @@ void ViewControls::ResetView()
     ShowAngle();
 }
 
-void ViewControls::OnHelix() { ChooseFigure(CurveKind::Helix); }
-
-void ViewControls::OnConicalHelix() { ChooseFigure(CurveKind::ConicalHelix); }
-
-void ViewControls::OnSphericalHelix() { ChooseFigure(CurveKind::SphericalHelix); }
-
-void ViewControls::ChooseFigure(CurveKind figure)
+void ViewControls::OnCurveButton(CurveKind figure)
 {
+    if (figure != CurveKind::Helix && figure != CurveKind::ConicalHelix &&
+        figure != CurveKind::SphericalHelix)
+        return;
     ResetView();
     m_panel.SetScrollRange(Bar::A, AngleFloor(figure), kAngleCeiling);
-    m_panel.SetScrollPos(Bar::A, View().angleDeg);
-    View().curveKind = figure;
-    m_panel.DrawFigure();
+    m_panel.SetScrollPos(Bar::A, m_view.angleDeg);
+    m_view.curveKind = figure;
+    Redraw();
+}
+
+void ViewControls::Redraw()
+{
+    UpdateViewFrame(m_view);
+    m_panel.DrawFigure(m_view);
 }
 
 void ViewControls::OnScroll(Bar bar, ScrollCode code, int position)
@@ -112,7 +103,7 @@ void ViewControls::OnScroll(Bar bar, ScrollCode code, int position)
         ScrollEyeDistance(code, position);
         break;
     }
-    m_panel.DrawFigure();
+    Redraw();
 }
 
 void ViewControls::OnVScroll(unsigned code, int position, int barId)
@@ -120,12 +111,12 @@ void ViewControls::OnVScroll(unsigned code, int position, int barId)
     if (const std::optional<Bar> bar = BarOfId(barId))
         OnScroll(*bar, ScrollCodeOf(code), position);
     else
-        m_panel.DrawFigure();
+        Redraw();
 }
 
 void ViewControls::ScrollAngle(ScrollCode code, int position)
 {
-    ViewState& view = View();
+    ViewState& view = m_view;
     const int floor = AngleFloor(view.curveKind);
     if (code == ScrollCode::LineUp) {
         view.angleDeg = view.angleDeg - 1;
@@ -148,7 +139,7 @@ void ViewControls::ScrollAngle(ScrollCode code, int position)
 
 void ViewControls::ScrollZoom(ScrollCode code, int position)
 {
-    ViewState& view = View();
+    ViewState& view = m_view;
     if (code == ScrollCode::LineUp) {
         view.zoom = view.zoom + 1.0;
         if (view.zoom > kMaxZoom)
@@ -167,7 +158,7 @@ void ViewControls::ScrollZoom(ScrollCode code, int position)
 
 void ViewControls::ScrollEyeDistance(ScrollCode code, int position)
 {
-    ViewState& view = View();
+    ViewState& view = m_view;
     double d = 0.0;
     if (code == ScrollCode::LineUp) {
         d = Length(view.eye) - kEyeStep;
@@ -186,17 +177,17 @@ void ViewControls::ScrollEyeDistance(ScrollCode code, int position)
     m_panel.SetScrollPos(Bar::P, static_cast<int>(d));
 }
 
-void ViewControls::ShowAngle() { m_panel.ShowAngle(View().angleDeg); }
+void ViewControls::ShowAngle() { m_panel.ShowAngle(m_view.angleDeg); }
 
 void ViewControls::OnLButtonDown(ScreenPoint cursor)
 {
-    View().lastCursor = cursor;
-    View().dragging = true;
+    m_view.lastCursor = cursor;
+    m_view.dragging = true;
 }
 
 void ViewControls::OnMouseMove(ScreenPoint cursor)
 {
-    ViewState& view = View();
+    ViewState& view = m_view;
     if (!view.dragging)
         return;
     view.cursor = cursor;
@@ -204,15 +195,14 @@ void ViewControls::OnMouseMove(ScreenPoint cursor)
     view.lastCursor = view.cursor;
 }
 
-void ViewControls::OnLButtonUp() { View().dragging = false; }
+void ViewControls::OnLButtonUp() { m_view.dragging = false; }
 
 // One drag step: the eye turns from the picture axes of the last redraw, and
 // the redraw leaves the axes for the next step.
 void ViewControls::Orbit(ScreenPoint from, ScreenPoint to)
 {
-    ViewState& view = View();
-    view.eye = OrbitEye(view.eye, view.right, view.up, from, to);
-    m_panel.DrawFigure();
+    OrbitStep(m_view, from, to);
+    Redraw();
 }
 
 // Measured from a point of its own, the key's step leaves a drag in progress
@@ -249,11 +239,11 @@ double ViewControls::BarValue(Bar bar) const
 {
     switch (bar) {
     case Bar::A:
-        return View().angleDeg;
+        return m_view.angleDeg;
     case Bar::Z:
-        return View().zoom;
+        return m_view.zoom;
     case Bar::P:
-        return Length(View().eye);
+        return Length(m_view.eye);
     }
     return 0.0;
 }
@@ -262,7 +252,7 @@ std::pair<int, int> ViewControls::BarRange(Bar bar) const
 {
     switch (bar) {
     case Bar::A:
-        return {AngleFloor(View().curveKind), kAngleCeiling};
+        return {AngleFloor(m_view.curveKind), kAngleCeiling};
     case Bar::Z:
         return {0, kMaxZoom};
     case Bar::P:

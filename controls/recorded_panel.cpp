@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "ui/recorded_panel.h"
+#include "controls/recorded_panel.h"
 
 #include <algorithm>
 
-#include "ui/view_controls.h"
+#include "controls/angle_label.h"
 
 BarRecord& RecordedPanel::Record(Bar bar)
 {
@@ -32,9 +32,9 @@ void RecordedPanel::SetScrollPos(Bar bar, int pos)
 
 void RecordedPanel::ShowAngle(int angleDeg) { label = AngleText(angleDeg); }
 
-void RecordedPanel::DrawFigure()
+void RecordedPanel::DrawFigure(const ViewState& view)
 {
     ++redraws;
     if (m_onRedraw)
-        m_onRedraw();
+        m_onRedraw(view);
 }

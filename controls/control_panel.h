@@ -3,7 +3,8 @@
 // implements it with real widgets; tests and tools record it.
 #pragma once
 
-#include "ui/control_ids.h"
+#include "controls/control_ids.h"
+#include "geometry/view_state.h"
 
 class ControlPanel {
 public:
@@ -14,6 +15,6 @@ public:
     // The angle label shows this angle at once. The panel words it, so that
     // a translated shell can say it in its own language.
     virtual void ShowAngle(int angleDeg) = 0;
-    // One full redraw of the picture from the view.
-    virtual void DrawFigure() = 0;
+    // One full redraw of the picture of this view, whose frame is rebuilt.
+    virtual void DrawFigure(const ViewState& view) = 0;
 };

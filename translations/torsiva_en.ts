@@ -76,36 +76,8 @@
         <translation>A bar: angle of the curve</translation>
     </message>
     <message>
-        <source>Ángulo = %1º</source>
-        <translation>Angle = %1°</translation>
-    </message>
-    <message>
-        <source>Hélice</source>
-        <translation>Helix</translation>
-    </message>
-    <message>
-        <source>Hélice cónica</source>
-        <translation>Conical helix</translation>
-    </message>
-    <message>
-        <source>Hélice esférica</source>
-        <translation>Spherical helix</translation>
-    </message>
-    <message>
         <source>&amp;Acerca de torsiva...</source>
         <translation>&amp;About torsiva...</translation>
-    </message>
-    <message>
-        <source>Guardar imagen…</source>
-        <translation>Save Picture…</translation>
-    </message>
-    <message>
-        <source>Copiar imagen</source>
-        <translation>Copy Picture</translation>
-    </message>
-    <message>
-        <source>Imprimir…</source>
-        <translation>Print…</translation>
     </message>
     <message>
         <source>A</source>
@@ -276,6 +248,25 @@
     </message>
 </context>
 <context>
+    <name>FigureTitles</name>
+    <message>
+        <source>Ángulo = %1º</source>
+        <translation>Angle = %1°</translation>
+    </message>
+    <message>
+        <source>Hélice</source>
+        <translation>Helix</translation>
+    </message>
+    <message>
+        <source>Hélice cónica</source>
+        <translation>Conical helix</translation>
+    </message>
+    <message>
+        <source>Hélice esférica</source>
+        <translation>Spherical helix</translation>
+    </message>
+</context>
+<context>
     <name>PictureArea</name>
     <message>
         <source>Imagen de la figura</source>
@@ -311,6 +302,18 @@
     <message>
         <source>No se pudo imprimir la imagen.</source>
         <translation>The picture could not be printed.</translation>
+    </message>
+    <message>
+        <source>Guardar imagen…</source>
+        <translation>Save Picture…</translation>
+    </message>
+    <message>
+        <source>Copiar imagen</source>
+        <translation>Copy Picture</translation>
+    </message>
+    <message>
+        <source>Imprimir…</source>
+        <translation>Print…</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/bar_accessible.h"
 
-#include <cmath>
-
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -32,7 +30,7 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    QVariant currentValue() const override { return BarAccessibleValue(ScrollBar()); }
+    QVariant currentValue() const override { return ScrollBar().ReportedValue(); }
 
     // A value set by an assistive tool acts as a thumb dropped at it.
     void setCurrentValue(const QVariant& value) override
@@ -77,17 +75,4 @@ void InstallBarAccessibility()
 {
     QAccessible::removeFactory(BarAccessibleFactory); // installed once, however often asked
     QAccessible::installFactory(BarAccessibleFactory);
-}
-
-QVariant BarAccessibleValue(const ControlScrollBar& bar)
-{
-    const ViewControls* controls = bar.Controls();
-    if (!controls)
-        return bar.value();
-    const double value = controls->BarValue(bar.Which());
-    // The angle and the zoom are whole numbers; the eye distance, which the
-    // orbit can leave a hair off a whole number, is said to the hundredth.
-    if (bar.Which() == Bar::P)
-        return std::round(value * 100.0) / 100.0;
-    return static_cast<int>(value);
 }

@@ -4,14 +4,6 @@
 // distance), read from the view controls rather than from the thumb.
 #pragma once
 
-#include <QVariant>
-
-class ControlScrollBar;
-
 // Makes Qt's accessibility ask this file about every ControlScrollBar. Safe
 // to call more than once.
 void InstallBarAccessibility();
-
-// The value reported for the bar: the view value, or the thumb position of a
-// bar that reports none.
-QVariant BarAccessibleValue(const ControlScrollBar& bar);

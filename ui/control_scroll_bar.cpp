@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/control_scroll_bar.h"
 
+#include <cmath>
+
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -9,7 +11,7 @@
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
 
-#include "ui/bar_accessible.h"
+#include "controls/view_controls.h"
 
 namespace {
 
@@ -31,13 +33,25 @@ ControlScrollBar::ControlScrollBar(int controlId, Bar bar, QWidget* parent)
 
 void ControlScrollBar::ReportValueOf(ViewControls* controls) { m_controls = controls; }
 
+QVariant ControlScrollBar::ReportedValue() const
+{
+    if (!m_controls)
+        return value();
+    const double reported = m_controls->BarValue(m_bar);
+    // The angle and the zoom are whole numbers; the eye distance, which the
+    // orbit can leave a hair off a whole number, is said to the hundredth.
+    if (m_bar == Bar::P)
+        return std::round(reported * 100.0) / 100.0;
+    return static_cast<int>(reported);
+}
+
 // The slider announces its thumb position on every change; the Z thumb runs
 // against the zoom, so the value it stands for is announced after it.
 void ControlScrollBar::AnnounceValue()
 {
     if (!m_controls || !QAccessible::isActive())
         return;
-    QAccessibleValueChangeEvent event(this, BarAccessibleValue(*this));
+    QAccessibleValueChangeEvent event(this, ReportedValue());
     QAccessible::updateAccessibility(&event);
 }
 

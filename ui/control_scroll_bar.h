@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QScrollBar>
+#include <QVariant>
 
 #include "controls/control_ids.h"
 
@@ -23,6 +24,9 @@ public:
     // through; none, and the bar reports its thumb position.
     void ReportValueOf(ViewControls* controls);
     ViewControls* Controls() const { return m_controls; }
+    // The value the bar reports, to a screen reader among others: the view
+    // value it stands for, or the thumb position of a bar that reports none.
+    QVariant ReportedValue() const;
 
 protected:
     bool event(QEvent* event) override;

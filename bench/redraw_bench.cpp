@@ -55,19 +55,26 @@ void BM_DrawFigure(benchmark::State& state, CurveKind figure, int angle, double 
     }
 }
 
-// A panel whose redraw is the real one.
-RecordedPanel DrawingPanel(KeptPicture& picture)
-{
-    return RecordedPanel([&picture](const ViewState& view) { picture.Draw(view); });
-}
+// The view controls with a panel whose redraw is the real one, on a kept
+// canvas.
+struct DrawingControls {
+    KeptPicture picture;
+    RecordedPanel panel{[this](const ViewState& view) { picture.Draw(view); }};
+    ViewControls controls{panel};
+
+    // The helix at 89°, the densest picture.
+    DrawingControls& DenseHelix()
+    {
+        controls.OnCurveButton(CurveKind::Helix);
+        controls.OnVScroll(kThumbPosition, 89, ControlId::kBarA);
+        return *this;
+    }
+};
 
 void BM_DragStep(benchmark::State& state)
 {
-    KeptPicture picture;
-    RecordedPanel panel = DrawingPanel(picture);
-    ViewControls controls(panel);
-    controls.OnCurveButton(CurveKind::Helix);
-    controls.OnVScroll(kThumbPosition, 89, ControlId::kBarA);
+    DrawingControls drawing;
+    ViewControls& controls = drawing.DenseHelix().controls;
     controls.OnLButtonDown({0, 0});
     int x = 0;
     for (auto _ : state) {
@@ -78,11 +85,8 @@ void BM_DragStep(benchmark::State& state)
 
 void BM_ScrollStep(benchmark::State& state)
 {
-    KeptPicture picture;
-    RecordedPanel panel = DrawingPanel(picture);
-    ViewControls controls(panel);
-    controls.OnCurveButton(CurveKind::Helix);
-    controls.OnVScroll(kThumbPosition, 89, ControlId::kBarA);
+    DrawingControls drawing;
+    ViewControls& controls = drawing.DenseHelix().controls;
     unsigned code = kLineUp;
     for (auto _ : state) {
         code = code == kLineUp ? kLineDown : kLineUp;
@@ -92,13 +96,9 @@ void BM_ScrollStep(benchmark::State& state)
 
 void BM_CurveButton(benchmark::State& state)
 {
-    KeptPicture picture;
-    RecordedPanel panel = DrawingPanel(picture);
-    ViewControls controls(panel);
-    for (auto _ : state) {
-        controls.OnCurveButton(CurveKind::Helix);
-        controls.OnVScroll(kThumbPosition, 89, ControlId::kBarA);
-    }
+    DrawingControls drawing;
+    for (auto _ : state)
+        drawing.DenseHelix();
 }
 
 struct Registrar {

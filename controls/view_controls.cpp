@@ -211,22 +211,10 @@ void ViewControls::OnOrbitKey(OrbitKey key)
 {
     if (!FigureShown())
         return;
-    ScreenPoint to{0, 0};
-    switch (key) {
-    case OrbitKey::Left:
-        to.x = -kOrbitKeyStep;
-        break;
-    case OrbitKey::Right:
-        to.x = kOrbitKeyStep;
-        break;
-    case OrbitKey::Up:
-        to.y = -kOrbitKeyStep;
-        break;
-    case OrbitKey::Down:
-        to.y = kOrbitKeyStep;
-        break;
-    }
-    Orbit({0, 0}, to);
+    // In the order of OrbitKey: left, right, up, down; screen y grows down.
+    constexpr ScreenPoint kSteps[] = {
+        {-kOrbitKeyStep, 0}, {kOrbitKeyStep, 0}, {0, -kOrbitKeyStep}, {0, kOrbitKeyStep}};
+    Orbit({0, 0}, kSteps[static_cast<int>(key)]);
 }
 
 void ViewControls::OnZoomKey(bool bigger)

@@ -62,24 +62,17 @@ std::pair<int, int> DarkLines(int count, const std::function<int(int)>& black, i
 QRect BorderOf(const QImage& page)
 {
     const int w = page.width(), h = page.height();
+    // The black pixels of row or column `line`.
+    const auto blackIn = [&page](bool row, int line, int length) {
+        int black = 0;
+        for (int i = 0; i < length; ++i)
+            black += IsBlack(row ? page.pixel(i, line) : page.pixel(line, i));
+        return black;
+    };
     const auto [top, bottom] = DarkLines(
-        h,
-        [&](int y) {
-            int black = 0;
-            for (int x = 0; x < w; ++x)
-                black += IsBlack(page.pixel(x, y));
-            return black;
-        },
-        w);
+        h, [&](int y) { return blackIn(true, y, w); }, w);
     const auto [left, right] = DarkLines(
-        w,
-        [&](int x) {
-            int black = 0;
-            for (int y = 0; y < h; ++y)
-                black += IsBlack(page.pixel(x, y));
-            return black;
-        },
-        h);
+        w, [&](int x) { return blackIn(false, x, h); }, h);
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 

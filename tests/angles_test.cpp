@@ -11,6 +11,4 @@ TEST(AnglesTest, RadiansOfWholeDegrees)
     EXPECT_NEAR(Radians(60), Pi() / 3, 1e-15);
     EXPECT_NEAR(Radians(-90), -Pi() / 2, 1e-15);
     EXPECT_NEAR(std::tan(Radians(45)), 1.0, 1e-15);
-    // The factor the vertex counts were worked out with.
-    EXPECT_EQ(kDegreeInPi, 0.005555555555555556);
 }

@@ -133,3 +133,16 @@ TEST(ScaledFigureTest, BorderLiesOnTheScaledSquaresEdges)
     EXPECT_EQ(canvas.PixelAt(748, 748), kOpaqueBlack);
     EXPECT_EQ(canvas.PixelAt(400, 750), kOpaqueBlack); // the rows below stay unpainted
 }
+
+// Smooth lines blend by coverage: one picture of them, held against its
+// golden, catches any change to the weights, the ends or the cut to the canvas.
+TEST(ScaledFigureTest, SmoothFigureAtScaleTwoMatchesItsGoldenPicture)
+{
+    Canvas canvas = Canvas::ForPicture(PictureSide(2.0));
+    FigureCache figures;
+    ComposeFigure(canvas, figures, Framed(DefaultView(CurveKind::ConicalHelix)),
+                  PictureMapping{2.0, LineStyle::Smooth});
+    const QImage golden = Golden("conical-smooth-scale2");
+    ASSERT_EQ(golden.size(), QSize(1000, 1000));
+    EXPECT_EQ(DifferingPixels(CanvasPictureView(canvas), golden), 0);
+}

@@ -7,15 +7,8 @@
 
 BarRecord& RecordedPanel::Record(Bar bar)
 {
-    switch (bar) {
-    case Bar::A:
-        return barA;
-    case Bar::Z:
-        return barZ;
-    case Bar::P:
-        break;
-    }
-    return barP;
+    BarRecord* const records[] = {&barA, &barZ, &barP}; // in the order of Bar
+    return *records[static_cast<int>(bar)];
 }
 
 void RecordedPanel::SetScrollRange(Bar bar, int min, int max)

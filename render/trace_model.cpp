@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include <iterator>
+
 #include "geometry/picture.h"
 #include "geometry/view_frame.h"
 #include "render/tracers.h"
@@ -58,16 +60,11 @@ void PositionsOfPictures(ProjectedFigure& projected, double scale)
 
 FigureBuilder BuilderOf(CurveKind figure)
 {
-    switch (figure) {
-    case CurveKind::Helix:
-        return HelixModel;
-    case CurveKind::ConicalHelix:
-        return ConicalHelixModel;
-    case CurveKind::SphericalHelix:
-        return SphericalHelixModel;
-    default:
-        return nullptr;
-    }
+    // By the kinds' values: None draws nothing.
+    constexpr FigureBuilder kBuilders[] = {nullptr, HelixModel, ConicalHelixModel,
+                                           SphericalHelixModel};
+    const auto index = static_cast<unsigned>(figure);
+    return index < std::size(kBuilders) ? kBuilders[index] : nullptr;
 }
 
 // Every vertex is projected once, in two tight loops, before any line is drawn.

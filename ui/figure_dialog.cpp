@@ -281,15 +281,8 @@ void CFigureDlg::OnInstructions()
 
 ControlScrollBar* CFigureDlg::BarWidget(Bar bar) const
 {
-    switch (bar) {
-    case Bar::A:
-        return m_barA;
-    case Bar::Z:
-        return m_barZ;
-    case Bar::P:
-        break;
-    }
-    return m_barP;
+    ControlScrollBar* const bars[] = {m_barA, m_barZ, m_barP}; // in the order of Bar
+    return bars[static_cast<int>(bar)];
 }
 
 void CFigureDlg::OnBarAction(ControlScrollBar* bar, int sliderAction)

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "geometry/always_inline.h"
+#include "render/smooth_line.h"
 
 namespace {
 
@@ -56,6 +57,19 @@ int64_t LastStepWithin(int64_t n, int64_t m, int64_t offset)
 {
     const ProductDivision d = DivideProduct(n, offset + 1, m);
     return d.quotient + FloorDiv(2 * d.remainder - n - 1, 2 * m);
+}
+
+// The blend of a smooth line: red and blue side by side in one word, green
+// in another, each channel becoming (pen·w + pixel·(256 − w) + 128) / 256,
+// rounded, for a weight w of 0 to 256.
+inline uint32_t Blend(uint32_t pixel, uint32_t colour, double coverage)
+{
+    const uint32_t weight = uint32_t(std::min(coverage, 1.0) * 256.0 + 0.5);
+    const uint32_t rest = 256 - weight;
+    const uint32_t redBlue =
+        ((colour & 0xFF00FFu) * weight + (pixel & 0xFF00FFu) * rest + 0x800080u) >> 8;
+    const uint32_t green = ((colour & 0xFF00u) * weight + (pixel & 0xFF00u) * rest + 0x8000u) >> 8;
+    return kOpaqueBlack | (redBlue & 0xFF00FFu) | (green & 0xFF00u);
 }
 
 } // namespace
@@ -341,4 +355,30 @@ void Canvas::FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour)
         return;
     uint32_t* row = pixels_.get() + Index(0, int(y));
     std::fill(row + x0, row + x1, colour);
+}
+
+void Canvas::SmoothLine(double x0, double y0, double x1, double y1)
+{
+    const std::optional<WuSegment> segment = CutSmoothLine(x0, y0, x1, y1, width_, height_);
+    if (!segment)
+        return;
+    // Two pixels a step along the major axis, and the two ends.
+    const WuSegment& s = *segment;
+    const double steps = std::max(std::abs(s.x1 - s.x0), std::abs(s.y1 - s.y0));
+    if (Remembers(2 * (int64_t(steps) + 3)))
+        drawnSmoothLines_.push_back(s);
+    const uint32_t colour = penColour_;
+    WalkWuSegment(s, [this, colour](int64_t x, int64_t y, double coverage) {
+        if (x < 0 || x >= width_ || y < 0 || y >= height_ || !(coverage > 0.0))
+            return;
+        uint32_t& pixel = pixels_[Index(int(x), int(y))];
+        pixel = Blend(pixel, colour, coverage);
+    });
+}
+
+// Every pixel a smooth line may have blended into, whatever its weight.
+void Canvas::EraseDrawnSmoothLines()
+{
+    for (const WuSegment& l : drawnSmoothLines_)
+        WalkWuSegment(l, [this](int64_t x, int64_t y, double) { RestorePixel(x, y); });
 }

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "geometry/picture.h"
+#include "render/smooth_line.h"
 
 // The picture square, and below it two rows that are never painted or shown.
 constexpr int kCanvasWidth = kPictureSize;
@@ -108,10 +109,6 @@ private:
     struct DrawnLine {
         int32_t x0, y0, x1, y1;
     };
-    // A smooth line as cut to the canvas, in pixel-centre coordinates.
-    struct DrawnSmoothLine {
-        double x0, y0, x1, y1;
-    };
     void PaintRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom);
     // Puts back the painted rectangle under every line remembered.
     void EraseDrawnLines();
@@ -135,7 +132,6 @@ private:
     // Pixel (x, y) as the painted rectangle left it, if it lies inside.
     void RestorePixel(int64_t x, int64_t y);
     bool InsidePaintedOutline(int32_t x, int32_t y) const;
-    void BlendPixel(int64_t x, int64_t y, uint32_t colour, double coverage);
 
     std::size_t Index(int x, int y) const
     {
@@ -165,7 +161,8 @@ private:
     bool hasPainted_ = false;
     PaintedRectangle painted_{};
     std::vector<DrawnLine> drawnLines_;
-    std::vector<DrawnSmoothLine> drawnSmoothLines_;
+    // Smooth lines as cut to the canvas.
+    std::vector<WuSegment> drawnSmoothLines_;
     int64_t eraseBudget_ = 0;
     bool forgotLines_ = false;
 };

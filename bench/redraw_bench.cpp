@@ -6,6 +6,7 @@
 
 #include "bench/bench_support.h"
 #include "render/draw_figure.h"
+#include "render/kept_canvas.h"
 #include "ui/control_ids.h"
 #include "ui/recorded_panel.h"
 #include "ui/view_controls.h"
@@ -16,7 +17,7 @@ namespace {
 struct KeptPicture {
     double scale = 1.0;
     LineStyle lines = LineStyle::Exact;
-    Canvas canvas = Canvas::ForPicture(PictureSide(scale));
+    KeptCanvas canvas{Canvas::ForPicture(PictureSide(scale))};
     FigureCache figures;
 
     void Draw()
@@ -47,7 +48,7 @@ void BM_DrawFigure(benchmark::State& state, CurveKind figure, int angle, double 
                    LineStyle lines)
 {
     SetButtonView(figure, angle);
-    KeptPicture picture{scale, lines, Canvas::ForPicture(PictureSide(scale)), {}};
+    KeptPicture picture{scale, lines, KeptCanvas(Canvas::ForPicture(PictureSide(scale))), {}};
     for (auto _ : state)
         picture.Draw();
 }

@@ -14,6 +14,7 @@
 #include "fuzz/byte_reader.h"
 #include "fuzz/fuzz_check.h"
 #include "render/draw_figure.h"
+#include "render/kept_canvas.h"
 #include "ui/view_controls.h"
 
 namespace {
@@ -90,7 +91,7 @@ void CheckDocument(const QByteArray& svg)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static Canvas canvas = Canvas::ForRedraw();
+    static KeptCanvas canvas(Canvas::ForRedraw());
     ByteReader in(data, size);
     SetView(in);
     // Exported straight away, as the snapshot tool does, or after a redraw

@@ -280,3 +280,47 @@ TEST(CanvasTest, LineFromFarOutsideEndsExactlyAtItsInsideEnd)
     EXPECT_EQ(canvas.PixelAt(100, 100), kOpaqueBlack);
     EXPECT_EQ(CountPainted(canvas), 100);
 }
+
+// LinePixels says how many pixels LineTo writes, for lines on the canvas,
+// across it and far off it.
+TEST(CanvasTest, LinePixelsCountsWhatTheLineWrites)
+{
+    const Canvas canvas;
+    auto counts = [&canvas](int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+        return canvas.LinePixels(x0, y0, x1, y1) == CountPainted(Line(x0, y0, x1, y1));
+    };
+    ExpectRandomLines(21, -450, 950, 200, counts);
+    ExpectRandomLines(22, kMin, kMax, 40, counts);
+    ExpectRandomLinesThrough(23, 100000, 40, counts);
+    EXPECT_EQ(canvas.LinePixels(kMin, 250, kMax, 250), 500);
+    EXPECT_EQ(canvas.LinePixels(10, 10, 10, 10), 0);
+}
+
+// A polyline drawn within a box writes exactly the pixels of its lines that
+// lie in the box, whether the lines stay in it, cross it or miss it, and
+// leaves the pen and the current position alone.
+TEST(CanvasTest, PolylineWithinKeepsToItsBox)
+{
+    std::mt19937 random(24);
+    std::uniform_int_distribution<int32_t> near(-100, 600), far(kMin, kMax);
+    for (const PixelBox box : {PixelBox{0, 0, 500, 502}, PixelBox{40, 30, 400, 410},
+                               PixelBox{-50, 200, 600, 201}, PixelBox{250, -9, 251, 999}}) {
+        std::vector<int32_t> xs, ys;
+        for (int i = 0; i < 60; ++i) {
+            xs.push_back(i % 10 == 0 ? far(random) : near(random));
+            ys.push_back(i % 10 == 5 ? far(random) : near(random));
+        }
+        Canvas within, whole;
+        within.MoveTo(7, 8);
+        within.PolylineWithin(xs.data(), ys.data(), xs.size(), kBlue, box);
+        whole.SelectPen({"blue", kBlue});
+        whole.Polyline(xs.data(), ys.data(), xs.size());
+        for (int y = 0; y < kCanvasHeight; ++y)
+            for (int x = 0; x < kCanvasWidth; ++x)
+                ASSERT_EQ(within.PixelAt(x, y),
+                          box.Contains(x, y) ? whole.PixelAt(x, y) : kOpaqueBlack)
+                    << x << "," << y << " in " << box.left << "," << box.top;
+        EXPECT_EQ(within.PenColour(), kOpaqueBlack);
+        EXPECT_EQ(std::pair(within.CurrentX(), within.CurrentY()), std::pair(7, 8));
+    }
+}

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The picture at a device scale: the scaled pixel mapping, the goldens at
-// scale 2, the operations a scaled redraw makes, and a canvas kept from one
-// redraw to the next giving what a fresh canvas gives.
+// scale 2 and the operations a scaled redraw makes.
 #include <cmath>
 #include <limits>
 #include <random>
@@ -168,106 +167,6 @@ TEST_F(ScaledFigureTest, BorderLiesOnTheScaledSquaresEdges)
     EXPECT_EQ(canvas.PixelAt(1, 1), kOpaqueBlack);
     EXPECT_EQ(canvas.PixelAt(748, 748), kOpaqueBlack);
     EXPECT_EQ(canvas.PixelAt(400, 750), kOpaqueBlack); // the rows below stay unpainted
-}
-
-// One canvas kept over many redraws, as the window keeps it, against a fresh
-// canvas for each: views that send lines far off the canvas, every figure,
-// both line styles.
-TEST_F(ScaledFigureTest, KeptCanvasDrawsWhatAFreshCanvasDraws)
-{
-    std::mt19937 random(20261208);
-    std::uniform_real_distribution<double> coordinate(-400.0, 400.0);
-    for (double scale : {1.0, 2.0}) {
-        const int side = PictureSide(scale);
-        Canvas kept = Canvas::ForPicture(side);
-        FigureCache keptFigures;
-        for (int redraw = 0; redraw < 40; ++redraw) {
-            SetDefaultView(kKinds[redraw % 3].kind, 2 + redraw * 2);
-            View().eye = {coordinate(random), coordinate(random), coordinate(random)};
-            View().zoom = redraw % 4 == 0 ? 100.0 : 50.0;
-            const PictureMapping mapping{scale,
-                                         redraw % 5 == 4 ? LineStyle::Smooth : LineStyle::Exact};
-            const ViewState before = View();
-            ComposeFigure(kept, keptFigures, mapping);
-            View() = before;
-            Canvas fresh = Canvas::ForPicture(side);
-            FigureCache figures;
-            ComposeFigure(fresh, figures, mapping);
-            ASSERT_EQ(CanvasPictureView(kept), CanvasPictureView(fresh))
-                << "scale " << scale << ", redraw " << redraw;
-        }
-    }
-}
-
-// The rectangle drawn again puts back only what was drawn over it; the
-// result must still be the rectangle, and nothing outside it may change.
-// Rounds of a few lines are put back line by line; rounds of many lines run
-// past what the canvas keeps track of, and the rectangle is painted whole.
-// One canvas goes through both, one after the other, so that each round
-// starts from what the last one left.
-TEST(KeptCanvasTest, RepeatedRectangleRepaintsAllThatWasDrawnInside)
-{
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int32_t> near(-80, 380), far(-2000000000, 2000000000);
-    const Pen red{"red", 0xFFFF0000u}, green{"green", 0xFF00FF00u};
-    for (auto [l, t, r, b] : {std::array{0, 0, 300, 300}, {37, 21, 250, 283}, {-5, -9, 400, 400}}) {
-        Canvas kept(300, 302);
-        kept.SelectPen(red);
-        kept.SelectFill(0xFF000010u);
-        kept.Rectangle(l, t, r, b);
-        Canvas fresh(300, 302);
-        fresh.SelectPen(red);
-        fresh.SelectFill(0xFF000010u);
-        fresh.Rectangle(l, t, r, b);
-        for (int lines : {12, 300, 40, 12, 1000, 8}) {
-            kept.SelectPen(green);
-            for (int i = 0; i < lines; ++i) {
-                if (i % 50 == 0)
-                    kept.MoveTo(far(random), far(random));
-                kept.LineTo(near(random), near(random));
-                if (i % 7 == 0)
-                    kept.SmoothLine(near(random) + 0.3, near(random) + 0.7, near(random),
-                                    near(random));
-            }
-            std::vector<uint32_t> drawn(kept.Bits(), kept.Bits() + 300 * 302);
-            kept.SelectPen(red);
-            kept.Rectangle(l, t, r, b);
-            for (int y = 0; y < 302; ++y)
-                for (int x = 0; x < 300; ++x) {
-                    const bool inside = x >= l && x < r && y >= t && y < b;
-                    ASSERT_EQ(kept.PixelAt(x, y), inside ? fresh.PixelAt(x, y) : drawn[y * 300 + x])
-                        << x << "," << y << " in " << l << "," << t << "," << r << "," << b
-                        << " after " << lines << " lines";
-                }
-        }
-    }
-}
-
-// Lines from a polyline and lines one at a time, short ones along the
-// outline and through its corners among them, all put back exactly. The
-// canvas is larger than the rectangle, so that these few lines are put back
-// one by one rather than by painting the rectangle whole.
-TEST(KeptCanvasTest, LinesOnTheOutlineArePutBack)
-{
-    const Pen white{"white", 0xFFFFFFFFu}, blue{"blue", 0xFF0000FFu};
-    Canvas kept(80, 82), fresh(80, 82);
-    for (Canvas* canvas : {&kept, &fresh}) {
-        canvas->SelectPen(white);
-        canvas->Rectangle(0, 0, 40, 40);
-    }
-    kept.SelectPen(blue);
-    const int32_t xs[] = {0, 5, 39, 39, 39, 39, 20, 1, 1, 38, 20, -3, 20, 45};
-    const int32_t ys[] = {0, 1, 0, 5, 30, 39, 38, 38, 1, 1, 41, 20, 20, 39};
-    kept.Polyline(xs, ys, std::size(xs));
-    kept.MoveTo(2, 2);
-    for (auto [x, y] :
-         {std::pair{3, 2}, {38, 38}, {39, 39}, {0, 39}, {0, 0}, {0, 3}, {0, 36}, {2, 39}, {37, 39}})
-        kept.LineTo(x, y);
-    kept.SelectPen(white);
-    kept.Rectangle(0, 0, 40, 40);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x)
-            ASSERT_EQ(kept.PixelAt(x, y), fresh.PixelAt(x, y)) << x << "," << y;
 }
 
 TEST(PictureLayoutTest, PictureTakesTheLargestSquareThatKeepsTheMargins)

@@ -12,8 +12,8 @@
 #include <QImage>
 #include <QWidget>
 
-#include "render/canvas.h"
 #include "render/figure_model.h"
+#include "render/kept_canvas.h"
 #include "render/picture_scale.h"
 
 class PictureArea : public QWidget {
@@ -41,6 +41,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::unique_ptr<Canvas> m_canvas; // none until the first redraw
+    std::unique_ptr<KeptCanvas> m_canvas; // none until the first redraw
     LineStyle m_lines = LineStyle::Exact;
 };

@@ -9,9 +9,9 @@
 #include <cmath>
 
 #include "fuzz/byte_reader.h"
-#include "fuzz/erasing_canvas.h"
 #include "fuzz/fuzz_check.h"
 #include "render/draw_figure.h"
+#include "render/kept_canvas.h"
 #include "ui/control_ids.h"
 #include "ui/recorded_panel.h"
 #include "ui/view_controls.h"
@@ -31,9 +31,12 @@ struct Run {
     ScreenPoint cursor;
 };
 
+// One canvas for every redraw of every input, kept as the window keeps it: a
+// redraw then costs what the last one drew, not a fill of the whole picture
+// under the sanitizers.
 Canvas& ReusedCanvas()
 {
-    static ErasingCanvas canvas;
+    static KeptCanvas canvas(Canvas::ForRedraw());
     return canvas;
 }
 

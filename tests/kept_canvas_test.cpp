@@ -26,6 +26,25 @@ namespace {
     return ::testing::AssertionSuccess();
 }
 
+// Random lines near a canvas of 100 × 102 pixels, now and then from far off,
+// and smooth lines among them: the same on every canvas given the same seed.
+void DrawLines(Canvas& canvas, std::mt19937 random, int count)
+{
+    std::uniform_int_distribution<int32_t> near(-20, 120), far(-2000000000, 2000000000);
+    for (int i = 0; i < count; ++i) {
+        if (i % 20 == 0)
+            canvas.MoveTo(far(random), far(random));
+        canvas.LineTo(near(random), near(random));
+        if (i % 5 == 0)
+            canvas.SmoothLine(near(random) + 0.3, near(random) + 0.7, near(random), near(random));
+    }
+}
+
+constexpr Pen kRed{"red", 0xFFFF0000u};
+constexpr Pen kGreen{"green", 0xFF00FF00u};
+constexpr Pen kWhite{"white", 0xFFFFFFFFu};
+constexpr uint32_t kDarkBlue = 0xFF000010u;
+
 } // namespace
 
 // The rectangle drawn again puts back only what was drawn over it; the
@@ -98,6 +117,75 @@ TEST(KeptCanvasTest, LinesOnTheOutlineArePutBack)
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x)
             ASSERT_EQ(kept.PixelAt(x, y), fresh.PixelAt(x, y)) << x << "," << y;
+}
+
+// Only the very same rectangle, in the same pen and fill, may be erased
+// line by line: one that differs in place, size, pen or fill is painted in
+// full, as on a canvas that keeps nothing.
+TEST(KeptCanvasTest, AnotherRectangleIsPaintedInFull)
+{
+    struct Paint {
+        std::array<int32_t, 4> box;
+        Pen pen;
+        uint32_t fill;
+    };
+    const Paint first{{10, 10, 90, 90}, kRed, kDarkBlue};
+    for (const Paint& next : {Paint{{10, 10, 80, 90}, kRed, kDarkBlue},
+                              {{10, 10, 90, 95}, kRed, kDarkBlue},
+                              {{5, 10, 90, 90}, kRed, kDarkBlue},
+                              {{10, 10, 90, 90}, kGreen, kDarkBlue},
+                              {{10, 10, 90, 90}, kRed, kOpaqueBlack}}) {
+        KeptCanvas kept(Canvas(100, 102));
+        Canvas plain(100, 102);
+        // Lines before each rectangle; the next rectangle twice, painted in
+        // full and then erased.
+        for (Canvas* canvas : {static_cast<Canvas*>(&kept), &plain}) {
+            unsigned seed = 3;
+            for (const Paint& paint : {first, next, next}) {
+                canvas->SelectPen(kWhite);
+                DrawLines(*canvas, std::mt19937(seed++), 6);
+                canvas->SelectPen(paint.pen);
+                canvas->SelectFill(paint.fill);
+                canvas->Rectangle(paint.box[0], paint.box[1], paint.box[2], paint.box[3]);
+            }
+        }
+        EXPECT_TRUE(SamePixels(kept, plain, kept.Bounds()))
+            << "after " << next.box[0] << "," << next.box[1] << "," << next.box[2] << ","
+            << next.box[3] << " in " << std::hex << next.pen.colour << " on " << next.fill;
+    }
+}
+
+// A round past the budget drops the log, and its rectangle is painted whole;
+// the round after it is remembered again and erased line by line. A mark
+// made behind the log's back, through the raster's own drawing, tells the
+// two apart: only painting the rectangle whole clears it.
+TEST(KeptCanvasTest, ARoundOverTheBudgetIsPaintedWholeAndTheNextErasedAgain)
+{
+    const int32_t markXs[] = {50, 54}, markYs[] = {60, 60};
+    const uint32_t mark = 0xFFFFFF00u;
+    KeptCanvas kept(Canvas(100, 102));
+    Canvas plain(100, 102);
+    auto paint = [&](Canvas& canvas) {
+        canvas.SelectPen(kRed);
+        canvas.SelectFill(kDarkBlue);
+        canvas.Rectangle(0, 0, 100, 100);
+        canvas.SelectPen(kGreen);
+    };
+    paint(kept);
+    paint(plain);
+    for (int round = 0; round < 6; ++round) {
+        const bool overBudget = round % 2 == 0;
+        const int lines = overBudget ? 300 : 6;
+        DrawLines(kept, std::mt19937(round), lines);
+        DrawLines(plain, std::mt19937(round), lines);
+        kept.PolylineWithin(markXs, markYs, 2, mark, kept.Bounds());
+        paint(kept);
+        paint(plain);
+        if (!overBudget)
+            plain.PolylineWithin(markXs, markYs, 2, mark, plain.Bounds());
+        ASSERT_TRUE(SamePixels(kept, plain, kept.Bounds()))
+            << "round " << round << (overBudget ? ", over the budget" : ", within it");
+    }
 }
 
 // One canvas kept over many redraws, as the window keeps it, against a fresh

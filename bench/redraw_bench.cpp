@@ -10,6 +10,7 @@
 #include "controls/view_controls.h"
 #include "geometry/view_frame.h"
 #include "render/draw_figure.h"
+#include "render/kept_canvas.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ namespace {
 struct KeptPicture {
     double scale = 1.0;
     LineStyle lines = LineStyle::Exact;
-    Canvas canvas = Canvas::ForPicture(PictureSide(scale));
+    KeptCanvas canvas{Canvas::ForPicture(PictureSide(scale))};
     FigureCache figures;
 
     void Draw(const ViewState& view)
@@ -48,7 +49,7 @@ void BM_DrawFigure(benchmark::State& state, CurveKind figure, int angle, double 
 {
     // Each redraw rebuilds the frame first, as the controls' redraws do.
     ViewState view = ButtonView(figure, angle);
-    KeptPicture picture{scale, lines, Canvas::ForPicture(PictureSide(scale)), {}};
+    KeptPicture picture{scale, lines, KeptCanvas(Canvas::ForPicture(PictureSide(scale))), {}};
     for (auto _ : state) {
         UpdateViewFrame(view);
         picture.Draw(view);

@@ -8,8 +8,8 @@
 
 #include "byte_reader.h"
 #include "checked_actions.h"
-#include "erasing_canvas.h"
 #include "render/draw_figure.h"
+#include "render/kept_canvas.h"
 
 namespace {
 
@@ -20,9 +20,12 @@ constexpr int kMaxFigureRedraws = 4;
 constexpr int kMaxRedraws = 32;
 constexpr double kTolerance = 1e-9;
 
+// One canvas for every redraw of every input, kept as the window keeps it: a
+// redraw then costs what the last one drew, not a fill of the whole picture
+// under the sanitizers.
 Canvas& ReusedCanvas()
 {
-    static ErasingCanvas canvas;
+    static KeptCanvas canvas(Canvas::ForRedraw());
     return canvas;
 }
 

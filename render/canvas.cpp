@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "geometry/always_inline.h"
+#include "render/smooth_line.h"
 
 namespace {
 
@@ -58,6 +59,73 @@ int64_t LastStepWithin(int64_t n, int64_t m, int64_t offset)
     return d.quotient + FloorDiv(2 * d.remainder - n - 1, 2 * m);
 }
 
+// A line as its defining formula reads it (see DrawLineIn), and the steps k
+// of it whose pixels lie in a box of width × height pixels, the line's
+// coordinates taken from the box's top left corner.
+struct LineSteps {
+    bool xMajor;
+    int64_t majorStart, minorStart;
+    int64_t majorStep, minorStep;
+    int64_t n, m; // major and minor extents
+    StepRange steps;
+};
+
+LineSteps StepsInside(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t width, int64_t height)
+{
+    const int64_t dx = x1 - x0;
+    const int64_t dy = y1 - y0;
+    LineSteps line;
+    line.xMajor = std::llabs(dx) >= std::llabs(dy);
+    line.majorStart = line.xMajor ? x0 : y0;
+    line.minorStart = line.xMajor ? y0 : x0;
+    const int64_t majorDelta = line.xMajor ? dx : dy;
+    const int64_t minorDelta = line.xMajor ? dy : dx;
+    line.n = std::llabs(majorDelta);
+    line.m = std::llabs(minorDelta);
+    line.majorStep = majorDelta > 0 ? 1 : -1;
+    line.minorStep = minorDelta >= 0 ? 1 : -1;
+    const int64_t n = line.n, m = line.m;
+    StepRange& steps = line.steps;
+    steps = {0, n - 1};
+    if (n == 0)
+        return line;
+
+    const StepRange majorInside =
+        OffsetsInside(line.majorStart, line.majorStep, line.xMajor ? width : height);
+    steps.first = std::max(steps.first, majorInside.first);
+    steps.last = std::min(steps.last, majorInside.last);
+    const StepRange minorInside =
+        OffsetsInside(line.minorStart, line.minorStep, line.xMajor ? height : width);
+    if (steps.Empty() || minorInside.last < 0 || (m == 0 && minorInside.first > 0) ||
+        minorInside.first > m) {
+        steps = {0, -1};
+        return line;
+    }
+    if (m > 0) {
+        // The minor offset runs from 0 at k = 0 to m at k = n, so no bound
+        // beyond m can cut the line. Bounded by m, the bounds keep every
+        // product below 2^64 (n and m are below 2^32, being differences of
+        // 32-bit coordinates), and the arithmetic stays in 64 bits.
+        if (minorInside.first > 0)
+            steps.first = std::max(steps.first, FirstStepReaching(n, m, minorInside.first));
+        steps.last = std::min(steps.last, LastStepWithin(n, m, std::min(minorInside.last, m)));
+    }
+    return line;
+}
+
+// The blend of a smooth line: red and blue side by side in one word, green
+// in another, each channel becoming (pen·w + pixel·(256 − w) + 128) / 256,
+// rounded, for a weight w of 0 to 256.
+inline uint32_t Blend(uint32_t pixel, uint32_t colour, double coverage)
+{
+    const uint32_t weight = uint32_t(std::min(coverage, 1.0) * 256.0 + 0.5);
+    const uint32_t rest = 256 - weight;
+    const uint32_t redBlue =
+        ((colour & 0xFF00FFu) * weight + (pixel & 0xFF00FFu) * rest + 0x800080u) >> 8;
+    const uint32_t green = ((colour & 0xFF00u) * weight + (pixel & 0xFF00u) * rest + 0x8000u) >> 8;
+    return kOpaqueBlack | (redBlue & 0xFF00FFu) | (green & 0xFF00u);
+}
+
 } // namespace
 
 Canvas::Canvas(int width, int height)
@@ -86,16 +154,7 @@ void Canvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
     if (right <= left || bottom <= top)
         return;
-    // Inside the rectangle the canvas now holds exactly what it paints, so
-    // from here on only what is drawn over it can differ.
-    const PaintedRectangle wanted{left, top, right, bottom, penColour_, fillColour_};
-    if (hasPainted_ && painted_ == wanted && !forgotLines_)
-        EraseDrawnLines();
-    else
-        PaintRectangle(left, top, right, bottom);
-    painted_ = wanted;
-    hasPainted_ = true;
-    ForgetDrawnLines();
+    PaintRectangle(left, top, right, bottom);
 }
 
 void Canvas::PaintRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
@@ -120,60 +179,6 @@ void Canvas::PaintRectangle(int32_t left, int32_t top, int32_t right, int32_t bo
     }
 }
 
-void Canvas::ForgetDrawnLines()
-{
-    drawnLines_.clear();
-    drawnSmoothLines_.clear();
-    eraseBudget_ = int64_t{width_} * int64_t{height_} / kEraseBudgetDivisor;
-    forgotLines_ = false;
-}
-
-void Canvas::ForgetOverBudget()
-{
-    ForgetDrawnLines();
-    forgotLines_ = true;
-}
-
-// Strictly inside the outline: every pixel of a line between two such
-// points takes the fill.
-bool Canvas::InsidePaintedOutline(int32_t x, int32_t y) const
-{
-    const PaintedRectangle& r = painted_;
-    return x > r.left && int64_t{x} < int64_t{r.right} - 1 && y > r.top &&
-           int64_t{y} < int64_t{r.bottom} - 1;
-}
-
-void Canvas::RestorePixel(int64_t x, int64_t y)
-{
-    const PaintedRectangle& r = painted_;
-    if (x < 0 || x >= width_ || y < 0 || y >= height_ || x < r.left || x >= r.right || y < r.top ||
-        y >= r.bottom)
-        return;
-    const bool outline =
-        x == r.left || x == int64_t{r.right} - 1 || y == r.top || y == int64_t{r.bottom} - 1;
-    pixels_[Index(int(x), int(y))] = outline ? r.pen : r.fill;
-}
-
-// A line is erased by drawing it again: in the fill where it lies within
-// the outline, which is nearly always, and pixel by pixel where it meets or
-// leaves the rectangle. Last line first: the next redraw draws its first
-// lines near where the last one drew its own, and so finds them still in
-// the cache (a fifth off a helix at scale 4).
-void Canvas::EraseDrawnLines()
-{
-    for (auto line = drawnLines_.rbegin(); line != drawnLines_.rend(); ++line) {
-        const DrawnLine& l = *line;
-        if (OnCanvas(l.x0, l.y0) && OnCanvas(l.x1, l.y1) && InsidePaintedOutline(l.x0, l.y0) &&
-            InsidePaintedOutline(l.x1, l.y1)) {
-            DrawLineOnCanvas(l.x0, l.y0, l.x1, l.y1, painted_.fill);
-            continue;
-        }
-        WalkClippedLine(l.x0, l.y0, l.x1, l.y1,
-                        [this](int64_t index) { RestorePixel(index % width_, index / width_); });
-    }
-    EraseDrawnSmoothLines();
-}
-
 void Canvas::MoveTo(int32_t x, int32_t y)
 {
     currentX_ = x;
@@ -183,7 +188,7 @@ void Canvas::MoveTo(int32_t x, int32_t y)
 // The common case, both ends on the canvas: the same steps as below, in
 // 32-bit arithmetic and with no clipping. Most lines of a figure are a
 // pixel or two long, so the set-up is what counts here, and the function is
-// inlined into LineTo (about a fifth off the time of a figure's lines).
+// inlined into its callers.
 TORSIVA_ALWAYS_INLINE void Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1,
                                                     uint32_t colour)
 {
@@ -224,28 +229,10 @@ void Canvas::LineTo(int32_t x, int32_t y)
     const int32_t x0 = currentX_, y0 = currentY_;
     currentX_ = x;
     currentY_ = y;
-    if (!OnCanvas(x0, y0) || !OnCanvas(x, y)) {
-        DrawClippedLine(x0, y0, x, y);
-        return;
-    }
-    // Each polyline starts with a line to its own first point: nothing to
-    // remember.
-    const int32_t steps = std::max(std::abs(x - x0), std::abs(y - y0));
-    if (steps > 0 && Remembers(steps))
-        drawnLines_.push_back({x0, y0, x, y});
-    DrawLineOnCanvas(x0, y0, x, y, penColour_);
-}
-
-// Lines that leave the canvas are few and their set-up is long: kept out
-// of LineTo, so that the common case stays small enough to inline.
-void Canvas::DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
-{
-    uint32_t* const pixels = pixels_.get();
-    const uint32_t colour = penColour_;
-    const int64_t drawn = WalkClippedLine(
-        x0, y0, x1, y1, [pixels, colour](int64_t index) { pixels[index] = colour; });
-    if (drawn > 0 && Remembers(drawn))
-        drawnLines_.push_back({int32_t(x0), int32_t(y0), int32_t(x1), int32_t(y1)});
+    if (OnCanvas(x0, y0) && OnCanvas(x, y))
+        DrawLineOnCanvas(x0, y0, x, y, penColour_);
+    else
+        DrawLineIn(Bounds(), x0, y0, x, y, penColour_);
 }
 
 void Canvas::Polyline(const int32_t* xs, const int32_t* ys, size_t count)
@@ -257,70 +244,65 @@ void Canvas::Polyline(const int32_t* xs, const int32_t* ys, size_t count)
         Canvas::LineTo(xs[i], ys[i]);
 }
 
+void Canvas::PolylineWithin(const int32_t* xs, const int32_t* ys, size_t count, uint32_t colour,
+                            PixelBox box)
+{
+    box = Clip(box);
+    if (box.Empty())
+        return;
+    for (size_t i = 1; i < count; ++i) {
+        if (box.Contains(xs[i - 1], ys[i - 1]) && box.Contains(xs[i], ys[i]))
+            DrawLineOnCanvas(xs[i - 1], ys[i - 1], xs[i], ys[i], colour);
+        else
+            DrawLineIn(box, xs[i - 1], ys[i - 1], xs[i], ys[i], colour);
+    }
+}
+
+int64_t Canvas::ClippedLinePixels(int64_t x0, int64_t y0, int64_t x1, int64_t y1) const
+{
+    const StepRange steps = StepsInside(x0, y0, x1, y1, width_, height_).steps;
+    return steps.Empty() ? 0 : steps.last - steps.first + 1;
+}
+
 // Every line is defined by one formula, on an unbounded raster: along the
 // major axis (the longer extent, x on ties) the k-th pixel, k = 0 … n − 1,
 // stands k steps from the start, and along the minor axis
 // floor((2·k·m + n) / 2n) steps, for n and m the major and minor extents.
 // The end pixel (k = n) is left out. Clipping only narrows the range of k,
-// so a clipped line keeps every pixel it has inside the canvas, and the work
-// is bounded by the canvas size whatever the coordinates.
-template <class Put>
-int64_t Canvas::WalkClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Put put)
+// so a clipped line keeps every pixel it has inside the box, and the work
+// is bounded by the box's size whatever the coordinates. Lines that need it
+// are few and their set-up is long: kept out of LineTo, so that the common
+// case stays small enough to inline.
+void Canvas::DrawLineIn(const PixelBox& box, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
+                        uint32_t colour)
 {
-    const int64_t dx = x1 - x0;
-    const int64_t dy = y1 - y0;
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const int64_t majorStart = xMajor ? x0 : y0;
-    const int64_t minorStart = xMajor ? y0 : x0;
-    const int64_t majorDelta = xMajor ? dx : dy;
-    const int64_t minorDelta = xMajor ? dy : dx;
-    const int64_t n = std::llabs(majorDelta);
-    const int64_t m = std::llabs(minorDelta);
-    if (n == 0)
-        return 0;
-    const int64_t majorStep = majorDelta > 0 ? 1 : -1;
-    const int64_t minorStep = minorDelta >= 0 ? 1 : -1;
-
-    StepRange steps{0, n - 1};
-    const StepRange majorInside = OffsetsInside(majorStart, majorStep, xMajor ? width_ : height_);
-    steps.first = std::max(steps.first, majorInside.first);
-    steps.last = std::min(steps.last, majorInside.last);
-    const StepRange minorInside = OffsetsInside(minorStart, minorStep, xMajor ? height_ : width_);
-    if (minorInside.last < 0 || (m == 0 && minorInside.first > 0))
-        return 0;
-    if (m > 0) {
-        // The minor offset runs from 0 at k = 0 to m at k = n, so no bound
-        // beyond m can cut the line. Bounded by m, the bounds keep every
-        // product below 2^64 (n and m are below 2^32, being differences of
-        // 32-bit coordinates), and the arithmetic stays in 64 bits.
-        if (minorInside.first > m)
-            return 0;
-        if (minorInside.first > 0)
-            steps.first = std::max(steps.first, FirstStepReaching(n, m, minorInside.first));
-        steps.last = std::min(steps.last, LastStepWithin(n, m, std::min(minorInside.last, m)));
-    }
+    const LineSteps line = StepsInside(x0 - box.left, y0 - box.top, x1 - box.left, y1 - box.top,
+                                       box.right - box.left, box.bottom - box.top);
+    const StepRange steps = line.steps;
     if (steps.Empty())
-        return 0;
+        return;
 
     // The error term at the first step: with k·m = q·n + r,
     // 2·k·m + n = 2q·n + (2r + n), so the minor offset is q + (2r + n) / 2n.
+    const int64_t n = line.n, m = line.m;
     const int64_t twoN = 2 * n;
     const ProductDivision start = DivideProduct(steps.first, m, n);
     const int64_t minorOffset = start.quotient + (2 * start.remainder + n) / twoN;
     int64_t remainder = (2 * start.remainder + n) % twoN;
     // Walk the pixels by their index: one step along the major axis each
     // time, one along the minor axis whenever the error term overflows.
-    const int64_t major = majorStart + majorStep * steps.first;
-    const int64_t minor = minorStart + minorStep * minorOffset;
-    const int64_t x = xMajor ? major : minor;
-    const int64_t y = xMajor ? minor : major;
-    assert(x >= 0 && x < width_ && y >= 0 && y < height_);
-    const int64_t majorStride = xMajor ? majorStep : majorStep * width_;
-    const int64_t minorStride = xMajor ? minorStep * width_ : minorStep;
+    const int64_t major = line.majorStart + line.majorStep * steps.first;
+    const int64_t minor = line.minorStart + line.minorStep * minorOffset;
+    const int64_t x = box.left + (line.xMajor ? major : minor);
+    const int64_t y = box.top + (line.xMajor ? minor : major);
+    assert(box.Contains(x, y) && Bounds().Contains(x, y));
+    const int64_t majorStride = line.xMajor ? line.majorStep : line.majorStep * width_;
+    const int64_t minorStride = line.xMajor ? line.minorStep * width_ : line.minorStep;
     const int64_t twoM = 2 * m;
+    uint32_t* const pixels = pixels_.get();
     int64_t index = y * width_ + x;
     for (int64_t k = steps.first; k <= steps.last; ++k) {
-        put(index);
+        pixels[index] = colour;
         index += majorStride;
         remainder += twoM;
         if (remainder >= twoN) {
@@ -328,17 +310,45 @@ int64_t Canvas::WalkClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, 
             index += minorStride;
         }
     }
-    return steps.last - steps.first + 1;
 }
 
 void Canvas::FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour)
 {
-    if (y < 0 || y >= height_)
-        return;
-    x0 = std::max<int64_t>(x0, 0);
-    x1 = std::min<int64_t>(x1, width_);
-    if (x0 >= x1)
+    const PixelBox span = Clip({x0, y, x1, y + 1});
+    if (span.Empty())
         return;
     uint32_t* row = pixels_.get() + Index(0, int(y));
-    std::fill(row + x0, row + x1, colour);
+    std::fill(row + span.left, row + span.right, colour);
+}
+
+void Canvas::SmoothLine(double x0, double y0, double x1, double y1)
+{
+    if (const std::optional<WuSegment> segment = CutSmoothLine(x0, y0, x1, y1, width_, height_))
+        BlendWuSegment(*segment);
+}
+
+void Canvas::BlendWuSegment(const WuSegment& segment)
+{
+    const PixelBox box = Clip(Bounds());
+    const uint32_t colour = penColour_;
+    uint32_t* const pixels = pixels_.get();
+    WalkWuSegment(segment, [&](int64_t x, int64_t y, double coverage) {
+        if (box.Contains(x, y) && coverage > 0.0) {
+            uint32_t& pixel = pixels[Index(int(x), int(y))];
+            pixel = Blend(pixel, colour, coverage);
+        }
+    });
+}
+
+void Canvas::CoverWuSegments(const WuSegment* segments, size_t count, uint32_t colour, PixelBox box)
+{
+    box = Clip(box);
+    if (box.Empty())
+        return;
+    uint32_t* const pixels = pixels_.get();
+    for (size_t i = 0; i < count; ++i)
+        WalkWuSegment(segments[i], [&](int64_t x, int64_t y, double) {
+            if (box.Contains(x, y))
+                pixels[Index(int(x), int(y))] = colour;
+        });
 }

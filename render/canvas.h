@@ -9,15 +9,21 @@
 //
 // Coordinates are any 32-bit integers. Whatever falls outside the raster is
 // clipped, and a line from or to a point outside is drawn exactly where it
-// crosses the canvas: the same pixels as on an unbounded raster.
+// crosses the canvas: the same pixels as on an unbounded raster. Clipping
+// happens in one place: every write lies in a box that Clip has cut to the
+// canvas, and each kind of write keeps to its box (a span is cut to it, a
+// line walks only its steps inside it, a smooth line's pixel is tested
+// against it).
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
-#include <vector>
 
 #include "geometry/picture.h"
+#include "render/smooth_line.h"
 
 // The picture square, and below it two rows that are never painted or shown.
 constexpr int kCanvasWidth = kPictureSize;
@@ -31,6 +37,23 @@ constexpr uint32_t kOpaqueBlack = 0xFF000000u;
 struct Pen {
     const char* name;
     uint32_t colour;
+};
+
+// Columns [left, right) and rows [top, bottom).
+struct PixelBox {
+    int64_t left, top, right, bottom;
+
+    bool Empty() const { return right <= left || bottom <= top; }
+    bool Contains(int64_t x, int64_t y) const
+    {
+        return x >= left && x < right && y >= top && y < bottom;
+    }
+    // The pixels in both boxes.
+    PixelBox Meet(const PixelBox& o) const
+    {
+        return {std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
+                std::min(bottom, o.bottom)};
+    }
 };
 
 class Canvas {
@@ -69,8 +92,35 @@ public:
     // position alone.
     virtual void SmoothLine(double x0, double y0, double x1, double y1);
 
+    // Drawing in a colour of its own and only inside a box, for drawing again
+    // over what was drawn: the pen, the fill and the current position stay
+    // as they are.
+    //
+    // The lines of Polyline(xs, ys, count), only their pixels inside `box`.
+    void PolylineWithin(const int32_t* xs, const int32_t* ys, size_t count, uint32_t colour,
+                        PixelBox box);
+    // The pen blended along a segment already cut to this canvas
+    // (CutSmoothLine): SmoothLine without the cut.
+    void BlendWuSegment(const WuSegment& segment);
+    // Every pixel inside `box` that any of the cut segments plots, whatever
+    // its weight, set to `colour`.
+    void CoverWuSegments(const WuSegment* segments, size_t count, uint32_t colour, PixelBox box);
+
+    // How many pixels LineTo from (x0, y0) to (x1, y1) writes.
+    int64_t LinePixels(int32_t x0, int32_t y0, int32_t x1, int32_t y1) const
+    {
+        if (OnCanvas(x0, y0) && OnCanvas(x1, y1))
+            return std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+        return ClippedLinePixels(x0, y0, x1, y1);
+    }
+
     int Width() const { return width_; }
     int Height() const { return height_; }
+    PixelBox Bounds() const { return {0, 0, width_, height_}; }
+    uint32_t PenColour() const { return penColour_; }
+    uint32_t FillColour() const { return fillColour_; }
+    int32_t CurrentX() const { return currentX_; }
+    int32_t CurrentY() const { return currentY_; }
     // The pixel at (x, y); (x, y) must lie on the canvas.
     uint32_t PixelAt(int x, int y) const { return pixels_[Index(x, y)]; }
     // Row-major pixels, Width() per row.
@@ -80,62 +130,8 @@ private:
     struct Unpainted {};
     explicit Canvas(Unpainted);
 
-    // A canvas kept from one redraw to the next is mostly the same black
-    // square again. It remembers the last rectangle it painted and every line
-    // drawn since; when the same rectangle comes again it walks those lines
-    // once more and puts back what the rectangle had under them. A 2000 × 2000
-    // picture is 16 MB, and filling it whole costs more than drawing the
-    // figure, while walking the lines again costs about what drawing them
-    // did. (Repainting fixed tiles around the lines measured slower: a tile
-    // row holds sixteen rows of a shallow line's one.)
-    //
-    // Walking a line again costs more a pixel than filling a row, and each
-    // line its set-up and its place in the log: past an eighth of the canvas
-    // in pixels, counting six for each line, painting the rectangle whole is
-    // the cheaper erase, and the log is dropped. That bounds both the walk
-    // and the memory the log takes.
-    static constexpr int64_t kEraseBudgetDivisor = 8;
-    static constexpr int64_t kPixelsPerRememberedLine = 6;
-    struct PaintedRectangle {
-        int32_t left, top, right, bottom;
-        uint32_t pen, fill;
-        bool operator==(const PaintedRectangle& o) const
-        {
-            return left == o.left && top == o.top && right == o.right && bottom == o.bottom &&
-                   pen == o.pen && fill == o.fill;
-        }
-    };
-    struct DrawnLine {
-        int32_t x0, y0, x1, y1;
-    };
-    // A smooth line as cut to the canvas, in pixel-centre coordinates.
-    struct DrawnSmoothLine {
-        double x0, y0, x1, y1;
-    };
     void PaintRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom);
-    // Puts back the painted rectangle under every line remembered.
-    void EraseDrawnLines();
-    void EraseDrawnSmoothLines();
-    void ForgetDrawnLines();
-    // Charges a line of about `pixels` pixels to the budget: true when it
-    // is to be remembered. Nothing drawn before the first rectangle needs
-    // remembering, as the first rectangle is painted whole; once over
-    // budget, the log is dropped until the next rectangle.
-    bool Remembers(int64_t pixels)
-    {
-        if (!hasPainted_ || forgotLines_)
-            return false;
-        eraseBudget_ -= pixels + kPixelsPerRememberedLine;
-        if (eraseBudget_ >= 0)
-            return true;
-        ForgetOverBudget();
-        return false;
-    }
-    void ForgetOverBudget();
-    // Pixel (x, y) as the painted rectangle left it, if it lies inside.
-    void RestorePixel(int64_t x, int64_t y);
-    bool InsidePaintedOutline(int32_t x, int32_t y) const;
-    void BlendPixel(int64_t x, int64_t y, uint32_t colour, double coverage);
+    int64_t ClippedLinePixels(int64_t x0, int64_t y0, int64_t x1, int64_t y1) const;
 
     std::size_t Index(int x, int y) const
     {
@@ -145,14 +141,14 @@ private:
     {
         return uint32_t(x) < uint32_t(width_) && uint32_t(y) < uint32_t(height_);
     }
-    // The ways pixels are written. FillSpan clips each span; a line is either
-    // wholly on the canvas or clipped exactly, step by step, before it writes.
+    // The part of `box` on the canvas: the one place writes are cut to it.
+    PixelBox Clip(const PixelBox& box) const { return box.Meet(Bounds()); }
+    // The ways pixels are written, each inside a box that Clip returned.
+    // DrawLineOnCanvas takes a line whose ends both lie in it; DrawLineIn
+    // clips any line to it exactly, step by step, before it writes.
     void DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t colour);
-    void DrawClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
-    // Calls put(index) for every pixel of the line on the canvas, and
-    // returns how many there were.
-    template <class Put>
-    int64_t WalkClippedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Put put);
+    void DrawLineIn(const PixelBox& box, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
+                    uint32_t colour);
     void FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour);
 
     int width_;
@@ -162,10 +158,4 @@ private:
     uint32_t fillColour_ = kOpaqueBlack;
     int32_t currentX_ = 0;
     int32_t currentY_ = 0;
-    bool hasPainted_ = false;
-    PaintedRectangle painted_{};
-    std::vector<DrawnLine> drawnLines_;
-    std::vector<DrawnSmoothLine> drawnSmoothLines_;
-    int64_t eraseBudget_ = 0;
-    bool forgotLines_ = false;
 };

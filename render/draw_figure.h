@@ -21,7 +21,7 @@ constexpr Pen kBorderPen{"border", 0xFFFFFFFFu}; // white
 //
 // At a scale the square is Rectangle(0, 0, N, N) for N = PictureSide(scale),
 // and the canvas should be at least N wide and high (Canvas::ForPicture(N)).
-// A canvas kept from the previous redraw of the same size costs only what
-// that redraw drew over the square.
+// A KeptCanvas kept from the previous redraw of the same size costs only
+// what that redraw drew over the square.
 void ComposeFigure(Canvas& canvas, FigureCache& figures, const ViewState& view,
                    PictureMapping mapping = {});

@@ -281,28 +281,46 @@ TEST(CanvasTest, LineFromFarOutsideEndsExactlyAtItsInsideEnd)
     EXPECT_EQ(CountPainted(canvas), 100);
 }
 
-TEST(SmoothLineTest, BlendsThePenByCoverage)
+// LinePixels says how many pixels LineTo writes, for lines on the canvas,
+// across it and far off it.
+TEST(CanvasTest, LinePixelsCountsWhatTheLineWrites)
 {
-    Canvas canvas(20, 20);
-    canvas.SelectPen({"white", 0xFFFFFFFFu});
-    // Along row 5, through the pixel centres: full cover, nothing beside.
-    canvas.SmoothLine(2.0, 5.5, 15.0, 5.5);
-    EXPECT_EQ(canvas.PixelAt(8, 5), 0xFFFFFFFFu);
-    EXPECT_EQ(canvas.PixelAt(8, 4), kOpaqueBlack);
-    EXPECT_EQ(canvas.PixelAt(8, 6), kOpaqueBlack);
-    // Along the border of rows 10 and 11: half on each.
-    canvas.SmoothLine(2.0, 11.0, 15.0, 11.0);
-    EXPECT_EQ(canvas.PixelAt(8, 10), 0xFF808080u);
-    EXPECT_EQ(canvas.PixelAt(8, 11), 0xFF808080u);
-    // Not finite, or wholly off the canvas: nothing.
-    const std::vector<uint32_t> before(canvas.Bits(), canvas.Bits() + 400);
-    canvas.SmoothLine(std::numeric_limits<double>::quiet_NaN(), 3.0, 10.0, 3.0);
-    canvas.SmoothLine(-std::numeric_limits<double>::infinity(), 3.0, 10.0, 3.0);
-    canvas.SmoothLine(-50.0, -50.0, -10.0, 30.0);
-    canvas.SmoothLine(-1.7e308, 3.0, 1.7e308, 3.0); // their distance overflows
-    EXPECT_EQ(std::vector<uint32_t>(canvas.Bits(), canvas.Bits() + 400), before);
-    // Far ends are cut to the canvas: a line across it still shows.
-    canvas.SmoothLine(-1e7, 15.5, 1e7, 15.5);
-    EXPECT_EQ(canvas.PixelAt(0, 15), 0xFFFFFFFFu);
-    EXPECT_EQ(canvas.PixelAt(19, 15), 0xFFFFFFFFu);
+    const Canvas canvas;
+    auto counts = [&canvas](int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+        return canvas.LinePixels(x0, y0, x1, y1) == CountPainted(Line(x0, y0, x1, y1));
+    };
+    ExpectRandomLines(21, -450, 950, 200, counts);
+    ExpectRandomLines(22, kMin, kMax, 40, counts);
+    ExpectRandomLinesThrough(23, 100000, 40, counts);
+    EXPECT_EQ(canvas.LinePixels(kMin, 250, kMax, 250), 500);
+    EXPECT_EQ(canvas.LinePixels(10, 10, 10, 10), 0);
+}
+
+// A polyline drawn within a box writes exactly the pixels of its lines that
+// lie in the box, whether the lines stay in it, cross it or miss it, and
+// leaves the pen and the current position alone.
+TEST(CanvasTest, PolylineWithinKeepsToItsBox)
+{
+    std::mt19937 random(24);
+    std::uniform_int_distribution<int32_t> near(-100, 600), far(kMin, kMax);
+    for (const PixelBox box : {PixelBox{0, 0, 500, 502}, PixelBox{40, 30, 400, 410},
+                               PixelBox{-50, 200, 600, 201}, PixelBox{250, -9, 251, 999}}) {
+        std::vector<int32_t> xs, ys;
+        for (int i = 0; i < 60; ++i) {
+            xs.push_back(i % 10 == 0 ? far(random) : near(random));
+            ys.push_back(i % 10 == 5 ? far(random) : near(random));
+        }
+        Canvas within, whole;
+        within.MoveTo(7, 8);
+        within.PolylineWithin(xs.data(), ys.data(), xs.size(), kBlue, box);
+        whole.SelectPen({"blue", kBlue});
+        whole.Polyline(xs.data(), ys.data(), xs.size());
+        for (int y = 0; y < kCanvasHeight; ++y)
+            for (int x = 0; x < kCanvasWidth; ++x)
+                ASSERT_EQ(within.PixelAt(x, y),
+                          box.Contains(x, y) ? whole.PixelAt(x, y) : kOpaqueBlack)
+                    << x << "," << y << " in " << box.left << "," << box.top;
+        EXPECT_EQ(within.PenColour(), kOpaqueBlack);
+        EXPECT_EQ(std::pair(within.CurrentX(), within.CurrentY()), std::pair(7, 8));
+    }
 }

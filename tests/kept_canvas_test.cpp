@@ -1,52 +1,52 @@
 // SPDX-License-Identifier: MIT
-// A canvas kept from one redraw to the next: painting the same rectangle
-// again puts back what the lines drawn since covered, and must give what a
-// fresh canvas gives.
+// A kept canvas erases by drawing the last lines again, but must give every
+// picture the very pixels a canvas that keeps nothing gives: the window, the
+// benchmarks and the fuzzers all draw on one.
 #include <array>
-#include <iterator>
 #include <random>
+#include <vector>
 
 #include "geometry/view_frame.h"
 #include "render/draw_figure.h"
+#include "render/kept_canvas.h"
 #include "test_support.h"
 
 namespace {
 
-// The whole picture squares of two canvases of one size, pixel for pixel.
-bool SamePicture(const Canvas& a, const Canvas& b)
+// The pixels of `box` on `actual` and on `expected`, the first that differs
+// named.
+::testing::AssertionResult SamePixels(const Canvas& actual, const Canvas& expected, PixelBox box)
 {
-    const size_t side = size_t(a.Width());
-    return std::equal(a.Bits(), a.Bits() + side * side, b.Bits());
+    for (int64_t y = box.top; y < box.bottom; ++y)
+        for (int64_t x = box.left; x < box.right; ++x)
+            if (actual.PixelAt(int(x), int(y)) != expected.PixelAt(int(x), int(y)))
+                return ::testing::AssertionFailure()
+                       << "pixel (" << x << ", " << y << ") is " << std::hex
+                       << actual.PixelAt(int(x), int(y)) << ", not "
+                       << expected.PixelAt(int(x), int(y));
+    return ::testing::AssertionSuccess();
 }
 
-} // namespace
-
-// One canvas kept over many redraws, as the window keeps it, against a fresh
-// canvas for each: views that send lines far off the canvas, every figure,
-// both line styles.
-TEST(KeptCanvasTest, KeptCanvasDrawsWhatAFreshCanvasDraws)
+// Random lines near a canvas of 100 × 102 pixels, now and then from far off,
+// and smooth lines among them: the same on every canvas given the same seed.
+void DrawLines(Canvas& canvas, std::mt19937 random, int count)
 {
-    std::mt19937 random(20261208);
-    std::uniform_real_distribution<double> coordinate(-400.0, 400.0);
-    for (double scale : {1.0, 2.0}) {
-        const int side = PictureSide(scale);
-        Canvas kept = Canvas::ForPicture(side);
-        FigureCache keptFigures;
-        for (int redraw = 0; redraw < 40; ++redraw) {
-            ViewState view = DefaultView(CurveKind(1 + redraw % 3), 2 + redraw * 2);
-            view.eye = {coordinate(random), coordinate(random), coordinate(random)};
-            view.zoom = redraw % 4 == 0 ? 100.0 : 50.0;
-            UpdateViewFrame(view);
-            const PictureMapping mapping{scale,
-                                         redraw % 5 == 4 ? LineStyle::Smooth : LineStyle::Exact};
-            ComposeFigure(kept, keptFigures, view, mapping);
-            Canvas fresh = Canvas::ForPicture(side);
-            FigureCache figures;
-            ComposeFigure(fresh, figures, view, mapping);
-            ASSERT_TRUE(SamePicture(kept, fresh)) << "scale " << scale << ", redraw " << redraw;
-        }
+    std::uniform_int_distribution<int32_t> near(-20, 120), far(-2000000000, 2000000000);
+    for (int i = 0; i < count; ++i) {
+        if (i % 20 == 0)
+            canvas.MoveTo(far(random), far(random));
+        canvas.LineTo(near(random), near(random));
+        if (i % 5 == 0)
+            canvas.SmoothLine(near(random) + 0.3, near(random) + 0.7, near(random), near(random));
     }
 }
+
+constexpr Pen kRed{"red", 0xFFFF0000u};
+constexpr Pen kGreen{"green", 0xFF00FF00u};
+constexpr Pen kWhite{"white", 0xFFFFFFFFu};
+constexpr uint32_t kDarkBlue = 0xFF000010u;
+
+} // namespace
 
 // The rectangle drawn again puts back only what was drawn over it; the
 // result must still be the rectangle, and nothing outside it may change.
@@ -60,7 +60,7 @@ TEST(KeptCanvasTest, RepeatedRectangleRepaintsAllThatWasDrawnInside)
     std::uniform_int_distribution<int32_t> near(-80, 380), far(-2000000000, 2000000000);
     const Pen red{"red", 0xFFFF0000u}, green{"green", 0xFF00FF00u};
     for (auto [l, t, r, b] : {std::array{0, 0, 300, 300}, {37, 21, 250, 283}, {-5, -9, 400, 400}}) {
-        Canvas kept(300, 302);
+        KeptCanvas kept(Canvas(300, 302));
         kept.SelectPen(red);
         kept.SelectFill(0xFF000010u);
         kept.Rectangle(l, t, r, b);
@@ -99,8 +99,9 @@ TEST(KeptCanvasTest, RepeatedRectangleRepaintsAllThatWasDrawnInside)
 TEST(KeptCanvasTest, LinesOnTheOutlineArePutBack)
 {
     const Pen white{"white", 0xFFFFFFFFu}, blue{"blue", 0xFF0000FFu};
-    Canvas kept(80, 82), fresh(80, 82);
-    for (Canvas* canvas : {&kept, &fresh}) {
+    KeptCanvas kept(Canvas(80, 82));
+    Canvas fresh(80, 82);
+    for (Canvas* canvas : {static_cast<Canvas*>(&kept), &fresh}) {
         canvas->SelectPen(white);
         canvas->Rectangle(0, 0, 40, 40);
     }
@@ -117,4 +118,102 @@ TEST(KeptCanvasTest, LinesOnTheOutlineArePutBack)
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x)
             ASSERT_EQ(kept.PixelAt(x, y), fresh.PixelAt(x, y)) << x << "," << y;
+}
+
+// Only the very same rectangle, in the same pen and fill, may be erased
+// line by line: one that differs in place, size, pen or fill is painted in
+// full, as on a canvas that keeps nothing.
+TEST(KeptCanvasTest, AnotherRectangleIsPaintedInFull)
+{
+    struct Paint {
+        std::array<int32_t, 4> box;
+        Pen pen;
+        uint32_t fill;
+    };
+    const Paint first{{10, 10, 90, 90}, kRed, kDarkBlue};
+    for (const Paint& next : {Paint{{10, 10, 80, 90}, kRed, kDarkBlue},
+                              {{10, 10, 90, 95}, kRed, kDarkBlue},
+                              {{5, 10, 90, 90}, kRed, kDarkBlue},
+                              {{10, 10, 90, 90}, kGreen, kDarkBlue},
+                              {{10, 10, 90, 90}, kRed, kOpaqueBlack}}) {
+        KeptCanvas kept(Canvas(100, 102));
+        Canvas plain(100, 102);
+        // Lines before each rectangle; the next rectangle twice, painted in
+        // full and then erased.
+        for (Canvas* canvas : {static_cast<Canvas*>(&kept), &plain}) {
+            unsigned seed = 3;
+            for (const Paint& paint : {first, next, next}) {
+                canvas->SelectPen(kWhite);
+                DrawLines(*canvas, std::mt19937(seed++), 6);
+                canvas->SelectPen(paint.pen);
+                canvas->SelectFill(paint.fill);
+                canvas->Rectangle(paint.box[0], paint.box[1], paint.box[2], paint.box[3]);
+            }
+        }
+        EXPECT_TRUE(SamePixels(kept, plain, kept.Bounds()))
+            << "after " << next.box[0] << "," << next.box[1] << "," << next.box[2] << ","
+            << next.box[3] << " in " << std::hex << next.pen.colour << " on " << next.fill;
+    }
+}
+
+// A round past the budget drops the log, and its rectangle is painted whole;
+// the round after it is remembered again and erased line by line. A mark
+// made behind the log's back, through the raster's own drawing, tells the
+// two apart: only painting the rectangle whole clears it.
+TEST(KeptCanvasTest, ARoundOverTheBudgetIsPaintedWholeAndTheNextErasedAgain)
+{
+    const int32_t markXs[] = {50, 54}, markYs[] = {60, 60};
+    const uint32_t mark = 0xFFFFFF00u;
+    KeptCanvas kept(Canvas(100, 102));
+    Canvas plain(100, 102);
+    auto paint = [&](Canvas& canvas) {
+        canvas.SelectPen(kRed);
+        canvas.SelectFill(kDarkBlue);
+        canvas.Rectangle(0, 0, 100, 100);
+        canvas.SelectPen(kGreen);
+    };
+    paint(kept);
+    paint(plain);
+    for (int round = 0; round < 6; ++round) {
+        const bool overBudget = round % 2 == 0;
+        const int lines = overBudget ? 300 : 6;
+        DrawLines(kept, std::mt19937(round), lines);
+        DrawLines(plain, std::mt19937(round), lines);
+        kept.PolylineWithin(markXs, markYs, 2, mark, kept.Bounds());
+        paint(kept);
+        paint(plain);
+        if (!overBudget)
+            plain.PolylineWithin(markXs, markYs, 2, mark, plain.Bounds());
+        ASSERT_TRUE(SamePixels(kept, plain, kept.Bounds()))
+            << "round " << round << (overBudget ? ", over the budget" : ", within it");
+    }
+}
+
+// One canvas kept over many redraws, as the window keeps it, against a fresh
+// canvas for each: views that send lines far off the canvas, every figure and
+// none, angles up to the densest, both line styles. At scale 1 the kept
+// canvas starts unpainted, as the fuzzers' does.
+TEST(KeptCanvasRedrawTest, EveryRedrawIsWhatAFreshCanvasDraws)
+{
+    std::mt19937 random(20261208);
+    std::uniform_real_distribution<double> coordinate(-400.0, 400.0);
+    for (double scale : {1.0, 2.0}) {
+        const int side = PictureSide(scale);
+        KeptCanvas kept(scale == 1.0 ? Canvas::ForRedraw() : Canvas::ForPicture(side));
+        FigureCache keptFigures;
+        for (int redraw = 0; redraw < 48; ++redraw) {
+            ViewState view = DefaultView(CurveKind(redraw % 4), 2 + (redraw * 13) % 88);
+            view.eye = {coordinate(random), coordinate(random), coordinate(random)};
+            view.zoom = redraw % 3 == 0 ? 100.0 : 50.0;
+            UpdateViewFrame(view);
+            const PictureMapping mapping{scale,
+                                         redraw % 5 == 4 ? LineStyle::Smooth : LineStyle::Exact};
+            ComposeFigure(kept, keptFigures, view, mapping);
+            Canvas fresh = Canvas::ForPicture(side);
+            FigureCache figures;
+            ComposeFigure(fresh, figures, view, mapping);
+            ASSERT_TRUE(SamePixels(kept, fresh, {0, 0, side, side}))
+                << "scale " << scale << ", redraw " << redraw;
+        }
+    }
 }

@@ -39,7 +39,7 @@ void PictureArea::DrawFigure(const ViewState& view)
     // The same canvas serves every redraw of one size, and then costs only
     // what the last redraw drew on it.
     if (!m_canvas || m_canvas->Width() != side)
-        m_canvas = std::make_unique<Canvas>(Canvas::ForPicture(side));
+        m_canvas = std::make_unique<KeptCanvas>(Canvas::ForPicture(side));
     ComposeFigure(*m_canvas, m_figures, view, PictureMapping{scale, m_lines});
     update();
 }

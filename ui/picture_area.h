@@ -13,8 +13,8 @@
 #include <QWidget>
 
 #include "geometry/view_state.h"
-#include "render/canvas.h"
 #include "render/figure_model.h"
+#include "render/kept_canvas.h"
 #include "render/picture_scale.h"
 
 class PictureArea : public QWidget {
@@ -42,7 +42,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::unique_ptr<Canvas> m_canvas; // none until the first redraw
+    std::unique_ptr<KeptCanvas> m_canvas; // none until the first redraw
     FigureCache m_figures;            // the vertices of the figure shown
     LineStyle m_lines = LineStyle::Exact;
 };

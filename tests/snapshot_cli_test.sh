@@ -184,6 +184,8 @@ bad_script "wrong type in a script" '[{"button":"helix"},{"press":[1,"2"]}]'
 check "error names action 1" grep -q 'acción 1' "$logs/stderr"
 bad_script "malformed script" '[{"button":"helix"},'
 bad_script "not an array" '{"button":"helix"}'
+check "not an array: said in our words alone" grep -qx 'torsiva-snapshot: .*/bad.json: no es una lista JSON de acciones' "$logs/stderr"
+bad_script "brackets nested deeper than any action" "$(head -c 100000 /dev/zero | tr '\0' '[')"
 bad_script "scroll code 9" '[{"scroll":{"bar":1014,"code":9}}]'
 bad_script "scroll code -1" '[{"scroll":{"bar":1014,"code":-1}}]'
 bad_script "scroll code 1.5" '[{"scroll":{"bar":1014,"code":1.5}}]'
@@ -210,7 +212,7 @@ truncate -s $((16 * 1024 * 1024 + 1)) "$work/big.json"
 expect_status 2 "script over 16 MiB" --script "$work/big.json" "${out[@]}"
 check "the size limit is named" grep -q '16777216' "$logs/stderr"
 rm -f "$work/big.json"
-{ printf '['; head -c $((1000000 * 3)) /dev/zero | tr '\0' '0' | sed 's/000/{},/g'; printf '{}]'; } >"$work/many.json"
+{ printf '['; head -c $((1000000 * 3)) /dev/zero | tr '\0' '0' | sed 's/000/{"move":[0,0]},/g'; printf '{"move":[0,0]}]'; } >"$work/many.json"
 expect_status 2 "script of more than a million actions" --script "$work/many.json" "${out[@]}"
 check "the action limit is named" grep -q '1000000' "$logs/stderr"
 rm -f "$work/many.json"

@@ -158,6 +158,42 @@ expect_status 2 "--out F --ops dir/../F" --figure helix --out "$work/F.png" --op
 expect_status 2 "existing file and a symbolic link to it" --figure helix --out existing.png --ops link.png
 expect_status 2 "existing file and a hard link to it" --figure helix --out existing.png --ops hard.png
 
+# Chains of symbolic links are followed to their ends, dangling ones too: an
+# output is written where its chain ends, and the link stays a link.
+ln -s mid.lnk "$work/two.png"
+ln -s ops-target.txt "$work/mid.lnk"
+expect_status 2 "a chain of two links to the other output" --figure helix --out two.png --ops ops-target.txt
+check "the chain's end was not made" test ! -e "$work/ops-target.txt"
+expect_status 0 "writing through a chain of links" --figure helix --out two.png
+check "the picture is at the chain's end" cmp -s <(head -c 8 "$work/ops-target.txt") <(printf '\x89PNG\r\n\x1a\n')
+check "the link is still a link" test -L "$work/two.png"
+rm -f "$work/two.png" "$work/mid.lnk" "$work/ops-target.txt"
+ln -s end.png "$work/link0"
+for i in $(seq 1 40); do ln -s "link$((i - 1))" "$work/link$i"; done
+expect_status 0 "a chain of 40 links" --figure helix --out link39
+check "40 links lead to the end" test -f "$work/end.png"
+expect_status 2 "a chain of 41 links" --figure helix --out link40
+check "41 links are refused as such" grep -q 'link40: .*40 enlaces' "$logs/stderr"
+ln -s loop-b "$work/loop-a"
+ln -s loop-a "$work/loop-b"
+expect_status 2 "a loop of links" --figure helix "${out[@]}" --ops loop-a
+rm -f "$work"/link* "$work/end.png" "$work"/loop-*
+
+# Names are the system's bytes, UTF-8 or not.
+expect_status 0 "a name that is not UTF-8" --figure helix --out $'\xff\xfe.png'
+check "the file has exactly that name" test -f "$work/"$'\xff\xfe.png'
+expect_status 0 "two names that differ only in bytes that are not UTF-8" --figure helix \
+  --out $'a\xff.png' --ops $'a\xfe.txt'
+check "both files are there" test -f "$work/"$'a\xff.png' -a -f "$work/"$'a\xfe.txt'
+expect_status 2 "one name that is not UTF-8, twice" --figure helix --out $'\xff.png' --ops $'\xff.png'
+check "the name is shown byte for byte" grep -q 'mismo archivo: \\xFF\.png' "$logs/stderr"
+printf '[{"button":"helix"}]' >"$work/"$'s\xff.json'
+expect_status 0 "a script whose name is not UTF-8" --script $'s\xff.json' "${out[@]}"
+rm -f "$work/"$'\xff\xfe.png' "$work/"$'a\xff.png' "$work/"$'a\xfe.txt' "$work/"$'s\xff.json'
+chmod 600 "$work/existing.png"
+expect_status 0 "a replaced file keeps its mode" --figure helix --out existing.png
+check "the mode is kept" test "$(stat -c %a "$work/existing.png")" = 600
+
 # Scripts.
 printf '[{"button":"conical"},{"scroll":{"bar":1014,"code":0}},{"press":[0,0]},{"move":[250,0]},{"release":[250,0]}]' >"$work/good.json"
 expect_status 0 "script" --script "$work/good.json" "${out[@]}"

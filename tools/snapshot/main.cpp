@@ -15,6 +15,8 @@
 #include "render/draw_figure.h"
 #include "render/picture_scale.h"
 #include "tools/snapshot/arguments.h"
+#include "tools/snapshot/link_target.h"
+#include "tools/snapshot/native_name.h"
 #include "tools/snapshot/one_line.h"
 #include "tools/snapshot/outputs.h"
 #include "tools/snapshot/picture_files.h"
@@ -52,6 +54,11 @@ QString CheckOutputs(const SnapshotArguments& args)
 {
     if (!FormatOfFile(args.out))
         return Tr("--out debe terminar en .png, .svg o .pdf: %1").arg(args.out);
+    for (const QString& output : {args.out, args.ops})
+        if (!output.isEmpty() && !FinalTarget(output))
+            return Tr("%1: no se llega al archivo: más de %2 enlaces simbólicos o uno ilegible")
+                .arg(output)
+                .arg(kMaxSymbolicLinks);
     if (!args.ops.isEmpty() && SameFile(args.out, args.ops))
         return Tr("--out y --ops nombran el mismo archivo: %1").arg(args.ops);
     for (const QString& output : {args.out, args.ops})
@@ -130,11 +137,12 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv,
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// File names among them keep the bytes the system gave.
 QStringList ArgumentsOf(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << NameFromNative(QByteArray(argv[i]));
     return arguments;
 }
 
@@ -147,7 +155,7 @@ int main(int argc, char** argv)
     // Read once to choose the application, then again with it, so that the
     // help text names the program as it was started.
     const auto app = MakeApplication(argc, argv, ParseArguments(ArgumentsOf(argc, argv)));
-    const ParsedCommandLine command = ParseArguments(QCoreApplication::arguments());
+    const ParsedCommandLine command = ParseArguments(ArgumentsOf(argc, argv));
     if (!command.text.isEmpty()) {
         std::fputs(qUtf8Printable(command.text), stdout);
         return 0;

@@ -12,7 +12,17 @@
 #include <QFileInfo>
 
 #include "render/figure_names.h"
+#include "tools/snapshot/native_name.h"
 #include "tools/snapshot/one_line.h"
+
+#if defined(Q_OS_UNIX)
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -384,6 +394,66 @@ private:
     qsizetype m_at = 0;
 };
 
+// Devices and pipes report no size, and an endless one such as /dev/zero
+// would never end: at most `limit` bytes are read, and a regular file that
+// is larger is refused before any is. Returns why it could not read, or
+// nothing.
+#if defined(Q_OS_UNIX)
+QString ReadAtMost(const QString& path, qint64 limit, QByteArray& bytes)
+{
+    struct Descriptor {
+        int number;
+        ~Descriptor()
+        {
+            if (number >= 0)
+                ::close(number);
+        }
+    };
+    const auto systemError = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
+    const Descriptor file{::open(NativeName(path).constData(), O_RDONLY | O_CLOEXEC)};
+    struct stat status {};
+    if (file.number < 0 || ::fstat(file.number, &status) != 0)
+        return systemError();
+    if (S_ISDIR(status.st_mode))
+        return Tr("es una carpeta");
+    if (S_ISREG(status.st_mode) && status.st_size >= limit)
+        return Tr("el guion pasa de %1 bytes").arg(limit - 1);
+    // A regular file's size is known, so one read usually does; anything
+    // else is given room as it comes.
+    bytes.resize(
+        qsizetype(std::min<qint64>(limit, S_ISREG(status.st_mode) ? status.st_size + 1 : 65536)));
+    qsizetype done = 0;
+    while (done < limit) {
+        if (done == bytes.size())
+            bytes.resize(qsizetype(std::min<qint64>(limit, 2 * qint64(bytes.size()))));
+        const ssize_t got = ::read(file.number, bytes.data() + done, size_t(bytes.size() - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return systemError();
+        if (got == 0)
+            break;
+        done += got;
+    }
+    bytes.truncate(done);
+    return QString();
+}
+#else
+QString ReadAtMost(const QString& path, qint64 limit, QByteArray& bytes)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return Tr("es una carpeta");
+    if (info.isFile() && info.size() >= limit)
+        return Tr("el guion pasa de %1 bytes").arg(limit - 1);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    bytes = file.read(limit);
+    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+}
+#endif
+
 } // namespace
 
 std::optional<ScriptActions> ParseScript(const QByteArray& json, QString& error)
@@ -415,18 +485,9 @@ std::optional<ScriptActions> ReadScriptFile(const QString& path, QString& error)
         error = Tr("--script necesita el nombre de un archivo");
         return std::nullopt;
     }
-    const QFileInfo info(path);
-    if (info.isDir())
-        return fail(Tr("es una carpeta"));
-    if (info.isFile() && info.size() > kMaxScriptBytes)
-        return fail(Tr("el guion pasa de %1 bytes").arg(kMaxScriptBytes));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
-    // Devices and pipes report no size: read at most one byte past the limit.
-    const QByteArray json = file.read(kMaxScriptBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
+    QByteArray json;
+    if (const QString reason = ReadAtMost(path, kMaxScriptBytes + 1, json); !reason.isEmpty())
+        return fail(reason);
     const auto actions = ParseScript(json, error);
     if (!actions)
         error = QStringLiteral("%1: %2").arg(OneLine(path), error);

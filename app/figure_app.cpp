@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/figure_app.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "app/command_line.h"
 #include "app/start_view.h"
@@ -12,9 +14,24 @@
 namespace {
 
 constexpr int kExitNoDisplay = 1;
+constexpr int kExitWriteFailed = 1;
 constexpr int kExitBadUsage = 2;
 
 void Print(std::FILE* stream, const QString& text) { std::fputs(qPrintable(text), stream); }
+
+// Whether what went to the standard output got there: a full disk, a closed
+// pipe or /dev/full shows only when it is flushed. A windowed program on
+// Windows has no standard output unless one is given it, and then nothing
+// is lost.
+bool StandardOutputWritten()
+{
+#if defined(Q_OS_WIN)
+    if (_fileno(stdout) < 0)
+        return true;
+#endif
+    errno = 0;
+    return std::fflush(stdout) == 0 && !std::ferror(stdout);
+}
 
 } // namespace
 
@@ -35,6 +52,12 @@ bool CFigureApp::InitInstance()
     case CommandLine::Request::Help:
     case CommandLine::Request::Version:
         Print(stdout, commandLine.Output());
+        if (!StandardOutputWritten()) {
+            Print(stderr,
+                  tr("torsiva: no se pudo escribir en la salida estándar: %1\n")
+                      .arg(QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO))));
+            m_exitStatus = kExitWriteFailed;
+        }
         return false;
     case CommandLine::Request::BadUsage:
         Print(stderr, commandLine.Output());

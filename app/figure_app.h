@@ -21,7 +21,8 @@ public:
     bool InitInstance();
 
     // The exit status of the run: 0 after the dialog or a printed help or
-    // version, 1 without a display, 2 for a bad command line.
+    // version, 1 without a display or when the standard output could not be
+    // written, 2 for a bad command line.
     int ExitInstance() const { return m_exitStatus; }
 
 private:

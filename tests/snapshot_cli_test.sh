@@ -62,6 +62,14 @@ for help in --help -h --version; do
   check "$help prints to stdout" test -s "$logs/stdout"
 done
 "$tool" --help | grep -q -- '--script' || fail "--help lists the options"
+# A standard output that cannot be written is a failure, said on stderr.
+for request in --help --version; do
+  checks=$((checks + 1))
+  "$tool" "$request" >/dev/full 2>"$logs/stderr"
+  status=$?
+  [ "$status" -eq 1 ] && [ "$(grep -c '^torsiva-snapshot: .*salida estándar' "$logs/stderr")" -eq 1 ] ||
+    fail "$request >/dev/full: status $status, $(cat "$logs/stderr")"
+done
 [ "$("$tool" --version)" = "torsiva-snapshot $(sed -n 's/^project(Torsiva VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../CMakeLists.txt")" ] ||
   fail "--version prints the project's version"
 
@@ -210,6 +218,9 @@ expect_status 2 "--script through a symbolic link" --script script-link.json --o
 check "the script is untouched" cmp -s "$work/good.json" "$work/script-copy"
 expect_status 1 "script with a failing output" --script "$work/good.json" "${out[@]}" --ops "$work/missing/x.txt"
 check "no state printed on failure" test ! -s "$logs/stdout"
+checks=$((checks + 1))
+(cd "$work" && "$tool" --script good.json "${out[@]}" >/dev/full 2>"$logs/stderr")
+[ $? -eq 1 ] && grep -q 'salida estándar' "$logs/stderr" || fail "script state to /dev/full: $(cat "$logs/stderr")"
 
 bad_script() { # description json
   printf '%s' "$2" >"$work/bad.json"

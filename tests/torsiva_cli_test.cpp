@@ -30,10 +30,9 @@ QProcessEnvironment Environment(const QStringList& variables)
     return environment;
 }
 
-Ended Torsiva(const QStringList& arguments,
-              const QStringList& variables = {QStringLiteral("QT_QPA_PLATFORM=offscreen")})
+// Runs torsiva to its end in `process`, which says where its output goes.
+Ended RunToItsEnd(QProcess& process, const QStringList& arguments, const QStringList& variables)
 {
-    QProcess process;
     process.setProcessEnvironment(Environment(variables));
     process.start(QStringLiteral(TORSIVA_PROGRAM), arguments);
     // Not a time limit on the program: a window left open would never end.
@@ -47,6 +46,13 @@ Ended Torsiva(const QStringList& arguments,
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     return {ended ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+Ended Torsiva(const QStringList& arguments,
+              const QStringList& variables = {QStringLiteral("QT_QPA_PLATFORM=offscreen")})
+{
+    QProcess process;
+    return RunToItsEnd(process, arguments, variables);
 }
 
 QString FirstLine(const QString& text) { return text.section(u'\n', 0, 0); }
@@ -64,6 +70,19 @@ TEST(TorsivaCliTest, HelpAndVersionExitZero)
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, QStringLiteral("Torsiva " TORSIVA_VERSION "\n"));
     EXPECT_EQ(version.err, QString());
+}
+
+TEST(TorsivaCliTest, AStandardOutputThatCannotBeWrittenIsAFailure)
+{
+    for (const char* request : {"--version", "--help"}) {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        const Ended run =
+            RunToItsEnd(process, {request}, {QStringLiteral("QT_QPA_PLATFORM=offscreen")});
+        EXPECT_EQ(run.status, 1) << request;
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("torsiva: "))) << run.err.toStdString();
+        EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+    }
 }
 
 TEST(TorsivaCliTest, BadCommandLinesExitTwoWithOneLineAndTheUsage)

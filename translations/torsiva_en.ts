@@ -40,6 +40,12 @@
         <translation>torsiva: no display: the window needs DISPLAY or WAYLAND_DISPLAY, or the -platform option.
 </translation>
     </message>
+    <message>
+        <source>torsiva: no se pudo escribir en la salida estándar: %1
+</source>
+        <translation>torsiva: could not write to the standard output: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>CFigureDlg</name>

@@ -2,10 +2,12 @@
 // torsiva-snapshot: renders one picture with the program's own redraw and
 // writes it to a file, optionally with the list of canvas operations.
 //
-// Exit status: 0 when every file was written, 1 when a file could not be
-// written (then none is left behind), 2 for a bad command line or script
-// (then nothing is written at all).
+// Exit status: 0 when every file was written, 1 when a file or the standard
+// output could not be written (then no file is left behind), 2 for a bad
+// command line or script (then nothing is written at all).
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include <QFileInfo>
@@ -34,6 +36,19 @@ QString Tr(const char* text) { return QCoreApplication::translate("SnapshotTool"
 void PrintError(const QString& line)
 {
     std::fprintf(stderr, "torsiva-snapshot: %s\n", qUtf8Printable(OneLine(line)));
+}
+
+// What went to the standard output must have got there: a full disk, a
+// closed pipe or /dev/full shows only when it is flushed, and an exit with
+// status 0 would claim it did.
+int EndWithOutput(int status)
+{
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    PrintError(Tr("no se pudo escribir en la salida estándar: %1")
+                   .arg(QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO))));
+    return kWriteFailed;
 }
 
 void SetView(const SnapshotArguments& args)
@@ -116,9 +131,10 @@ int RunScript(const SnapshotArguments& args)
     if (panel.redraws == 0)
         ComposeFigure(*canvas, figures, args.scale);
     const int status = WriteOutputs(args, {*canvas, args.scale});
-    if (status == 0)
-        std::printf("%s\n", StateJson(panel).c_str());
-    return status;
+    if (status != 0)
+        return status;
+    std::printf("%s\n", StateJson(panel).c_str());
+    return EndWithOutput(status);
 }
 
 // The printed page needs fonts, and so a GUI application with a platform;
@@ -158,7 +174,7 @@ int main(int argc, char** argv)
     const ParsedCommandLine command = ParseArguments(ArgumentsOf(argc, argv));
     if (!command.text.isEmpty()) {
         std::fputs(qUtf8Printable(command.text), stdout);
-        return 0;
+        return EndWithOutput(0);
     }
     QString error = command.error;
     if (error.isEmpty())

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/command_line.h"
+#include "app/display_check.h"
 #include "app/start_view.h"
 #include "app/translations.h"
 #include "ui/app_icon.h"
@@ -35,8 +36,8 @@ bool StandardOutputWritten()
 
 } // namespace
 
-CFigureApp::CFigureApp(int& argc, char** argv, bool withoutDisplay)
-    : QApplication(argc, argv), m_withoutDisplay(withoutDisplay)
+CFigureApp::CFigureApp(int& argc, char** argv, const WindowSystem& windowSystem)
+    : QApplication(argc, argv), m_windowSystem(windowSystem)
 {
     // The application id: Wayland and the desktop find the icon and the
     // desktop entry by it.
@@ -66,11 +67,19 @@ bool CFigureApp::InitInstance()
     case CommandLine::Request::Run:
         break;
     }
-    if (m_withoutDisplay) {
+    switch (m_windowSystem.Check()) {
+    case WindowSystem::Window::NoDisplay:
         Print(stderr, tr("torsiva: no hay pantalla: la ventana necesita DISPLAY o "
                          "WAYLAND_DISPLAY, o la opción -platform.\n"));
         m_exitStatus = kExitNoDisplay;
         return false;
+    case WindowSystem::Window::PlatformFailed:
+        Print(stderr, tr("torsiva: no se pudo abrir la ventana: la plataforma «%1» no arranca.\n")
+                          .arg(m_windowSystem.Meant()));
+        m_exitStatus = kExitNoDisplay;
+        return false;
+    case WindowSystem::Window::CanOpen:
+        break;
     }
     CFigureDlg dialog;
     ApplyStartOptions(dialog, commandLine.Start());

@@ -56,6 +56,16 @@ check "the SVG is an SVG document with polylines" grep -q '<polyline' "$work/out
 check "the SVG has the picture's view box" grep -q 'viewBox="0 0 500 500"' "$work/out.svg"
 expect_status 0 "PDF by its extension" --figure spherical --out "$work/out.pdf"
 check "the PDF starts as a PDF" test "$(head -c 5 "$work/out.pdf")" = "%PDF-"
+# The tool never needs a display, whatever platform the environment names.
+for platform in "QT_QPA_PLATFORM=xcb DISPLAY=" "QT_QPA_PLATFORM=xcb DISPLAY=:65535" "QT_QPA_PLATFORM=bogus"; do
+  checks=$((checks + 1))
+  rm -f "$work/out.pdf"
+  # shellcheck disable=SC2086 # the words are the variables
+  env -u DISPLAY $platform "$tool" --figure spherical --out "$work/out.pdf" 2>"$logs/stderr"
+  status=$?
+  [ "$status" -eq 0 ] && [ "$(head -c 5 "$work/out.pdf")" = "%PDF-" ] ||
+    fail "PDF with $platform: status $status, $(cat "$logs/stderr")"
+done
 rm -f "$work/out.svg" "$work/out.pdf"
 for help in --help -h --version; do
   expect_status 0 "$help" "$help"

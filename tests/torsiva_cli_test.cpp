@@ -8,6 +8,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <utility>
+
 #include "torsiva_version.h"
 
 namespace {
@@ -141,6 +143,28 @@ TEST(TorsivaCliTest, EnglishOnlyForAnEnglishUser)
     EXPECT_EQ(
         FirstLine(error.err),
         QStringLiteral("torsiva: Unknown figure 'cone': expected helix, conical or spherical."));
+}
+
+TEST(TorsivaCliTest, APlatformThatDoesNotStartIsAMessageNotAnAbort)
+{
+    // An X display that nobody serves, a platform that does not exist, named
+    // either way Qt takes it.
+    const QStringList unreachable{QStringLiteral("DISPLAY=:65535"), QStringLiteral("LANG=C")};
+    const QStringList bogus{QStringLiteral("QT_QPA_PLATFORM=bogus"), QStringLiteral("LANG=C")};
+    for (const auto& [arguments, variables] :
+         {std::pair{QStringList{"--figure", "helix"}, unreachable},
+          std::pair{QStringList{"-platform", "bogus"}, QStringList{"LANG=C"}},
+          std::pair{QStringList{"--figure", "conical"}, bogus}}) {
+        const Ended run = Torsiva(arguments, variables);
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("torsiva: no se pudo abrir la ventana")))
+            << run.err.toStdString();
+    }
+    // What needs no window still works.
+    EXPECT_EQ(Torsiva({"--version"}, unreachable).out,
+              QStringLiteral("Torsiva " TORSIVA_VERSION "\n"));
+    EXPECT_EQ(Torsiva({"-platform", "bogus", "--bogus"}, {}).status, 2);
 }
 
 TEST(TorsivaCliTest, WithoutADisplayItPrintsButOpensNoWindow)

@@ -46,6 +46,12 @@
         <translation>torsiva: could not write to the standard output: %1
 </translation>
     </message>
+    <message>
+        <source>torsiva: no se pudo abrir la ventana: la plataforma «%1» no arranca.
+</source>
+        <translation>torsiva: cannot open the window: the platform '%1' does not start.
+</translation>
+    </message>
 </context>
 <context>
     <name>CFigureDlg</name>

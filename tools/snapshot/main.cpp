@@ -137,10 +137,11 @@ int RunScript(const SnapshotArguments& args)
     return EndWithOutput(status);
 }
 
-// The printed page needs fonts, and so a GUI application with a platform;
-// the tool never shows a window, so the offscreen one serves wherever nothing
-// else is asked for. Everything else needs only the core, which starts faster
-// and says nothing of display settings on stderr.
+// The printed page needs fonts, and so a GUI application with a platform.
+// The tool never shows a window, so it always takes the offscreen platform,
+// whatever QT_QPA_PLATFORM says: it never needs a display, and a display that
+// cannot be reached cannot stop it (Qt aborts when its platform does not
+// start). Everything else needs only the core, which starts faster.
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv,
                                                   const ParsedCommandLine& command)
 {
@@ -148,8 +149,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv,
         command.arguments && QFileInfo(command.arguments->out).suffix().toLower() == "pdf";
     if (!printedPage)
         return std::make_unique<QCoreApplication>(argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 

@@ -49,7 +49,7 @@
     <message>
         <source>torsiva: no se pudo abrir la ventana: la plataforma «%1» no arranca.
 </source>
-        <translation>torsiva: cannot open the window: the platform '%1' does not start.
+        <translation>torsiva: cannot open the window: the platform &apos;%1&apos; does not start.
 </translation>
     </message>
 </context>
@@ -285,6 +285,10 @@
     <message>
         <source>Ángulo no válido «%1»: se espera un número entero de grados.</source>
         <translation>Invalid angle &apos;%1&apos;: expected a whole number of degrees.</translation>
+    </message>
+    <message>
+        <source>La opción --%1 aparece más de una vez.</source>
+        <translation>The option --%1 is given more than once.</translation>
     </message>
 </context>
 <context>

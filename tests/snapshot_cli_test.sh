@@ -118,6 +118,21 @@ for bad in 0 -1 abc nan 17 0.2 16.5 inf 0x1 " 2"; do
   expect_status 2 "--scale '$bad'" --figure helix --scale "$bad" "${out[@]}"
 done
 expect_status 0 "--scale 1" --figure helix --scale 1 "${out[@]}"
+# Bounds and whole numbers are judged on the digits as written, not after
+# they are rounded to a double.
+for bad in 88.99999999999999999 30.0 3e1 89.00000000000000001; do
+  expect_status 2 "--angle '$bad' is no whole number" --figure helix --angle "$bad" "${out[@]}"
+done
+for good in +30 -0 089; do
+  expect_status 0 "--angle '$good'" --figure helix --angle "$good" "${out[@]}"
+done
+expect_status 2 "--scale just above 16" --figure helix --scale 16.000000000000000001 "${out[@]}"
+expect_status 2 "--scale just below 0.25" --figure helix --scale 0.2499999999999999999999 "${out[@]}"
+expect_status 0 "--scale 0.25 as 2.5e-1" --figure helix --scale 2.5e-1 "${out[@]}"
+expect_status 2 "--zoom just above 100" --figure helix --zoom 100.0000000000000000001 "${out[@]}"
+expect_status 2 "--zoom just below 0" --figure helix --zoom -0.0000000000000000001 "${out[@]}"
+expect_status 0 "--zoom 100 as 1e2" --figure helix --zoom 1e2 "${out[@]}"
+expect_status 2 "a picture without --figure" "${out[@]}"
 # Scaled pictures: the border is Rectangle(0, 0, N, N) for N = round(500·s),
 # and the picture is N pixels square. Scale 1 is the exact picture.
 "$tool" --figure conical --out "$work/one.png" --ops "$work/one.txt"

@@ -148,6 +148,18 @@ for scale in 1.5:750 2:1000 3:1500 0.25:125; do
     test "$(grep -c '^move' "$work/scaled.txt")" -eq "$(grep -c '^move' "$work/one.txt")"
 done
 rm -f "$work"/one.* "$work"/scale1.* "$work"/scaled.*
+# The vector formats are drawn from the view: at scale 16 they make no
+# canvas of 8000 × 8000 pixels (256 MB), and their operations are the PNG's.
+"$tool" --figure helix --scale 3 --out "$work/scaled.png" --ops "$work/png.txt"
+for vector in svg pdf; do
+  "$tool" --figure helix --scale 3 --out "$work/scaled.$vector" --ops "$work/$vector.txt"
+  check "--scale 3 .$vector logs the PNG's operations" cmp -s "$work/png.txt" "$work/$vector.txt"
+  if [ -x /usr/bin/time ]; then
+    /usr/bin/time -f %M -o "$logs/peak" "$tool" --figure helix --scale 16 --out "$work/big.$vector"
+    check "--scale 16 .$vector needs no canvas: $(cat "$logs/peak") kB" test "$(cat "$logs/peak")" -lt 131072
+  fi
+done
+rm -f "$work"/scaled.* "$work"/png.txt "$work"/svg.txt "$work"/pdf.txt "$work"/big.*
 
 # Huge and tiny vectors: the same picture as their ordinary-sized kin.
 "$tool" --figure helix --out "$work/plain.png" --ops "$work/plain.txt"

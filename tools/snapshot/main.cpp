@@ -82,10 +82,14 @@ QString CheckOutputs(const SnapshotArguments& args)
     return {};
 }
 
-// A canvas for one picture at this scale, with its operations recorded.
-std::unique_ptr<RecordingCanvas> CanvasAtScale(double scale)
+// A canvas for one picture at the arguments' scale, with its operations
+// recorded; with no pixels when the picture is drawn from the view (an
+// 8000-pixel canvas is 256 MB).
+std::unique_ptr<RecordingCanvas> CanvasFor(const SnapshotArguments& args)
 {
-    const int side = PictureSide(scale);
+    if (!FormatOfFile(args.out)->fromPixels)
+        return std::make_unique<RecordingCanvas>(RecordingCanvas::OperationsOnly());
+    const int side = PictureSide(args.scale);
     return std::make_unique<RecordingCanvas>(side, side + kRowsBelowPicture);
 }
 
@@ -122,9 +126,9 @@ int RunScript(const SnapshotArguments& args)
     // The figure's vertices are kept between redraws, as in the window: a
     // long drag would otherwise rebuild them at every step.
     FigureCache figures;
-    auto canvas = CanvasAtScale(args.scale);
+    auto canvas = CanvasFor(args);
     RecordedPanel panel([&canvas, &figures, &args] {
-        canvas = CanvasAtScale(args.scale);
+        canvas = CanvasFor(args);
         ComposeFigure(*canvas, figures, args.scale);
     });
     ReplayScript(*actions, panel);
@@ -188,7 +192,7 @@ int main(int argc, char** argv)
     if (args.scriptGiven)
         return RunScript(args);
     SetView(args);
-    const auto canvas = CanvasAtScale(args.scale);
+    const auto canvas = CanvasFor(args);
     FigureCache figures;
     ComposeFigure(*canvas, figures, args.scale);
     return WriteOutputs(args, {*canvas, args.scale});

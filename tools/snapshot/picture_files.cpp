@@ -24,9 +24,9 @@ std::optional<QByteArray> EncodePdf(const RenderedPicture&)
 }
 
 const PictureFormat kPictureFormats[] = {
-    {"png", EncodePng},
-    {"svg", EncodeSvg},
-    {"pdf", EncodePdf},
+    {"png", EncodePng, true},
+    {"svg", EncodeSvg, false},
+    {"pdf", EncodePdf, false},
 };
 
 } // namespace

@@ -31,7 +31,9 @@ expect_status() { # expected-status description args...
   local status=$?
   if [ "$status" -ne "$expected" ]; then
     fail "$description: status $status, expected $expected"; cat "$logs/stderr"
-  elif [ "$expected" -ne 0 ]; then
+  elif [ "$expected" -eq 0 ]; then
+    [ ! -s "$logs/stderr" ] || fail "$description: printed on stderr: $(cat "$logs/stderr")"
+  else
     [ "$(cd "$work" && ls -Ali --time-style=+%s.%N | sort)" = "$before" ] ||
       fail "$description: the folder changed"
     [ "$(grep -c '^torsiva-snapshot: ' "$logs/stderr")" -eq 1 ] ||
@@ -72,6 +74,18 @@ for help in --help -h --version; do
   check "$help prints to stdout" test -s "$logs/stdout"
 done
 "$tool" --help | grep -q -- '--script' || fail "--help lists the options"
+# One language: Qt's own lines of the help are Spanish too, when Qt's Spanish
+# is installed, and our help entry is ours.
+"$tool" --help >"$logs/stdout"
+check "--help has no English line of Qt's" bash -c "! grep -q 'Displays\|help-all' '$logs/stdout'"
+if [ -f "$(qtpaths6 --query QT_INSTALL_TRANSLATIONS 2>/dev/null)/qtbase_es.qm" ]; then
+  check "--help has Qt's headings in Spanish" grep -q '^Opciones:' "$logs/stdout"
+fi
+# Nothing on stderr when all goes well, whatever the environment lacks.
+checks=$((checks + 1))
+env -u XDG_RUNTIME_DIR "$tool" --figure helix --out "$work/quiet.pdf" 2>"$logs/stderr" &&
+  [ ! -s "$logs/stderr" ] || fail "a PDF without XDG_RUNTIME_DIR: $(cat "$logs/stderr")"
+rm -f "$work/quiet.pdf"
 # A standard output that cannot be written is a failure, said on stderr.
 for request in --help --version; do
   checks=$((checks + 1))

@@ -164,7 +164,11 @@ ParsedCommandLine ParseArguments(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         Tr("Dibuja una figura con el mismo trazado que el programa, sin pantalla."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Our own help entry: Qt's has no Spanish, and its --help-all would list
+    // Qt's options, which this tool does not take.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  Tr("Muestra esta ayuda."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const Options options;
     parser.addOptions(options.All());

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "app/translations.h"
 #include "geometry/view_state.h"
 #include "render/draw_figure.h"
 #include "render/picture_scale.h"
@@ -141,6 +142,16 @@ int RunScript(const SnapshotArguments& args)
     return EndWithOutput(status);
 }
 
+// Starting the offscreen platform remarks on the environment it starts in
+// (an unset XDG_RUNTIME_DIR, for one), which is no concern of a tool that
+// never shows a window, and nothing is to be printed when all goes well.
+// Only a fatal message, which ends the run, gets through.
+void OnlyFatalMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, message)));
+}
+
 // The printed page needs fonts, and so a GUI application with a platform.
 // The tool never shows a window, so it always takes the offscreen platform,
 // whatever QT_QPA_PLATFORM says: it never needs a display, and a display that
@@ -154,7 +165,10 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv,
     if (!printedPage)
         return std::make_unique<QCoreApplication>(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(OnlyFatalMessages);
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(nullptr);
+    return app;
 }
 
 // File names among them keep the bytes the system gave.
@@ -175,6 +189,10 @@ int main(int argc, char** argv)
     // Read once to choose the application, then again with it, so that the
     // help text names the program as it was started.
     const auto app = MakeApplication(argc, argv, ParseArguments(ArgumentsOf(argc, argv)));
+    // The tool's own texts are Spanish only, so Qt's (the help's headings,
+    // its --help and --version lines) are Spanish too, whatever the user's
+    // language: one language in every message.
+    InstallTranslations(*app, SourceLocale());
     const ParsedCommandLine command = ParseArguments(ArgumentsOf(argc, argv));
     if (!command.text.isEmpty()) {
         std::fputs(qUtf8Printable(command.text), stdout);

@@ -44,11 +44,25 @@ void PictureArea::DrawFigure(FigureCache& figures)
     update();
 }
 
+QRect PictureArea::ShownPixels() const
+{
+    if (!m_canvas)
+        return QRect();
+    // The window clips the area where it is smaller than its minimum size,
+    // which is possible where no window manager holds it to that size.
+    const QRect inWindow = rect() & QRect(mapFrom(window(), QPoint(0, 0)), window()->size());
+    const double ratio = RatioOf(*this);
+    const QRect device(
+        int(std::lround(inWindow.x() * ratio)), int(std::lround(inWindow.y() * ratio)),
+        int(std::lround(inWindow.width() * ratio)), int(std::lround(inWindow.height() * ratio)));
+    return device & QRect(0, 0, m_canvas->Width(), m_canvas->Width());
+}
+
 QImage PictureArea::Picture() const
 {
     if (!m_canvas)
         return QImage();
-    return CanvasPictureCopy(*m_canvas);
+    return CanvasPictureView(*m_canvas).copy(ShownPixels());
 }
 
 void PictureArea::paintEvent(QPaintEvent*)
@@ -61,7 +75,8 @@ void PictureArea::paintEvent(QPaintEvent*)
     }
     // One canvas pixel per device pixel: the image claims the screen's ratio,
     // so the painter neither enlarges nor smooths it.
+    const QRect shown = ShownPixels();
     QImage picture = CanvasPictureView(*m_canvas);
     picture.setDevicePixelRatio(RatioOf(*this));
-    painter.drawImage(QPoint(0, 0), picture);
+    painter.drawImage(QPointF(shown.topLeft()) / picture.devicePixelRatio(), picture, shown);
 }

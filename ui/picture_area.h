@@ -26,8 +26,9 @@ public:
     // Whether a picture has been drawn yet; until then the area shows the
     // dialog's background.
     bool HasPicture() const { return m_canvas != nullptr; }
-    // A copy of what the area shows, in device pixels: a null image before
-    // the first redraw.
+    // A copy of what the area shows, in device pixels: the canvas's picture
+    // square cut to the area and the window, as the screen shows it; a null
+    // image before the first redraw.
     QImage Picture() const;
     // The scale the next redraw draws at: side × device pixel ratio / 500,
     // held to the drawable range, a ratio that is not a positive number
@@ -41,6 +42,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The canvas pixels on the screen, in device pixels from the canvas's top
+    // left corner: what painting draws and what Picture() copies.
+    QRect ShownPixels() const;
+
     std::unique_ptr<Canvas> m_canvas; // none until the first redraw
     LineStyle m_lines = LineStyle::Exact;
 };

@@ -328,6 +328,22 @@
         <source>No se pudo imprimir la imagen.</source>
         <translation>The picture could not be printed.</translation>
     </message>
+    <message>
+        <source>No se pudo imprimir la imagen en «%1».</source>
+        <translation>The picture could not be printed to “%1”.</translation>
+    </message>
+    <message>
+        <source>No se pudo hacer el PDF.</source>
+        <translation>The PDF could not be made.</translation>
+    </message>
+    <message>
+        <source>La impresora no acepta el trabajo.</source>
+        <translation>The printer does not accept the job.</translation>
+    </message>
+    <message>
+        <source>La impresora no terminó el trabajo.</source>
+        <translation>The printer did not finish the job.</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>

@@ -7,11 +7,14 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QPrinter>
+
+#include "ui/print_choices.h"
 
 class PictureArea;
 class QAction;
@@ -44,16 +47,22 @@ private:
     QAction* AddAction(const QString& text, const QKeySequence& keys);
     void SaveTo(const QString& path, const QImage& shown, const QByteArray& svg);
     void ShowSaveFailure(const QString& path, const QString& reason);
+    void Print();
+    void ShowPrintFailure(const QPrinter& printer, const QString& reason);
 
     QWidget* m_window = nullptr;
     PictureArea* m_picture = nullptr;
     QAction* m_save = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_print = nullptr;
-    std::unique_ptr<QPrinter> m_printer;  // made on the first print
-    QPointer<QPrintDialog> m_printDialog; // while one is open
+    std::unique_ptr<QPrinter> m_printer;        // the printer of the last print
+    std::optional<PrintChoices> m_printChoices; // made in the last print dialog
+    QPointer<QPrintDialog> m_printDialog;       // while one is open
 };
 
 // Prints what View() shows on `printer`: one page, the drawing fitted to its
-// printable area with the caption under it.
-bool PrintPicture(QPrinter& printer);
+// printable area with the caption under it. Printing to a file writes the
+// PDF as a save does (aside first, into place once complete), so a failure
+// leaves no partial file and an earlier one as it was. Returns why it failed,
+// in the user's language, or an empty string once printed.
+QString PrintPicture(QPrinter& printer);

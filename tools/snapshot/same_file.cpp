@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/snapshot/same_file.h"
 
-#include <QFileInfo>
+#include <utility>
 
 #include "tools/snapshot/link_target.h"
 

@@ -139,6 +139,8 @@ TEST_F(WindowTest, BelowItsMinimumTheWindowGivesOutWhatItShows)
         EXPECT_EQ(dialog.Picture()->Picture(), onScreen);
     }
     EXPECT_EQ(dialog.Picture()->Picture().size(), QSize(500, 500));
+    dialog.resize(140, 100); // the area, at x = 150, lies wholly outside
+    EXPECT_TRUE(dialog.Picture()->Picture().isNull());
 }
 
 TEST_F(WindowTest, ResizeBeforeTheFirstFigureDrawsNothing)

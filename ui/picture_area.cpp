@@ -62,7 +62,9 @@ QImage PictureArea::Picture() const
 {
     if (!m_canvas)
         return QImage();
-    return CanvasPictureView(*m_canvas).copy(ShownPixels());
+    // QImage::copy of an empty rectangle would copy the whole image.
+    const QRect shown = ShownPixels();
+    return shown.isEmpty() ? QImage() : CanvasPictureView(*m_canvas).copy(shown);
 }
 
 void PictureArea::paintEvent(QPaintEvent*)
@@ -76,6 +78,8 @@ void PictureArea::paintEvent(QPaintEvent*)
     // One canvas pixel per device pixel: the image claims the screen's ratio,
     // so the painter neither enlarges nor smooths it.
     const QRect shown = ShownPixels();
+    if (shown.isEmpty())
+        return;
     QImage picture = CanvasPictureView(*m_canvas);
     picture.setDevicePixelRatio(RatioOf(*this));
     painter.drawImage(QPointF(shown.topLeft()) / picture.devicePixelRatio(), picture, shown);

@@ -28,7 +28,7 @@ public:
     bool HasPicture() const { return m_canvas != nullptr; }
     // A copy of what the area shows, in device pixels: the canvas's picture
     // square cut to the area and the window, as the screen shows it; a null
-    // image before the first redraw.
+    // image before the first redraw, or when none of it is in the window.
     QImage Picture() const;
     // The scale the next redraw draws at: side × device pixel ratio / 500,
     // held to the drawable range, a ratio that is not a positive number

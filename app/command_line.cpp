@@ -57,6 +57,9 @@ void CommandLine::Read(const QStringList& arguments)
            "intervalo de la figura."),
         QStringLiteral("N"));
     parser.addOptions({figure, angle});
+    // One dash or two, an option is one word: "-style" left over from Qt's
+    // own options is one unknown option, not the letters s, t, y, l and e.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     m_program =
         arguments.isEmpty() ? QStringLiteral("torsiva") : QFileInfo(arguments.first()).fileName();
@@ -73,6 +76,11 @@ void CommandLine::Read(const QStringList& arguments)
         m_output = QStringLiteral("Torsiva " TORSIVA_VERSION "\n");
         return;
     }
+    // A second value would silently replace the first, which may be the one
+    // meant.
+    for (const QCommandLineOption& option : {figure, angle})
+        if (parser.values(option).size() > 1)
+            return Fail(tr("La opción --%1 aparece más de una vez.").arg(option.names().first()));
     if (!parser.positionalArguments().isEmpty())
         return Fail(tr("Argumento inesperado «%1».").arg(parser.positionalArguments().first()));
     if (parser.isSet(figure)) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The torsiva command line. Qt's own options (-platform, -reverse, -style ...)
-// are taken out by the application object before it gets here.
+// are taken out by the application object before it gets here; one that Qt
+// left, such as -style without its value, is an unknown option here. Each
+// option is given at most once.
 #pragma once
 
 #include <optional>

@@ -5,14 +5,15 @@
 
 #include <QApplication>
 
+class WindowSystem;
+
 class CFigureApp : public QApplication {
     Q_DECLARE_TR_FUNCTIONS(CFigureApp)
 
 public:
-    // `withoutDisplay`: no window system was found and Qt runs on its
-    // offscreen platform, enough to print the help or an error but not to
-    // show the window.
-    CFigureApp(int& argc, char** argv, bool withoutDisplay = false);
+    // `windowSystem` wrote out the platforms Qt tries (app/display_check.h)
+    // and says, once Qt has started, whether the window can open.
+    CFigureApp(int& argc, char** argv, const WindowSystem& windowSystem);
 
     // Installs the translations, reads the command line and runs the main
     // dialog modally, or prints what the command line asks for. Returns
@@ -21,10 +22,12 @@ public:
     bool InitInstance();
 
     // The exit status of the run: 0 after the dialog or a printed help or
-    // version, 1 without a display, 2 for a bad command line.
+    // version, 1 when the window cannot open (no display, or a platform that
+    // does not start) or the standard output could not be written, 2 for a
+    // bad command line.
     int ExitInstance() const { return m_exitStatus; }
 
 private:
-    bool m_withoutDisplay = false;
+    const WindowSystem& m_windowSystem;
     int m_exitStatus = 0;
 };

@@ -7,7 +7,7 @@ int main(int argc, char** argv)
     // Where QSettings keeps the window's placement and the smooth-lines option.
     QCoreApplication::setOrganizationName(QStringLiteral("Torsiva"));
     QCoreApplication::setApplicationName(QStringLiteral("Torsiva"));
-    const bool withoutDisplay = UseOffscreenWithoutDisplay(argc, argv);
-    CFigureApp app(argc, argv, withoutDisplay);
+    const WindowSystem windowSystem(argc, argv);
+    CFigureApp app(argc, argv, windowSystem);
     return app.InitInstance() ? app.exec() : app.ExitInstance();
 }

@@ -33,9 +33,11 @@ void Install(QCoreApplication& app, const QLocale& locale, const QString& file,
 
 } // namespace
 
+QLocale SourceLocale() { return QLocale(QLocale::Spanish, QLocale::Spain); }
+
 QLocale ProgramLocale(const QString& messagesLocale, const QStringList& uiLanguages)
 {
-    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+    const QLocale spanish = SourceLocale();
     if (QLocale(messagesLocale).language() == QLocale::C || uiLanguages.isEmpty())
         return spanish;
     const QLocale first(uiLanguages.first());

@@ -10,6 +10,10 @@
 
 class QCoreApplication;
 
+// The language of the source texts, which needs no translation of ours:
+// Spanish, as spoken in Spain.
+QLocale SourceLocale();
+
 // The locale whose language the program speaks: the user's first UI language
 // when it is English (with its variant, en_GB say), Spanish otherwise. Every
 // other language is Spanish too: an English entry further down the list is

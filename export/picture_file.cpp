@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "export/picture_file.h"
 
+#include <cerrno>
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -45,6 +47,13 @@ QString CheckTarget(const QFileInfo& path)
     return QString();
 }
 
+// QSaveFile reports a failed write as an unknown error; the system's reason
+// ("No space left on device") is still in errno right after the call.
+QString ReasonOf(const QSaveFile& file, int systemError)
+{
+    return systemError != 0 ? qt_error_string(systemError) : file.errorString();
+}
+
 QString Write(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
@@ -52,15 +61,17 @@ QString Write(const QString& path, const QByteArray& bytes)
         return PictureFile::tr("No se puede crear el archivo (%1).").arg(file.errorString());
     // A write cut short by a full disk or a size limit is not always an
     // error to the file layer, so the file's size on disk has the last word.
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = ReasonOf(file, errno);
         file.cancelWriting();
         return PictureFile::tr("No se pudo escribir el archivo; quizá el disco esté lleno (%1).")
             .arg(reason);
     }
+    errno = 0;
     if (!file.commit())
         return PictureFile::tr("No se pudo terminar el archivo; quizá el disco esté lleno (%1).")
-            .arg(file.errorString());
+            .arg(ReasonOf(file, errno));
     return QString();
 }
 
@@ -79,12 +90,14 @@ QString SavePictureFile(const QString& path, const QImage& shown, const QByteArr
 {
     const QFileInfo info(path);
     QByteArray bytes;
-    QString reason = EncodeFor(info, shown, svg, bytes);
-    if (reason.isEmpty())
-        reason = CheckTarget(info);
-    if (reason.isEmpty())
-        reason = Write(path, bytes);
-    return reason;
+    const QString reason = EncodeFor(info, shown, svg, bytes);
+    return reason.isEmpty() ? WritePictureFile(path, bytes) : reason;
+}
+
+QString WritePictureFile(const QString& path, const QByteArray& bytes)
+{
+    const QString reason = CheckTarget(QFileInfo(path));
+    return reason.isEmpty() ? Write(path, bytes) : reason;
 }
 
 QMimeData* PictureMimeData(const QImage& shown, const QByteArray& svg)

@@ -20,6 +20,11 @@ QByteArray PicturePng(const QImage& shown);
 // user's language, or an empty string once saved.
 QString SavePictureFile(const QString& path, const QImage& shown, const QByteArray& svg);
 
+// Writes `bytes` to `path` as a save does: aside first and into place once
+// complete, only over a regular file, in a folder that exists. Returns why
+// it failed, in the user's language, or an empty string once written.
+QString WritePictureFile(const QString& path, const QByteArray& bytes);
+
 // Clipboard data holding the shown picture, as an image and as image/png,
 // and the drawing as image/svg+xml. The caller owns it.
 QMimeData* PictureMimeData(const QImage& shown, const QByteArray& svg);

@@ -96,7 +96,8 @@ void PaintPicturePage(QPainter& painter, const QRectF& area, const ViewState& vi
                      PictureCaption(view.curveKind, view.angleDeg));
 }
 
-QByteArray PicturePdf(const ViewState& view)
+QByteArray PicturePdf(const std::vector<PicturePath>& paths, const QString& caption,
+                      const PdfPage& page)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
@@ -105,15 +106,23 @@ QByteArray PicturePdf(const ViewState& view)
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Torsiva"));
-        writer.setTitle(PictureCaption(view.curveKind, view.angleDeg));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        writer.setTitle(page.title);
+        writer.setResolution(page.resolution);
+        writer.setPageLayout(page.layout);
         QPainter painter;
         if (!painter.begin(&writer))
             return QByteArray();
         const QRect paintable = writer.pageLayout().paintRectPixels(writer.resolution());
-        PaintPicturePage(painter, QRectF(QPointF(0, 0), paintable.size()), view);
-        painter.end();
+        PaintPicturePage(painter, QRectF(QPointF(0, 0), paintable.size()), paths, caption);
+        if (!painter.end())
+            return QByteArray();
     }
     return pdf;
+}
+
+QByteArray PicturePdf(const ViewState& view)
+{
+    PdfPage page;
+    page.title = PictureCaption(view.curveKind, view.angleDeg);
+    return PicturePdf(PicturePaths(view), page.title, page);
 }

@@ -11,6 +11,9 @@
 #include <vector>
 
 #include <QByteArray>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QRectF>
 #include <QString>
 
@@ -25,6 +28,19 @@ void PaintPicturePage(QPainter& painter, const QRectF& area, const std::vector<P
 
 // The same for what the view shows, captioned with its figure and angle.
 void PaintPicturePage(QPainter& painter, const QRectF& area, const ViewState& view);
+
+// How a PDF page is laid out and titled: A4 upright with 15 mm margins at
+// 1200 dots per inch unless a printer's choices say otherwise.
+struct PdfPage {
+    QPageLayout layout{QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter};
+    int resolution = 1200;
+    QString title;
+};
+
+// One page of `paths` and `caption` as PDF; empty if it could not be made.
+QByteArray PicturePdf(const std::vector<PicturePath>& paths, const QString& caption,
+                      const PdfPage& page);
 
 // One A4 page of what the view shows, as PDF; empty if it could not be made.
 QByteArray PicturePdf(const ViewState& view);

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "export/picture_svg.h"
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
 #include <QString>
-#include <QXmlStreamWriter>
 
 #include "export/figure_titles.h"
 #include "geometry/picture.h"
@@ -11,44 +14,83 @@
 
 namespace {
 
+// The document is written as bytes, element by element: a figure has
+// thousands of points, and a general XML writer that escapes its attributes
+// a character at a time costs many times what the numbers do. Only the
+// title is text from outside; the rest is digits and fixed names.
+
 // Six decimals keep the unrounded coordinates far finer than a pixel, and
-// a path never holds a coordinate beyond 2^24 + 250, so none needs an exponent.
-QString Coordinate(double value) { return QString::number(value, 'f', 6); }
-
-QString PointsOf(const std::vector<PicturePoint>& points)
+// a path never holds a coordinate beyond 2^24 + 250, so none needs an
+// exponent. They are written as QString::number(value, 'f', 6) writes them,
+// the exact value rounded to the nearest millionth, halfway away from zero,
+// but without a string made for each: a figure has thousands of them.
+//
+// The magnitude's whole part is exact, and so is its fraction f; f · 10^6
+// is the rounded product p plus the exact error e that fma gives. p − ⌊p⌋
+// is a multiple of p's last place, which is at least twice |e|, so it
+// decides the rounding alone unless it is exactly one half, where the sign
+// of e does.
+void AppendCoordinate(QByteArray& out, double value)
 {
-    QString text;
-    text.reserve(int(points.size()) * 24);
-    for (const PicturePoint& p : points) {
-        if (!text.isEmpty())
-            text += QLatin1Char(' ');
-        text += Coordinate(p.x) + QLatin1Char(',') + Coordinate(p.y);
+    char text[400];
+    const double magnitude = std::abs(value);
+    if (!(magnitude < 0x1p52)) { // whole numbers all, or not a number at all
+        out.append(text,
+                   std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 6).ptr -
+                       text);
+        return;
     }
-    return text;
+    double whole = std::trunc(magnitude);
+    const double fraction = magnitude - whole;
+    const double product = fraction * 1e6;
+    const double error = std::fma(fraction, 1e6, -product);
+    double millionths = std::floor(product);
+    const double rest = product - millionths;
+    if (rest > 0.5 || (rest == 0.5 && error >= 0.0))
+        millionths += 1.0;
+    if (millionths >= 1e6) {
+        millionths -= 1e6;
+        whole += 1.0;
+    }
+    char* end = text;
+    if (value < 0.0) // as Qt writes it, -0 has no sign but -1e-9 has
+        *end++ = '-';
+    end = std::to_chars(end, text + sizeof text, static_cast<int64_t>(whole)).ptr;
+    *end++ = '.';
+    const auto digits = static_cast<int32_t>(millionths);
+    for (int32_t place = 100000; place > 0; place /= 10)
+        *end++ = char('0' + digits / place % 10);
+    out.append(text, end - text);
 }
 
-void WriteStroke(QXmlStreamWriter& xml, uint32_t colour)
+void AppendPoints(QByteArray& out, const std::vector<PicturePoint>& points)
 {
-    xml.writeAttribute("fill", "none");
-    xml.writeAttribute("stroke", SvgColour(colour));
-    xml.writeAttribute("stroke-width", "1");
-    xml.writeAttribute("vector-effect", "non-scaling-stroke");
+    for (size_t i = 0; i < points.size(); ++i) {
+        if (i > 0)
+            out += ' ';
+        AppendCoordinate(out, points[i].x);
+        out += ',';
+        AppendCoordinate(out, points[i].y);
+    }
 }
 
-void WriteSquare(QXmlStreamWriter& xml)
+QByteArray Stroke(uint32_t colour)
 {
-    xml.writeEmptyElement("rect");
-    xml.writeAttribute("width", QString::number(kPictureSize));
-    xml.writeAttribute("height", QString::number(kPictureSize));
-    xml.writeAttribute("fill", SvgColour(kOpaqueBlack));
-    // A 1-unit stroke lies half each side of its line: centred half a unit
-    // inside the edges, it covers exactly the outer columns and rows.
-    xml.writeEmptyElement("rect");
-    xml.writeAttribute("x", "0.5");
-    xml.writeAttribute("y", "0.5");
-    xml.writeAttribute("width", QString::number(kPictureSize - 1));
-    xml.writeAttribute("height", QString::number(kPictureSize - 1));
-    WriteStroke(xml, kBorderPen.colour);
+    return " fill=\"none\" stroke=\"" + SvgColour(colour).toLatin1() +
+           "\" stroke-width=\"1\" vector-effect=\"non-scaling-stroke\"";
+}
+
+// The black square, and its white border: a 1-unit stroke lies half each
+// side of its line, so centred half a unit inside the edges it covers
+// exactly the outer columns and rows.
+QByteArray Square()
+{
+    const QByteArray side = QByteArray::number(kPictureSize);
+    const QByteArray inner = QByteArray::number(kPictureSize - 1);
+    return "    <rect width=\"" + side + "\" height=\"" + side + "\" fill=\"" +
+           SvgColour(kOpaqueBlack).toLatin1() + "\"/>\n" +
+           "    <rect x=\"0.5\" y=\"0.5\" width=\"" + inner + "\" height=\"" + inner + "\"" +
+           Stroke(kBorderPen.colour) + "/>\n";
 }
 
 } // namespace
@@ -63,28 +105,27 @@ QString SvgColour(uint32_t colour)
 
 QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& title)
 {
-    QByteArray document;
-    QXmlStreamWriter xml(&document);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeStartElement("svg");
-    xml.writeDefaultNamespace("http://www.w3.org/2000/svg");
-    xml.writeAttribute("version", "1.1");
-    const QString side = QString::number(kPictureSize);
-    xml.writeAttribute("width", side);
-    xml.writeAttribute("height", side);
-    xml.writeAttribute("viewBox", QStringLiteral("0 0 %1 %1").arg(side));
+    const QByteArray side = QByteArray::number(kPictureSize);
+    QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
+                     side + "\" height=\"" + side + "\" viewBox=\"0 0 " + side + " " + side +
+                     "\">\n";
     if (!title.isEmpty())
-        xml.writeTextElement("title", title);
-    WriteSquare(xml);
+        svg += "    <title>" + title.toHtmlEscaped().toUtf8() + "</title>\n";
+    svg += Square();
+    // Room for the points, so that the document is not copied as it grows:
+    // "250.000000,250.000000 " and each polyline's own text.
+    qsizetype room = svg.size() + 16;
+    for (const PicturePath& path : paths)
+        room += qsizetype(path.points.size()) * 24 + 160;
+    svg.reserve(room);
     for (const PicturePath& path : paths) {
-        xml.writeEmptyElement("polyline");
-        xml.writeAttribute("points", PointsOf(path.points));
-        WriteStroke(xml, path.pen.colour);
+        svg += "    <polyline points=\"";
+        AppendPoints(svg, path.points);
+        svg += "\"" + Stroke(path.pen.colour) + "/>\n";
     }
-    xml.writeEndElement();
-    xml.writeEndDocument();
-    return document;
+    svg += "</svg>\n";
+    return svg;
 }
 
 QByteArray PictureSvg(const ViewState& view)

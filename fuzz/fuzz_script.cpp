@@ -2,8 +2,11 @@
 // torsiva-fuzz-script: any bytes as a snapshot script. The reader must give
 // either one line of error or a list of actions it could replay, each within
 // the ranges the replay relies on; never a crash, and never more memory than
-// a bounded multiple of the input.
+// a bounded multiple of the input. What it accepts must be JSON that Qt's
+// own parser reads as a list of as many values.
 #include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QString>
 
 #include "fuzz_check.h"
@@ -45,5 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(actions->size() <= size / 8 + 1);
     for (const ScriptAction& action : *actions)
         FUZZ_CHECK(IsReplayable(action));
+    QJsonParseError parsed;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parsed);
+    FUZZ_CHECK(parsed.error == QJsonParseError::NoError && document.isArray());
+    FUZZ_CHECK(document.array().size() == qsizetype(actions->size()));
     return 0;
 }

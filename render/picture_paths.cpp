@@ -29,8 +29,10 @@ void AddPolyline(std::vector<PicturePath>& paths, const Pen& pen, const Projecte
             open = false;
             continue;
         }
-        if (!open)
+        if (!open) {
             paths.push_back({pen, {}});
+            paths.back().points.reserve(drawn - i); // at most the rest of the polyline
+        }
         open = true;
         paths.back().points.push_back({kPictureHalf + u, kPictureHalf - v});
     }

@@ -24,6 +24,10 @@ class RecordingCanvas : public Canvas {
 public:
     using Canvas::Canvas;
 
+    // A canvas of no pixels, which records every operation and draws none:
+    // for what needs the operations and not the picture.
+    static RecordingCanvas OperationsOnly() { return RecordingCanvas(0, 0); }
+
     void SelectFill(uint32_t colour) override;
     void SelectPen(const Pen& pen) override;
     void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) override;

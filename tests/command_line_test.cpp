@@ -105,3 +105,26 @@ TEST(CommandLineTest, BadCommandLinesSayWhatIsWrongThenTheUsage)
     ExpectBadUsage({"--figure", "helix", "picture.png"}, "picture.png");
     ExpectBadUsage({"--figure", "helix", "--angle"}, "--angle");
 }
+
+TEST(CommandLineTest, AnOptionGivenTwiceIsRefusedWhicheverValueIsGood)
+{
+    ExpectBadUsage({"--figure", "bogus", "--figure", "helix"}, "--figure");
+    ExpectBadUsage({"--figure=helix", "--figure", "helix"}, "--figure");
+    ExpectBadUsage({"--figure", "helix", "--angle", "abc", "--angle", "30"}, "--angle");
+    ExpectBadUsage({"--figure", "helix", "--angle", "30", "-angle=30"}, "--angle");
+}
+
+TEST(CommandLineTest, ALeftOverQtOptionIsOneUnknownOption)
+{
+    // Qt takes "-style NAME" but leaves "-style" without a name.
+    for (const char* option : {"-style", "-stylesheet", "-bogus"}) {
+        const CommandLine commandLine = Read({option});
+        ASSERT_EQ(commandLine.Wanted(), CommandLine::Request::BadUsage);
+        const QString firstLine = commandLine.Output().section(u'\n', 0, 0);
+        EXPECT_TRUE(firstLine.contains(QString::fromLatin1(option + 1))) << firstLine.toStdString();
+        EXPECT_FALSE(firstLine.contains(QStringLiteral(", "))) << firstLine.toStdString();
+    }
+    // The short forms still work.
+    EXPECT_EQ(Read({"-h"}).Wanted(), CommandLine::Request::Help);
+    EXPECT_EQ(Read({"-v"}).Wanted(), CommandLine::Request::Version);
+}

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The dialog's save, copy and print entries on Qt's offscreen platform.
+#include <cerrno>
 #include <functional>
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -21,6 +25,7 @@
 
 #include "controls/control_ids.h"
 #include "export/picture_svg.h"
+#include "file_size_limit.h"
 #include "test_support.h"
 #include "ui/control_scroll_bar.h"
 #include "ui/figure_dialog.h"
@@ -89,6 +94,23 @@ protected:
     QFileDialog* SaveDialog()
     {
         return OpenedBy<QFileDialog>(&dialog, [this] { Keys(Qt::Key_S); });
+    }
+
+    QPrintDialog* PrintDialog()
+    {
+        return OpenedBy<QPrintDialog>(&dialog, [this] { Keys(Qt::Key_P); });
+    }
+
+    // Prints to the PDF file `path`, as choosing to print to a file, typing
+    // the name and pressing Print would.
+    static void PrintTo(QPrintDialog* print, const QString& path)
+    {
+        auto* printers = print->findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* name = print->findChild<QLineEdit*>(QStringLiteral("filename"));
+        ASSERT_TRUE(printers && name);
+        printers->setCurrentIndex(printers->count() - 1); // printing to a file comes last
+        name->setText(path);
+        print->accept();
     }
 
     // Chooses `path` in the save dialog, as typing it and pressing Save would.
@@ -219,11 +241,63 @@ TEST_F(ExportDialogTest, PrintingMakesOnePage)
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = files.filePath("printed.pdf");
     printer.setOutputFileName(pdf);
-    ASSERT_TRUE(PrintPicture(printer, State()));
+    ASSERT_EQ(PrintPicture(printer, State()), QString());
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF-"));
     EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 1);
     EXPECT_EQ(printer.docName(), "Hélice cónica — Ángulo = 60º");
+}
+
+TEST_F(ExportDialogTest, APrintToAFullDiskSaysWhyAndKeepsTheEarlierFile)
+{
+    Click("Hélice");
+    const QString pdf = files.filePath("hélice.pdf");
+    QFile earlier(pdf);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("the earlier print") > 0);
+    earlier.close();
+    QPrintDialog* print = PrintDialog();
+    ASSERT_NE(print, nullptr);
+    QMessageBox* box = nullptr;
+    {
+        const FileSizeLimit full(1024);
+        box = OpenedBy<QMessageBox>(&dialog, [&] { PrintTo(print, pdf); });
+    }
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(box->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(box->windowTitle(), "Imprimir");
+    EXPECT_EQ(box->text(), QStringLiteral("No se pudo imprimir la imagen en «%1».").arg(pdf));
+    EXPECT_TRUE(box->informativeText().contains("disco")) << box->informativeText().toStdString();
+    EXPECT_TRUE(box->informativeText().contains(qt_error_string(EFBIG)))
+        << box->informativeText().toStdString();
+    box->accept();
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), "the earlier print");
+    EXPECT_EQ(QDir(files.path()).entryList(QDir::Files), QStringList{"hélice.pdf"});
+}
+
+TEST_F(ExportDialogTest, EachPrintStartsAfreshFromTheLastChoices)
+{
+    Click("Hélice esférica");
+    QPrintDialog* first = PrintDialog();
+    ASSERT_NE(first, nullptr);
+    QMessageBox* box = OpenedBy<QMessageBox>(&dialog, [&] { PrintTo(first, "/dev/full"); });
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().contains("/dev/full")) << box->text().toStdString();
+    box->accept();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // as the event loop would
+
+    QPrintDialog* second = PrintDialog();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->printer()->outputFileName(), "/dev/full") << "the last choice";
+    EXPECT_EQ(second->printer()->docName(), QString()) << "a printer not yet used";
+    const QString pdf = files.filePath("esfera.pdf");
+    EXPECT_EQ(OpenedBy<QMessageBox>(&dialog, [&] { PrintTo(second, pdf); }), nullptr);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF")) << "complete";
+    EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 1);
 }

@@ -76,3 +76,20 @@ TEST(HiDpiTest, WindowFitsItsScreen)
     const double scale = side * kRatio / 500.0;
     EXPECT_EQ(dialog.Picture()->Picture(), ComposedAt(dialog.Controls().State(), scale));
 }
+
+// Below its minimum size, where no window manager holds it, the window
+// shows the picture cut to the area, and gives out that much.
+TEST(HiDpiTest, BelowItsMinimumTheCopyIsWhatIsShown)
+{
+    CFigureDlg dialog;
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.OnConicalHelix();
+    dialog.setMinimumSize(1, 1);
+    dialog.resize(380, 138); // a 116-pixel area, drawn at no less than scale 0.25
+    ASSERT_EQ(dialog.Picture()->size(), QSize(116, 116));
+    QImage shown = dialog.Picture()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    shown.setDevicePixelRatio(1.0);
+    EXPECT_EQ(shown.size(), QSize(116, 116) * kRatio);
+    EXPECT_EQ(dialog.Picture()->Picture(), shown);
+}

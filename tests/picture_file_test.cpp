@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Saving the picture: by extension, all or nothing, and the clipboard data.
-#include <csignal>
+#include <cerrno>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +17,7 @@
 #include "export/picture_file.h"
 #include "export/picture_svg.h"
 #include "export_test_support.h"
+#include "file_size_limit.h"
 
 namespace {
 
@@ -33,28 +33,6 @@ void WriteFile(const QString& path, const QByteArray& bytes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
-
-// Files writes may not grow beyond `bytes` while it lives, as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 class PictureFileTest : public ::testing::Test {
 protected:
@@ -122,6 +100,8 @@ TEST_F(PictureFileTest, AFullDiskKeepsTheEarlierFileAndLeavesNothingElse)
         reason = SavePictureFile(path, shown, svg);
     }
     EXPECT_TRUE(reason.contains("disco")) << reason.toStdString();
+    // The system's own reason, not the file layer's "unknown error".
+    EXPECT_TRUE(reason.contains(qt_error_string(EFBIG))) << reason.toStdString();
     EXPECT_EQ(Contents(path), "the earlier picture");
     EXPECT_EQ(Files(), QStringList{"torsiva-helice-60.png"});
 }

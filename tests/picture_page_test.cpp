@@ -132,3 +132,18 @@ TEST_F(PicturePageTest, PdfIsOneA4Page)
     // A4 is 595 × 842 points.
     EXPECT_TRUE(pdf.contains("/MediaBox [0 0 595") || pdf.contains("/MediaBox [0 0 596"));
 }
+
+TEST_F(PicturePageTest, PdfFollowsThePrintersPage)
+{
+    const ViewState state = StateOf({CurveKind::Helix, 30});
+    PdfPage page;
+    page.layout = QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
+                              QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    page.resolution = 300;
+    page.title = QStringLiteral("Hélice — Ángulo = 30º");
+    const QByteArray pdf = PicturePdf(PicturePaths(state), page.title, page);
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(PageCount(pdf), 1);
+    // Letter across is 792 × 612 points.
+    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 792.000000 612.000000]"));
+}

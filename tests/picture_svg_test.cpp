@@ -2,6 +2,7 @@
 // The SVG document: read back as XML, its numbers against the paths, and
 // rendered by rsvg-convert against the raster picture.
 #include <cmath>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -162,6 +163,30 @@ TEST_F(PictureSvgTest, TitleNamesTheFigureAndTheAngle)
 {
     const ViewState state = StateOf({CurveKind::ConicalHelix});
     EXPECT_TRUE(PictureSvg(state).contains("<title>Hélice cónica — Ángulo = 60º</title>"));
+}
+
+// The numbers are Qt's own six-decimal text, halfway values (odd multiples
+// of 1/128) rounded away from zero, and the title is escaped as XML text.
+TEST(PictureSvgTextTest, CoordinatesAndTitleAreWrittenAsQtWritesThem)
+{
+    std::mt19937 random(128);
+    std::uniform_real_distribution<double> anywhere(-kPathReach - 250.0, kPathReach + 250.0);
+    std::uniform_real_distribution<double> near(-2.0, 2.0);
+    std::vector<PicturePoint> points;
+    for (int i = 0; i < 2000; ++i)
+        points.push_back({anywhere(random), near(random) * std::pow(10.0, -i % 12)});
+    for (int k = -3000; k <= 3000; k += 7)
+        points.push_back({k / 128.0, 250.0 - k / 128.0});
+    points.push_back({0.9999995, -0.0000005});
+    points.push_back({-1e-300, -0.0});
+    points.push_back({std::nextafter(1.0 / 128, 0.0), std::nextafter(-1.0 / 128, 0.0)});
+    QStringList expected;
+    for (const PicturePoint& p : points)
+        expected << QString::number(p.x, 'f', 6) + u',' + QString::number(p.y, 'f', 6);
+    const QByteArray svg = PictureSvg({{kCurvePen, points}}, QStringLiteral("<A & B>"));
+    EXPECT_TRUE(svg.contains("points=\"" + expected.join(u' ').toLatin1() + '"'));
+    EXPECT_TRUE(svg.contains("<title>&lt;A &amp; B&gt;</title>"));
+    EXPECT_EQ(Elements(svg).size(), 5u);
 }
 
 // rsvg-convert draws the document; its anti-aliased lines stand within a

@@ -31,7 +31,9 @@ expect_status() { # expected-status description args...
   local status=$?
   if [ "$status" -ne "$expected" ]; then
     fail "$description: status $status, expected $expected"; cat "$logs/stderr"
-  elif [ "$expected" -ne 0 ]; then
+  elif [ "$expected" -eq 0 ]; then
+    [ ! -s "$logs/stderr" ] || fail "$description: printed on stderr: $(cat "$logs/stderr")"
+  else
     [ "$(cd "$work" && ls -Ali --time-style=+%s.%N | sort)" = "$before" ] ||
       fail "$description: the folder changed"
     [ "$(grep -c '^torsiva-snapshot: ' "$logs/stderr")" -eq 1 ] ||
@@ -56,12 +58,42 @@ check "the SVG is an SVG document with polylines" grep -q '<polyline' "$work/out
 check "the SVG has the picture's view box" grep -q 'viewBox="0 0 500 500"' "$work/out.svg"
 expect_status 0 "PDF by its extension" --figure spherical --out "$work/out.pdf"
 check "the PDF starts as a PDF" test "$(head -c 5 "$work/out.pdf")" = "%PDF-"
+# The tool never needs a display, whatever platform the environment names.
+for platform in "QT_QPA_PLATFORM=xcb DISPLAY=" "QT_QPA_PLATFORM=xcb DISPLAY=:65535" "QT_QPA_PLATFORM=bogus"; do
+  checks=$((checks + 1))
+  rm -f "$work/out.pdf"
+  # shellcheck disable=SC2086 # the words are the variables
+  env -u DISPLAY $platform "$tool" --figure spherical --out "$work/out.pdf" 2>"$logs/stderr"
+  status=$?
+  [ "$status" -eq 0 ] && [ "$(head -c 5 "$work/out.pdf")" = "%PDF-" ] ||
+    fail "PDF with $platform: status $status, $(cat "$logs/stderr")"
+done
 rm -f "$work/out.svg" "$work/out.pdf"
 for help in --help -h --version; do
   expect_status 0 "$help" "$help"
   check "$help prints to stdout" test -s "$logs/stdout"
 done
 "$tool" --help | grep -q -- '--script' || fail "--help lists the options"
+# One language: Qt's own lines of the help are Spanish too, when Qt's Spanish
+# is installed, and our help entry is ours.
+"$tool" --help >"$logs/stdout"
+check "--help has no English line of Qt's" bash -c "! grep -q 'Displays\|help-all' '$logs/stdout'"
+if [ -f "$(qtpaths6 --query QT_INSTALL_TRANSLATIONS 2>/dev/null)/qtbase_es.qm" ]; then
+  check "--help has Qt's headings in Spanish" grep -q '^Opciones:' "$logs/stdout"
+fi
+# Nothing on stderr when all goes well, whatever the environment lacks.
+checks=$((checks + 1))
+env -u XDG_RUNTIME_DIR "$tool" --figure helix --out "$work/quiet.pdf" 2>"$logs/stderr" &&
+  [ ! -s "$logs/stderr" ] || fail "a PDF without XDG_RUNTIME_DIR: $(cat "$logs/stderr")"
+rm -f "$work/quiet.pdf"
+# A standard output that cannot be written is a failure, said on stderr.
+for request in --help --version; do
+  checks=$((checks + 1))
+  "$tool" "$request" >/dev/full 2>"$logs/stderr"
+  status=$?
+  [ "$status" -eq 1 ] && [ "$(grep -c '^torsiva-snapshot: .*salida estándar' "$logs/stderr")" -eq 1 ] ||
+    fail "$request >/dev/full: status $status, $(cat "$logs/stderr")"
+done
 [ "$("$tool" --version)" = "torsiva-snapshot $(sed -n 's/^project(Torsiva VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../CMakeLists.txt")" ] ||
   fail "--version prints the project's version"
 
@@ -100,6 +132,21 @@ for bad in 0 -1 abc nan 17 0.2 16.5 inf 0x1 " 2"; do
   expect_status 2 "--scale '$bad'" --figure helix --scale "$bad" "${out[@]}"
 done
 expect_status 0 "--scale 1" --figure helix --scale 1 "${out[@]}"
+# Bounds and whole numbers are judged on the digits as written, not after
+# they are rounded to a double.
+for bad in 88.99999999999999999 30.0 3e1 89.00000000000000001; do
+  expect_status 2 "--angle '$bad' is no whole number" --figure helix --angle "$bad" "${out[@]}"
+done
+for good in +30 -0 089; do
+  expect_status 0 "--angle '$good'" --figure helix --angle "$good" "${out[@]}"
+done
+expect_status 2 "--scale just above 16" --figure helix --scale 16.000000000000000001 "${out[@]}"
+expect_status 2 "--scale just below 0.25" --figure helix --scale 0.2499999999999999999999 "${out[@]}"
+expect_status 0 "--scale 0.25 as 2.5e-1" --figure helix --scale 2.5e-1 "${out[@]}"
+expect_status 2 "--zoom just above 100" --figure helix --zoom 100.0000000000000000001 "${out[@]}"
+expect_status 2 "--zoom just below 0" --figure helix --zoom -0.0000000000000000001 "${out[@]}"
+expect_status 0 "--zoom 100 as 1e2" --figure helix --zoom 1e2 "${out[@]}"
+expect_status 2 "a picture without --figure" "${out[@]}"
 # Scaled pictures: the border is Rectangle(0, 0, N, N) for N = round(500·s),
 # and the picture is N pixels square. Scale 1 is the exact picture.
 "$tool" --figure conical --out "$work/one.png" --ops "$work/one.txt"
@@ -115,6 +162,18 @@ for scale in 1.5:750 2:1000 3:1500 0.25:125; do
     test "$(grep -c '^move' "$work/scaled.txt")" -eq "$(grep -c '^move' "$work/one.txt")"
 done
 rm -f "$work"/one.* "$work"/scale1.* "$work"/scaled.*
+# The vector formats are drawn from the view: at scale 16 they make no
+# canvas of 8000 × 8000 pixels (256 MB), and their operations are the PNG's.
+"$tool" --figure helix --scale 3 --out "$work/scaled.png" --ops "$work/png.txt"
+for vector in svg pdf; do
+  "$tool" --figure helix --scale 3 --out "$work/scaled.$vector" --ops "$work/$vector.txt"
+  check "--scale 3 .$vector logs the PNG's operations" cmp -s "$work/png.txt" "$work/$vector.txt"
+  if [ -x /usr/bin/time ]; then
+    /usr/bin/time -f %M -o "$logs/peak" "$tool" --figure helix --scale 16 --out "$work/big.$vector"
+    check "--scale 16 .$vector needs no canvas: $(cat "$logs/peak") kB" test "$(cat "$logs/peak")" -lt 131072
+  fi
+done
+rm -f "$work"/scaled.* "$work"/png.txt "$work"/svg.txt "$work"/pdf.txt "$work"/big.*
 
 # Huge and tiny vectors: the same picture as their ordinary-sized kin.
 "$tool" --figure helix --out "$work/plain.png" --ops "$work/plain.txt"
@@ -158,6 +217,42 @@ expect_status 2 "--out F --ops dir/../F" --figure helix --out "$work/F.png" --op
 expect_status 2 "existing file and a symbolic link to it" --figure helix --out existing.png --ops link.png
 expect_status 2 "existing file and a hard link to it" --figure helix --out existing.png --ops hard.png
 
+# Chains of symbolic links are followed to their ends, dangling ones too: an
+# output is written where its chain ends, and the link stays a link.
+ln -s mid.lnk "$work/two.png"
+ln -s ops-target.txt "$work/mid.lnk"
+expect_status 2 "a chain of two links to the other output" --figure helix --out two.png --ops ops-target.txt
+check "the chain's end was not made" test ! -e "$work/ops-target.txt"
+expect_status 0 "writing through a chain of links" --figure helix --out two.png
+check "the picture is at the chain's end" cmp -s <(head -c 8 "$work/ops-target.txt") <(printf '\x89PNG\r\n\x1a\n')
+check "the link is still a link" test -L "$work/two.png"
+rm -f "$work/two.png" "$work/mid.lnk" "$work/ops-target.txt"
+ln -s end.png "$work/link0"
+for i in $(seq 1 40); do ln -s "link$((i - 1))" "$work/link$i"; done
+expect_status 0 "a chain of 40 links" --figure helix --out link39
+check "40 links lead to the end" test -f "$work/end.png"
+expect_status 2 "a chain of 41 links" --figure helix --out link40
+check "41 links are refused as such" grep -q 'link40: .*40 enlaces' "$logs/stderr"
+ln -s loop-b "$work/loop-a"
+ln -s loop-a "$work/loop-b"
+expect_status 2 "a loop of links" --figure helix "${out[@]}" --ops loop-a
+rm -f "$work"/link* "$work/end.png" "$work"/loop-*
+
+# Names are the system's bytes, UTF-8 or not.
+expect_status 0 "a name that is not UTF-8" --figure helix --out $'\xff\xfe.png'
+check "the file has exactly that name" test -f "$work/"$'\xff\xfe.png'
+expect_status 0 "two names that differ only in bytes that are not UTF-8" --figure helix \
+  --out $'a\xff.png' --ops $'a\xfe.txt'
+check "both files are there" test -f "$work/"$'a\xff.png' -a -f "$work/"$'a\xfe.txt'
+expect_status 2 "one name that is not UTF-8, twice" --figure helix --out $'\xff.png' --ops $'\xff.png'
+check "the name is shown byte for byte" grep -q 'mismo archivo: \\xFF\.png' "$logs/stderr"
+printf '[{"button":"helix"}]' >"$work/"$'s\xff.json'
+expect_status 0 "a script whose name is not UTF-8" --script $'s\xff.json' "${out[@]}"
+rm -f "$work/"$'\xff\xfe.png' "$work/"$'a\xff.png' "$work/"$'a\xfe.txt' "$work/"$'s\xff.json'
+chmod 600 "$work/existing.png"
+expect_status 0 "a replaced file keeps its mode" --figure helix --out existing.png
+check "the mode is kept" test "$(stat -c %a "$work/existing.png")" = 600
+
 # Scripts.
 printf '[{"button":"conical"},{"scroll":{"bar":1014,"code":0}},{"press":[0,0]},{"move":[250,0]},{"release":[250,0]}]' >"$work/good.json"
 expect_status 0 "script" --script "$work/good.json" "${out[@]}"
@@ -174,6 +269,9 @@ expect_status 2 "--script through a symbolic link" --script script-link.json --o
 check "the script is untouched" cmp -s "$work/good.json" "$work/script-copy"
 expect_status 1 "script with a failing output" --script "$work/good.json" "${out[@]}" --ops "$work/missing/x.txt"
 check "no state printed on failure" test ! -s "$logs/stdout"
+checks=$((checks + 1))
+(cd "$work" && "$tool" --script good.json "${out[@]}" >/dev/full 2>"$logs/stderr")
+[ $? -eq 1 ] && grep -q 'salida estándar' "$logs/stderr" || fail "script state to /dev/full: $(cat "$logs/stderr")"
 
 bad_script() { # description json
   printf '%s' "$2" >"$work/bad.json"
@@ -184,6 +282,8 @@ bad_script "wrong type in a script" '[{"button":"helix"},{"press":[1,"2"]}]'
 check "error names action 1" grep -q 'acción 1' "$logs/stderr"
 bad_script "malformed script" '[{"button":"helix"},'
 bad_script "not an array" '{"button":"helix"}'
+check "not an array: said in our words alone" grep -qx 'torsiva-snapshot: .*/bad.json: no es una lista JSON de acciones' "$logs/stderr"
+bad_script "brackets nested deeper than any action" "$(head -c 100000 /dev/zero | tr '\0' '[')"
 bad_script "scroll code 9" '[{"scroll":{"bar":1014,"code":9}}]'
 bad_script "scroll code -1" '[{"scroll":{"bar":1014,"code":-1}}]'
 bad_script "scroll code 1.5" '[{"scroll":{"bar":1014,"code":1.5}}]'
@@ -210,7 +310,7 @@ truncate -s $((16 * 1024 * 1024 + 1)) "$work/big.json"
 expect_status 2 "script over 16 MiB" --script "$work/big.json" "${out[@]}"
 check "the size limit is named" grep -q '16777216' "$logs/stderr"
 rm -f "$work/big.json"
-{ printf '['; head -c $((1000000 * 3)) /dev/zero | tr '\0' '0' | sed 's/000/{},/g'; printf '{}]'; } >"$work/many.json"
+{ printf '['; head -c $((1000000 * 3)) /dev/zero | tr '\0' '0' | sed 's/000/{"move":[0,0]},/g'; printf '{"move":[0,0]}]'; } >"$work/many.json"
 expect_status 2 "script of more than a million actions" --script "$work/many.json" "${out[@]}"
 check "the action limit is named" grep -q '1000000' "$logs/stderr"
 rm -f "$work/many.json"

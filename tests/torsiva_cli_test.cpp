@@ -8,6 +8,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <utility>
+
 #include "torsiva_version.h"
 
 namespace {
@@ -30,10 +32,9 @@ QProcessEnvironment Environment(const QStringList& variables)
     return environment;
 }
 
-Ended Torsiva(const QStringList& arguments,
-              const QStringList& variables = {QStringLiteral("QT_QPA_PLATFORM=offscreen")})
+// Runs torsiva to its end in `process`, which says where its output goes.
+Ended RunToItsEnd(QProcess& process, const QStringList& arguments, const QStringList& variables)
 {
-    QProcess process;
     process.setProcessEnvironment(Environment(variables));
     process.start(QStringLiteral(TORSIVA_PROGRAM), arguments);
     // Not a time limit on the program: a window left open would never end.
@@ -47,6 +48,13 @@ Ended Torsiva(const QStringList& arguments,
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     return {ended ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+Ended Torsiva(const QStringList& arguments,
+              const QStringList& variables = {QStringLiteral("QT_QPA_PLATFORM=offscreen")})
+{
+    QProcess process;
+    return RunToItsEnd(process, arguments, variables);
 }
 
 QString FirstLine(const QString& text) { return text.section(u'\n', 0, 0); }
@@ -64,6 +72,19 @@ TEST(TorsivaCliTest, HelpAndVersionExitZero)
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, QStringLiteral("Torsiva " TORSIVA_VERSION "\n"));
     EXPECT_EQ(version.err, QString());
+}
+
+TEST(TorsivaCliTest, AStandardOutputThatCannotBeWrittenIsAFailure)
+{
+    for (const char* request : {"--version", "--help"}) {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        const Ended run =
+            RunToItsEnd(process, {request}, {QStringLiteral("QT_QPA_PLATFORM=offscreen")});
+        EXPECT_EQ(run.status, 1) << request;
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("torsiva: "))) << run.err.toStdString();
+        EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+    }
 }
 
 TEST(TorsivaCliTest, BadCommandLinesExitTwoWithOneLineAndTheUsage)
@@ -122,6 +143,28 @@ TEST(TorsivaCliTest, EnglishOnlyForAnEnglishUser)
     EXPECT_EQ(
         FirstLine(error.err),
         QStringLiteral("torsiva: Unknown figure 'cone': expected helix, conical or spherical."));
+}
+
+TEST(TorsivaCliTest, APlatformThatDoesNotStartIsAMessageNotAnAbort)
+{
+    // An X display that nobody serves, a platform that does not exist, named
+    // either way Qt takes it.
+    const QStringList unreachable{QStringLiteral("DISPLAY=:65535"), QStringLiteral("LANG=C")};
+    const QStringList bogus{QStringLiteral("QT_QPA_PLATFORM=bogus"), QStringLiteral("LANG=C")};
+    for (const auto& [arguments, variables] :
+         {std::pair{QStringList{"--figure", "helix"}, unreachable},
+          std::pair{QStringList{"-platform", "bogus"}, QStringList{"LANG=C"}},
+          std::pair{QStringList{"--figure", "conical"}, bogus}}) {
+        const Ended run = Torsiva(arguments, variables);
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("torsiva: no se pudo abrir la ventana")))
+            << run.err.toStdString();
+    }
+    // What needs no window still works.
+    EXPECT_EQ(Torsiva({"--version"}, unreachable).out,
+              QStringLiteral("Torsiva " TORSIVA_VERSION "\n"));
+    EXPECT_EQ(Torsiva({"-platform", "bogus", "--bogus"}, {}).status, 2);
 }
 
 TEST(TorsivaCliTest, WithoutADisplayItPrintsButOpensNoWindow)

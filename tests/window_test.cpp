@@ -113,6 +113,29 @@ TEST_F(WindowTest, ResizeRedrawsTheSameViewAtTheNewScale)
         << "back at the initial size, the exact picture";
 }
 
+TEST_F(WindowTest, BelowItsMinimumTheWindowGivesOutWhatItShows)
+{
+    CFigureDlg dialog;
+    Show(dialog);
+    dialog.OnHelix();
+    // Without a window manager nothing holds the window to its minimum.
+    dialog.setMinimumSize(1, 1);
+    for (const QSize client : {QSize(380, 138), QSize(200, 300), QSize(764, 522)}) {
+        dialog.resize(client);
+        SCOPED_TRACE(testing::Message() << client.width() << " x " << client.height());
+        const QImage shown =
+            dialog.Picture()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // The painted part of the area: the window clips it too.
+        const QRect visible = dialog.Picture()->geometry() & dialog.rect();
+        const QImage onScreen = shown.copy(QRect(QPoint(0, 0), visible.size()));
+        EXPECT_EQ(dialog.Picture()->Picture().size(), onScreen.size());
+        EXPECT_EQ(dialog.Picture()->Picture(), onScreen);
+    }
+    EXPECT_EQ(dialog.Picture()->Picture().size(), QSize(500, 500));
+    dialog.resize(140, 100); // the area, at x = 150, lies wholly outside
+    EXPECT_TRUE(dialog.Picture()->Picture().isNull());
+}
+
 TEST_F(WindowTest, ResizeBeforeTheFirstFigureDrawsNothing)
 {
     CFigureDlg dialog;

@@ -40,6 +40,18 @@
         <translation>torsiva: no display: the window needs DISPLAY or WAYLAND_DISPLAY, or the -platform option.
 </translation>
     </message>
+    <message>
+        <source>torsiva: no se pudo escribir en la salida estándar: %1
+</source>
+        <translation>torsiva: could not write to the standard output: %1
+</translation>
+    </message>
+    <message>
+        <source>torsiva: no se pudo abrir la ventana: la plataforma «%1» no arranca.
+</source>
+        <translation>torsiva: cannot open the window: the platform &apos;%1&apos; does not start.
+</translation>
+    </message>
 </context>
 <context>
     <name>CFigureDlg</name>
@@ -246,6 +258,10 @@
         <source>Ángulo no válido «%1»: se espera un número entero de grados.</source>
         <translation>Invalid angle &apos;%1&apos;: expected a whole number of degrees.</translation>
     </message>
+    <message>
+        <source>La opción --%1 aparece más de una vez.</source>
+        <translation>The option --%1 is given more than once.</translation>
+    </message>
 </context>
 <context>
     <name>FigureTitles</name>
@@ -314,6 +330,22 @@
     <message>
         <source>Imprimir…</source>
         <translation>Print…</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la imagen en «%1».</source>
+        <translation>The picture could not be printed to “%1”.</translation>
+    </message>
+    <message>
+        <source>No se pudo hacer el PDF.</source>
+        <translation>The PDF could not be made.</translation>
+    </message>
+    <message>
+        <source>La impresora no acepta el trabajo.</source>
+        <translation>The printer does not accept the job.</translation>
+    </message>
+    <message>
+        <source>La impresora no terminó el trabajo.</source>
+        <translation>The printer did not finish the job.</translation>
     </message>
 </context>
 <context>

@@ -44,11 +44,27 @@ void PictureArea::DrawFigure(const ViewState& view)
     update();
 }
 
+QRect PictureArea::ShownPixels() const
+{
+    if (!m_canvas)
+        return QRect();
+    // The window clips the area where it is smaller than its minimum size,
+    // which is possible where no window manager holds it to that size.
+    const QRect inWindow = rect() & QRect(mapFrom(window(), QPoint(0, 0)), window()->size());
+    const double ratio = RatioOf(*this);
+    const QRect device(
+        int(std::lround(inWindow.x() * ratio)), int(std::lround(inWindow.y() * ratio)),
+        int(std::lround(inWindow.width() * ratio)), int(std::lround(inWindow.height() * ratio)));
+    return device & QRect(0, 0, m_canvas->Width(), m_canvas->Width());
+}
+
 QImage PictureArea::Picture() const
 {
     if (!m_canvas)
         return QImage();
-    return CanvasPictureCopy(*m_canvas);
+    // QImage::copy of an empty rectangle would copy the whole image.
+    const QRect shown = ShownPixels();
+    return shown.isEmpty() ? QImage() : CanvasPictureView(*m_canvas).copy(shown);
 }
 
 void PictureArea::paintEvent(QPaintEvent*)
@@ -61,7 +77,10 @@ void PictureArea::paintEvent(QPaintEvent*)
     }
     // One canvas pixel per device pixel: the image claims the screen's ratio,
     // so the painter neither enlarges nor smooths it.
+    const QRect shown = ShownPixels();
+    if (shown.isEmpty())
+        return;
     QImage picture = CanvasPictureView(*m_canvas);
     picture.setDevicePixelRatio(RatioOf(*this));
-    painter.drawImage(QPoint(0, 0), picture);
+    painter.drawImage(QPointF(shown.topLeft()) / picture.devicePixelRatio(), picture, shown);
 }

@@ -27,8 +27,9 @@ public:
     // Whether a picture has been drawn yet; until then the area shows the
     // dialog's background.
     bool HasPicture() const { return m_canvas != nullptr; }
-    // A copy of what the area shows, in device pixels: a null image before
-    // the first redraw.
+    // A copy of what the area shows, in device pixels: the canvas's picture
+    // square cut to the area and the window, as the screen shows it; a null
+    // image before the first redraw, or when none of it is in the window.
     QImage Picture() const;
     // The scale the next redraw draws at: side × device pixel ratio / 500,
     // held to the drawable range, a ratio that is not a positive number
@@ -42,7 +43,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The canvas pixels on the screen, in device pixels from the canvas's top
+    // left corner: what painting draws and what Picture() copies.
+    QRect ShownPixels() const;
+
     std::unique_ptr<KeptCanvas> m_canvas; // none until the first redraw
-    FigureCache m_figures;            // the vertices of the figure shown
+    FigureCache m_figures;                // the vertices of the figure shown
     LineStyle m_lines = LineStyle::Exact;
 };

@@ -21,6 +21,7 @@
 #include "export/picture_page.h"
 #include "export/picture_svg.h"
 #include "geometry/view_state.h"
+#include "render/picture_paths.h"
 #include "ui/picture_area.h"
 
 namespace {
@@ -135,30 +136,60 @@ void PictureExportActions::OnPrint()
 {
     if (!m_print->isEnabled() || m_printDialog)
         return;
-    // One printer for the run, so that the next print starts from the
-    // choices made for the last one.
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // A printer of its own for each print, set as the last print's dialog
+    // left its printer, so that the next print starts from those choices.
+    m_printer = FreshPrinter(m_printChoices);
     m_printDialog = new QPrintDialog(m_printer.get(), m_window);
     m_printDialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_printDialog, &QDialog::accepted, this, [this] {
-        if (!PrintPicture(*m_printer, m_view))
-            QMessageBox::warning(m_window, tr("Imprimir"), tr("No se pudo imprimir la imagen."));
-    });
+    connect(m_printDialog, &QDialog::accepted, this, &PictureExportActions::Print);
     m_printDialog->open(); // modal to this window only; a cancel prints nothing
+}
+
+void PictureExportActions::Print()
+{
+    m_printChoices = PrintChoices::Of(*m_printer);
+    const QString reason = PrintPicture(*m_printer, m_view);
+    if (!reason.isEmpty())
+        ShowPrintFailure(*m_printer, reason);
+}
+
+// Worded as a failed save is: what could not be done, and where, then why.
+void PictureExportActions::ShowPrintFailure(const QPrinter& printer, const QString& reason)
+{
+    const QString file = printer.outputFileName();
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, tr("Imprimir"),
+        file.isEmpty()
+            ? tr("No se pudo imprimir la imagen.")
+            : tr("No se pudo imprimir la imagen en «%1».").arg(QDir::toNativeSeparators(file)),
+        QMessageBox::Ok, m_window);
+    box->setInformativeText(reason);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 // A print dialog still open, or closed but not yet deleted, goes before the
 // printer it uses.
 PictureExportActions::~PictureExportActions() { delete m_printDialog; }
 
-bool PrintPicture(QPrinter& printer, const ViewState& view)
+QString PrintPicture(QPrinter& printer, const ViewState& view)
 {
-    printer.setDocName(PictureCaption(view.curveKind, view.angleDeg));
+    const QString caption = PictureCaption(view.curveKind, view.angleDeg);
+    printer.setDocName(caption);
+    if (!printer.outputFileName().isEmpty()) {
+        PdfPage page{printer.pageLayout(), printer.resolution(), caption};
+        const QByteArray pdf = PicturePdf(PicturePaths(view), caption, page);
+        if (pdf.isEmpty())
+            return PictureExportActions::tr("No se pudo hacer el PDF.");
+        return WritePictureFile(printer.outputFileName(), pdf);
+    }
     QPainter painter;
     if (!painter.begin(&printer))
-        return false;
+        return PictureExportActions::tr("La impresora no acepta el trabajo.");
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     PaintPicturePage(painter, QRectF(QPointF(0, 0), page.size()), view);
-    return painter.end();
+    if (!painter.end() || printer.printerState() == QPrinter::Error ||
+        printer.printerState() == QPrinter::Aborted)
+        return PictureExportActions::tr("La impresora no terminó el trabajo.");
+    return QString();
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <QList>
 #include <QObject>
@@ -14,6 +15,7 @@
 #include <QPrinter>
 
 #include "geometry/view_state.h"
+#include "ui/print_choices.h"
 
 class PictureArea;
 class QAction;
@@ -47,6 +49,8 @@ private:
     QAction* AddAction(const QString& text, const QKeySequence& keys);
     void SaveTo(const QString& path, const QImage& shown, const QByteArray& svg);
     void ShowSaveFailure(const QString& path, const QString& reason);
+    void Print();
+    void ShowPrintFailure(const QPrinter& printer, const QString& reason);
 
     QWidget* m_window = nullptr;
     PictureArea* m_picture = nullptr;
@@ -54,10 +58,14 @@ private:
     QAction* m_save = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_print = nullptr;
-    std::unique_ptr<QPrinter> m_printer;  // made on the first print
-    QPointer<QPrintDialog> m_printDialog; // while one is open
+    std::unique_ptr<QPrinter> m_printer;        // the printer of the last print
+    std::optional<PrintChoices> m_printChoices; // made in the last print dialog
+    QPointer<QPrintDialog> m_printDialog;       // while one is open
 };
 
 // Prints what the view shows on `printer`: one page, the drawing fitted to
-// its printable area with the caption under it.
-bool PrintPicture(QPrinter& printer, const ViewState& view);
+// its printable area with the caption under it. Printing to a file writes
+// the PDF as a save does (aside first, into place once complete), so a
+// failure leaves no partial file and an earlier one as it was. Returns why it
+// failed, in the user's language, or an empty string once printed.
+QString PrintPicture(QPrinter& printer, const ViewState& view);

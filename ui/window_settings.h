@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // What the program remembers between runs, through QSettings under the
 // organisation and application names that main sets: the main window's
-// size and position, and whether lines are drawn smooth. Never the view:
-// every run starts without a figure.
+// size and position, and whether lines are drawn smooth (and, kept by the
+// export actions, the folder last saved to). Never the view: every run
+// starts without a figure. man/torsiva.1 names the file and every key.
 #pragma once
 
 class QWidget;

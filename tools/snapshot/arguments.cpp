@@ -52,10 +52,12 @@ QString ReadFigure(const QString& value, SnapshotArguments& args)
     return {};
 }
 
+// The angle is a whole number of degrees, and so it is written as one: a
+// fraction is refused even when it rounds to a whole number.
 QString ReadAngle(const QString& value, SnapshotArguments& args)
 {
     const auto number = ParseDecimal(value);
-    if (!number || *number != std::floor(*number))
+    if (!number || !IsWholeNumberText(value))
         return Tr("--angle necesita un número entero, no «%1»").arg(OneLine(value));
     if (*number < 0 || *number > 89)
         return Tr("--angle debe estar entre 0 y 89, no %1").arg(OneLine(value));
@@ -68,7 +70,7 @@ QString ReadZoom(const QString& value, SnapshotArguments& args)
     const auto number = ParseDecimal(value);
     if (!number)
         return Tr("--zoom necesita un número, no «%1»").arg(OneLine(value));
-    if (*number < 0 || *number > 100)
+    if (!DecimalWithin(value, 0.0, 100.0))
         return Tr("--zoom debe estar entre 0 y 100, no %1").arg(OneLine(value));
     args.zoom = *number;
     return {};
@@ -101,7 +103,7 @@ QString ReadScale(const QString& value, SnapshotArguments& args)
     const auto scale = ParseDecimal(value);
     if (!scale)
         return Tr("--scale necesita un número, no «%1»").arg(OneLine(value));
-    if (!IsValidPictureScale(*scale))
+    if (!DecimalWithin(value, kMinPictureScale, kMaxPictureScale))
         return Tr("--scale debe estar entre 0.25 y 16, no %1").arg(OneLine(value));
     args.scale = *scale;
     return {};
@@ -133,6 +135,10 @@ QString CheckCombination(const QCommandLineParser& parser, const Options& option
     }
     if (!parser.isSet(options.out))
         return Tr("falta --out ARCHIVO");
+    // The synopsis asks for one of the two: a forgotten --figure would give
+    // the empty square without a word.
+    if (!args.scriptGiven && !parser.isSet(options.figure))
+        return Tr("falta --figure FIGURA o --script GUION.json");
     if (args.out.isEmpty())
         return Tr("--out necesita el nombre de un archivo");
     if (parser.isSet(options.ops) && args.ops.isEmpty())
@@ -158,7 +164,11 @@ ParsedCommandLine ParseArguments(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         Tr("Dibuja una figura con el mismo trazado que el programa, sin pantalla."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Our own help entry: Qt's has no Spanish, and its --help-all would list
+    // Qt's options, which this tool does not take.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  Tr("Muestra esta ayuda."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const Options options;
     parser.addOptions(options.All());

@@ -2,21 +2,26 @@
 // torsiva-snapshot: renders one picture with the program's own redraw and
 // writes it to a file, optionally with the list of canvas operations.
 //
-// Exit status: 0 when every file was written, 1 when a file could not be
-// written (then none is left behind), 2 for a bad command line or script
-// (then nothing is written at all).
+// Exit status: 0 when every file was written, 1 when a file or the standard
+// output could not be written (then no file is left behind), 2 for a bad
+// command line or script (then nothing is written at all).
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "app/translations.h"
 #include "controls/view_controls.h"
 #include "geometry/view_frame.h"
 #include "geometry/view_state.h"
 #include "render/draw_figure.h"
 #include "render/picture_scale.h"
 #include "tools/snapshot/arguments.h"
+#include "tools/snapshot/link_target.h"
+#include "tools/snapshot/native_name.h"
 #include "tools/snapshot/one_line.h"
 #include "tools/snapshot/outputs.h"
 #include "tools/snapshot/picture_files.h"
@@ -34,6 +39,19 @@ QString Tr(const char* text) { return QCoreApplication::translate("SnapshotTool"
 void PrintError(const QString& line)
 {
     std::fprintf(stderr, "torsiva-snapshot: %s\n", qUtf8Printable(OneLine(line)));
+}
+
+// What went to the standard output must have got there: a full disk, a
+// closed pipe or /dev/full shows only when it is flushed, and an exit with
+// status 0 would claim it did.
+int EndWithOutput(int status)
+{
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    PrintError(Tr("no se pudo escribir en la salida estándar: %1")
+                   .arg(QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO))));
+    return kWriteFailed;
 }
 
 ViewState ViewOf(const SnapshotArguments& args)
@@ -55,6 +73,11 @@ QString CheckOutputs(const SnapshotArguments& args)
 {
     if (!FormatOfFile(args.out))
         return Tr("--out debe terminar en .png, .svg o .pdf: %1").arg(args.out);
+    for (const QString& output : {args.out, args.ops})
+        if (!output.isEmpty() && !FinalTarget(output))
+            return Tr("%1: no se llega al archivo: más de %2 enlaces simbólicos o uno ilegible")
+                .arg(output)
+                .arg(kMaxSymbolicLinks);
     if (!args.ops.isEmpty() && SameFile(args.out, args.ops))
         return Tr("--out y --ops nombran el mismo archivo: %1").arg(args.ops);
     for (const QString& output : {args.out, args.ops})
@@ -63,10 +86,14 @@ QString CheckOutputs(const SnapshotArguments& args)
     return {};
 }
 
-// A canvas for one picture at this scale, with its operations recorded.
-std::unique_ptr<RecordingCanvas> CanvasAtScale(double scale)
+// A canvas for one picture at the arguments' scale, with its operations
+// recorded; with no pixels when the picture is drawn from the view (an
+// 8000-pixel canvas is 256 MB).
+std::unique_ptr<RecordingCanvas> CanvasFor(const SnapshotArguments& args)
 {
-    const int side = PictureSide(scale);
+    if (!FormatOfFile(args.out)->fromPixels)
+        return std::make_unique<RecordingCanvas>(RecordingCanvas::OperationsOnly());
+    const int side = PictureSide(args.scale);
     return std::make_unique<RecordingCanvas>(side, side + kRowsBelowPicture);
 }
 
@@ -104,9 +131,9 @@ int RunScript(const SnapshotArguments& args)
     // long drag would otherwise rebuild them at every step.
     FigureCache figures;
     const PictureMapping mapping{args.scale, LineStyle::Exact};
-    auto canvas = CanvasAtScale(args.scale);
-    RecordedPanel panel([&canvas, &figures, mapping](const ViewState& view) {
-        canvas = CanvasAtScale(mapping.scale);
+    auto canvas = CanvasFor(args);
+    RecordedPanel panel([&canvas, &figures, &args, mapping](const ViewState& view) {
+        canvas = CanvasFor(args);
         ComposeFigure(*canvas, figures, view, mapping);
     });
     ViewControls controls(panel);
@@ -116,15 +143,27 @@ int RunScript(const SnapshotArguments& args)
     if (panel.redraws == 0)
         ComposeFigure(*canvas, figures, Framed(controls.State()), mapping);
     const int status = WriteOutputs(args, {*canvas, controls.State(), args.scale});
-    if (status == 0)
-        std::printf("%s\n", StateJson(controls.State(), panel).c_str());
-    return status;
+    if (status != 0)
+        return status;
+    std::printf("%s\n", StateJson(controls.State(), panel).c_str());
+    return EndWithOutput(status);
 }
 
-// The printed page needs fonts, and so a GUI application with a platform;
-// the tool never shows a window, so the offscreen one serves wherever nothing
-// else is asked for. Everything else needs only the core, which starts faster
-// and says nothing of display settings on stderr.
+// Starting the offscreen platform remarks on the environment it starts in
+// (an unset XDG_RUNTIME_DIR, for one), which is no concern of a tool that
+// never shows a window, and nothing is to be printed when all goes well.
+// Only a fatal message, which ends the run, gets through.
+void OnlyFatalMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, message)));
+}
+
+// The printed page needs fonts, and so a GUI application with a platform.
+// The tool never shows a window, so it always takes the offscreen platform,
+// whatever QT_QPA_PLATFORM says: it never needs a display, and a display that
+// cannot be reached cannot stop it (Qt aborts when its platform does not
+// start). Everything else needs only the core, which starts faster.
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv,
                                                   const ParsedCommandLine& command)
 {
@@ -132,16 +171,19 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv,
         command.arguments && QFileInfo(command.arguments->out).suffix().toLower() == "pdf";
     if (!printedPage)
         return std::make_unique<QCoreApplication>(argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(OnlyFatalMessages);
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(nullptr);
+    return app;
 }
 
+// File names among them keep the bytes the system gave.
 QStringList ArgumentsOf(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << NameFromNative(QByteArray(argv[i]));
     return arguments;
 }
 
@@ -154,10 +196,14 @@ int main(int argc, char** argv)
     // Read once to choose the application, then again with it, so that the
     // help text names the program as it was started.
     const auto app = MakeApplication(argc, argv, ParseArguments(ArgumentsOf(argc, argv)));
-    const ParsedCommandLine command = ParseArguments(QCoreApplication::arguments());
+    // The tool's own texts are Spanish only, so Qt's (the help's headings,
+    // its --help and --version lines) are Spanish too, whatever the user's
+    // language: one language in every message.
+    InstallTranslations(*app, SourceLocale());
+    const ParsedCommandLine command = ParseArguments(ArgumentsOf(argc, argv));
     if (!command.text.isEmpty()) {
         std::fputs(qUtf8Printable(command.text), stdout);
-        return 0;
+        return EndWithOutput(0);
     }
     QString error = command.error;
     if (error.isEmpty())
@@ -171,7 +217,7 @@ int main(int argc, char** argv)
     if (args.scriptGiven)
         return RunScript(args);
     const ViewState view = ViewOf(args);
-    const auto canvas = CanvasAtScale(args.scale);
+    const auto canvas = CanvasFor(args);
     FigureCache figures;
     ComposeFigure(*canvas, figures, Framed(view), PictureMapping{args.scale, LineStyle::Exact});
     return WriteOutputs(args, {*canvas, view, args.scale});

@@ -4,13 +4,21 @@
 
 #include <QString>
 
-// Control characters, line breaks included, written as \uXXXX.
+#include "tools/snapshot/native_name.h"
+
+// Control characters, line breaks included, written as \uXXXX, and the bytes
+// of a file name that are not UTF-8 as \xHH.
 inline QString OneLine(const QString& text)
 {
     QString line;
-    for (const QChar c : text)
-        line += c.unicode() < 0x20 || c.unicode() == 0x7f
-                    ? QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))
-                    : QString(c);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x20 || c == 0x7f)
+            line += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+        else if (StandsForByte(text, i))
+            line += QStringLiteral("\\x") + QString::number(c - kByteStandInBase, 16).toUpper();
+        else
+            line += text[i];
+    }
     return line;
 }

@@ -18,4 +18,7 @@ struct OutputFile {
 // one line naming the file and the reason. (Should a rename fail after an
 // earlier one succeeded, that earlier file is already in place: the renames
 // are the last and smallest step, and the line says which file failed.)
+// A name that is a symbolic link is written at the end of its chain of links
+// (tools/snapshot/link_target.h), so that the link stays a link; names are
+// in the convention of tools/snapshot/native_name.h.
 QString WriteAllOrNothing(const std::vector<OutputFile>& files);

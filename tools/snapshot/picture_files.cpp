@@ -27,9 +27,9 @@ std::optional<QByteArray> EncodePdf(const RenderedPicture& picture)
 }
 
 const PictureFormat kPictureFormats[] = {
-    {"png", EncodePng},
-    {"svg", EncodeSvg},
-    {"pdf", EncodePdf},
+    {"png", EncodePng, true},
+    {"svg", EncodeSvg, false},
+    {"pdf", EncodePdf, false},
 };
 
 } // namespace

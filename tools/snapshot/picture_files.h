@@ -25,6 +25,9 @@ using PictureEncoder = std::optional<QByteArray> (*)(const RenderedPicture& pict
 struct PictureFormat {
     const char* extension; // lower case, without the dot
     PictureEncoder encode;
+    // Whether it is made from the canvas's pixels; the vector formats are
+    // drawn from the view itself, and need only the operations.
+    bool fromPixels;
 };
 
 // The formats --out accepts, by the extension of its file name (any case; a

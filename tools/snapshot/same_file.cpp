@@ -1,39 +1,41 @@
 // SPDX-License-Identifier: MIT
 #include "tools/snapshot/same_file.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <utility>
+
+#include "tools/snapshot/link_target.h"
 
 #if defined(Q_OS_UNIX)
 #include <sys/stat.h>
+
+#include "tools/snapshot/native_name.h"
 #endif
 
 namespace {
 
-// Where the file is or would be made: its folder resolved, its own name kept.
-QString WouldBePath(const QFileInfo& info)
+// Device and inode of an existing file, links followed; false if there is none.
+bool Identity(const QString& name, std::pair<quint64, quint64>& identity)
 {
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? info.absoluteFilePath() : QDir(folder).filePath(info.fileName());
+#if defined(Q_OS_UNIX)
+    struct stat status {};
+    if (::stat(NativeName(name).constData(), &status) != 0)
+        return false;
+    identity = {quint64(status.st_dev), quint64(status.st_ino)};
+    return true;
+#else
+    Q_UNUSED(name);
+    Q_UNUSED(identity);
+    return false;
+#endif
 }
 
 } // namespace
 
 bool SameFile(const QString& a, const QString& b)
 {
-    const QFileInfo first(a), second(b);
-    if (first.exists() && second.exists()) {
-#if defined(Q_OS_UNIX)
-        struct stat firstStat {
-        }, secondStat{};
-        if (::stat(QFile::encodeName(a).constData(), &firstStat) == 0 &&
-            ::stat(QFile::encodeName(b).constData(), &secondStat) == 0)
-            return firstStat.st_dev == secondStat.st_dev && firstStat.st_ino == secondStat.st_ino;
-#endif
-        return first.canonicalFilePath() == second.canonicalFilePath();
-    }
-    // A dangling symbolic link is made where it points.
-    const QFileInfo firstTarget(first.isSymLink() ? first.symLinkTarget() : a);
-    const QFileInfo secondTarget(second.isSymLink() ? second.symLinkTarget() : b);
-    return WouldBePath(firstTarget) == WouldBePath(secondTarget);
+    std::pair<quint64, quint64> first, second;
+    if (Identity(a, first) && Identity(b, second))
+        return first == second;
+    const std::optional<LinkEnd> firstEnd = FinalTarget(a), secondEnd = FinalTarget(b);
+    return firstEnd && secondEnd && firstEnd->path == secondEnd->path;
 }

@@ -54,7 +54,8 @@ bool IsThumb(ScrollCode code)
 
 int AngleFloor(CurveKind figure)
 {
-    return figure == CurveKind::Helix || figure == CurveKind::ConicalHelix ? 2 : 0;
+    return figure == CurveKind::Helix || figure == CurveKind::ConicalHelix ? kPitchedAngleFloor
+                                                                           : kMeridianAngleFloor;
 }
 
 void ViewControls::ResetView()

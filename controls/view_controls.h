@@ -77,8 +77,11 @@ private:
 constexpr int kOrbitKeyStep = 10;
 
 // Lowest angle the A bar allows for a figure: the helix and the conical
-// helix need a pitch, the loxodrome may run along a meridian.
+// helix need a pitch, the loxodrome may run along a meridian, and so its
+// floor is the lowest of all.
 int AngleFloor(CurveKind figure);
+constexpr int kPitchedAngleFloor = 2;
+constexpr int kMeridianAngleFloor = 0;
 constexpr int kAngleCeiling = 89;
 
 // The Z bar's range is the zoom's, upside down (its top is the largest

@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "controls/view_controls.h"
 #include "render/figure_names.h"
 #include "tools/snapshot/numbers.h"
 #include "tools/snapshot/one_line.h"
@@ -26,8 +27,14 @@ QString FigureChoices()
 
 struct Options {
     QCommandLineOption figure{"figure", Tr("La figura: %1.").arg(FigureChoices()), "FIGURA"};
-    QCommandLineOption angle{"angle", Tr("El ángulo, en grados enteros de 0 a 89 (60)."), "N"};
-    QCommandLineOption zoom{"zoom", Tr("El zoom, de 0 a 100 (50)."), "Z"};
+    QCommandLineOption angle{"angle",
+                             Tr("El ángulo, en grados enteros de %1 a %2 (%3).")
+                                 .arg(kMeridianAngleFloor)
+                                 .arg(kAngleCeiling)
+                                 .arg(kDefaultAngleDeg),
+                             "N"};
+    QCommandLineOption zoom{"zoom", Tr("El zoom, de 0 a %1 (%2).").arg(kMaxZoom).arg(kDefaultZoom),
+                            "Z"};
     QCommandLineOption eye{"eye", Tr("La posición del ojo (300,0,0)."), "X,Y,Z"};
     QCommandLineOption up{"up", Tr("La dirección hacia arriba (0,0,1)."), "X,Y,Z"};
     QCommandLineOption scale{"scale", Tr("La escala del dibujo, de 0.25 a 16 (1)."), "S"};
@@ -59,8 +66,11 @@ QString ReadAngle(const QString& value, SnapshotArguments& args)
     const auto number = ParseDecimal(value);
     if (!number || !IsWholeNumberText(value))
         return Tr("--angle necesita un número entero, no «%1»").arg(OneLine(value));
-    if (*number < 0 || *number > 89)
-        return Tr("--angle debe estar entre 0 y 89, no %1").arg(OneLine(value));
+    if (*number < kMeridianAngleFloor || *number > kAngleCeiling)
+        return Tr("--angle debe estar entre %1 y %2, no %3")
+            .arg(kMeridianAngleFloor)
+            .arg(kAngleCeiling)
+            .arg(OneLine(value));
     args.angleDeg = int(*number);
     return {};
 }
@@ -70,8 +80,8 @@ QString ReadZoom(const QString& value, SnapshotArguments& args)
     const auto number = ParseDecimal(value);
     if (!number)
         return Tr("--zoom necesita un número, no «%1»").arg(OneLine(value));
-    if (!DecimalWithin(value, 0.0, 100.0))
-        return Tr("--zoom debe estar entre 0 y 100, no %1").arg(OneLine(value));
+    if (!DecimalWithin(value, 0.0, kMaxZoom))
+        return Tr("--zoom debe estar entre 0 y %1, no %2").arg(kMaxZoom).arg(OneLine(value));
     args.zoom = *number;
     return {};
 }

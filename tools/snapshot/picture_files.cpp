@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "tools/snapshot/picture_files.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 
 #include "export/canvas_image.h"
+#include "export/picture_file.h"
 #include "export/picture_page.h"
 #include "export/picture_svg.h"
 
@@ -47,14 +47,13 @@ const PictureFormat* FormatOfFile(const QString& path)
     return nullptr;
 }
 
+// The same encoding as a picture saved from the window.
 std::optional<QByteArray> EncodePng(const RenderedPicture& picture)
 {
-    const QImage square = CanvasPictureView(picture.canvas);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !square.save(&buffer, "PNG"))
+    QByteArray png = PicturePng(CanvasPictureView(picture.canvas));
+    if (png.isEmpty())
         return std::nullopt;
-    return bytes;
+    return png;
 }
 
 QByteArray OpsText(const RecordingCanvas& canvas)

@@ -11,14 +11,6 @@ function PictureView(frame, canvas, program) {
     const context = canvas.getContext('2d');
     let shownRedraw = -1;
 
-    // The frame's side in device pixels, exact where the browser reports it.
-    function DevicePixels(entry) {
-        const box = entry && entry.devicePixelContentBoxSize;
-        if (box && box.length)
-            return box[0].inlineSize;
-        return frame.clientWidth * (window.devicePixelRatio || 1);
-    }
-
     function Show() {
         const redraw = program.redraws();
         const side = program.pictureSide();
@@ -35,23 +27,36 @@ function PictureView(frame, canvas, program) {
         context.putImageData(new ImageData(program.pictureBytes(), side, side), 0, 0);
     }
 
-    function Measure(entry) {
-        const pixels = DevicePixels(entry);
-        if (pixels > 0)
-            program.setScale(pixels / 500);
+    // The scale from the frame's side in CSS pixels, as the desktop's from
+    // its picture's logical side: side · r / 500, unrounded.
+    function Measure() {
+        const ratio = window.devicePixelRatio || 1;
+        if (frame.clientWidth > 0)
+            program.setScale(frame.clientWidth * ratio / program.pictureSize);
         Show();
     }
 
+    // The frame's size changes with the layout; the ratio with the
+    // browser's zoom or another screen, which the device-pixel box reports
+    // where the browser has it and a query on the resolution elsewhere.
     if (typeof ResizeObserver === 'function') {
-        const observer = new ResizeObserver((entries) => Measure(entries[entries.length - 1]));
+        const observer = new ResizeObserver(() => Measure());
         try {
             observer.observe(frame, {box: 'device-pixel-content-box'});
         } catch (error) {
             observer.observe(frame);
         }
-    } else {
-        window.addEventListener('resize', () => Measure(null));
     }
-    Measure(null);
+    window.addEventListener('resize', () => Measure());
+    function WatchRatio() {
+        const query = window.matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+        query.addEventListener('change', () => {
+            Measure();
+            WatchRatio();
+        }, {once: true});
+    }
+    if (typeof window.matchMedia === 'function')
+        WatchRatio();
+    Measure();
     return {show: Show};
 }

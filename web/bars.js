@@ -10,7 +10,14 @@
 
 // Bars in the order of the core's Bar, scroll codes as its ScrollCode.
 const kBarOrder = ['A', 'Z', 'P'];
-const kScrollCodes = {lineUp: 0, lineDown: 1, pageUp: 2, pageDown: 3, top: 6, bottom: 7};
+const kScrollCodes = {
+    lineUp: 0,
+    lineDown: 1,
+    pageUp: 2,
+    pageDown: 3,
+    top: 6,
+    bottom: 7
+};
 const kSliderKeys = {
     ArrowUp: kScrollCodes.lineUp,
     ArrowLeft: kScrollCodes.lineUp,

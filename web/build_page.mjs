@@ -7,13 +7,15 @@
 //
 // Usage: node build_page.mjs --source DIR --module FILE.js --translations FILE.ts
 //            --version V --out FILE.html
-import {readFileSync, writeFileSync, renameSync} from 'node:fs';
+import {readFileSync, renameSync, writeFileSync} from 'node:fs';
 import {join} from 'node:path';
 import vm from 'node:vm';
 
 // The page's scripts, in the order they are defined in; main.js starts it.
-const kScripts = ['texts.js', 'bars.js', 'picture_input.js', 'picture_view.js', 'picture_svg.js',
-                  'dialogs.js', 'main.js'];
+const kScripts = [
+    'texts.js', 'bars.js', 'picture_input.js', 'picture_view.js', 'picture_svg.js', 'dialogs.js',
+    'main.js'
+];
 
 function Options(argv) {
     const options = {};
@@ -29,13 +31,14 @@ function Options(argv) {
 }
 
 function Unescaped(text) {
-    return text.replace(/&(lt|gt|amp|apos|quot|#(\d+)|#x([0-9a-fA-F]+));/g, (whole, name, decimal, hex) => {
-        if (decimal)
-            return String.fromCodePoint(Number(decimal));
-        if (hex)
-            return String.fromCodePoint(parseInt(hex, 16));
-        return {lt: '<', gt: '>', amp: '&', apos: "'", quot: '"'}[name];
-    });
+    return text.replace(/&(lt|gt|amp|apos|quot|#(\d+)|#x([0-9a-fA-F]+));/g,
+                        (whole, name, decimal, hex) => {
+                            if (decimal)
+                                return String.fromCodePoint(Number(decimal));
+                            if (hex)
+                                return String.fromCodePoint(parseInt(hex, 16));
+                            return {lt: '<', gt: '>', amp: '&', apos: '\'', quot: '"'}[name];
+                        });
 }
 
 // The finished translations of a Qt Linguist file: context → key → text,
@@ -62,7 +65,8 @@ export function Translations(ts) {
 
 // Every text that texts.js defines, found by running it.
 function PageTexts(textsSource) {
-    const texts = vm.runInNewContext(textsSource + '\n;({kTexts, kInstructionsPieces, kKeysLines});');
+    const texts =
+        vm.runInNewContext(textsSource + '\n;({kTexts, kInstructionsPieces, kKeysLines});');
     return [...Object.values(texts.kTexts), ...texts.kInstructionsPieces, ...texts.kKeysLines];
 }
 
@@ -107,9 +111,12 @@ function Main() {
     const icon = readFileSync(join(options.source, '..', 'ui', 'icons', 'torsiva.svg'), 'utf8')
                      .replace(/<!--[\s\S]*?-->\s*/g, '')
                      .replace('<svg ', '<svg id="about-icon" role="img" focusable="false" ');
-    const script = ['(function () {', '"use strict";', ...kScripts.map(source),
-                    `Start(${JSON.stringify(english).replace(/</g, '\\u003c')}, ${JSON.stringify(options.version)});`,
-                    '})();'].join('\n');
+    const script = [
+        '(function () {', '"use strict";', ...kScripts.map(source),
+        `Start(${JSON.stringify(english).replace(/</g, '\\u003c')}, ${
+            JSON.stringify(options.version)});`,
+        '})();'
+    ].join('\n');
     let page = source('page.html');
     page = Fill(page, '/*@style@*/', source('page.css'));
     page = Fill(page, '<!--@icon@-->', icon.trim());

@@ -15,16 +15,15 @@ function WireDialogs(tr, version) {
     document.getElementById('about-title').textContent = tr(kTexts.aboutTitle);
     document.getElementById('about-icon').setAttribute('aria-label', tr(kTexts.aboutIcon));
     document.getElementById('about-name').textContent = tr(kTexts.aboutName);
-    document.getElementById('about-notice').textContent = [
-        tr(kTexts.aboutLine), Arg(tr(kTexts.aboutVersion), version), tr(kTexts.aboutLicence)
-    ].join('\n');
+    document.getElementById('about-notice').textContent =
+        [tr(kTexts.aboutLine), Arg(tr(kTexts.aboutVersion), version), tr(kTexts.aboutLicence)].join(
+            '\n');
     document.getElementById('about-ok').textContent = tr(kTexts.aboutOk);
 
-    document.getElementById('instructions').addEventListener('click', () => instructions.showModal());
+    document.getElementById('instructions')
+        .addEventListener('click', () => instructions.showModal());
     document.getElementById('about').addEventListener('click', () => about.showModal());
 }
 
 // Whether a dialog is open: the main window's keys wait until it closes.
-function DialogOpen() {
-    return document.querySelector('dialog[open]') !== null;
-}
+function DialogOpen() { return document.querySelector('dialog[open]') !== null; }

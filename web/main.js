@@ -13,7 +13,8 @@ function Program(module) {
     return {
         curveButton: (figure) => module._torsiva_curve_button(page, figure),
         scroll: (bar, code) => module._torsiva_scroll(page, bar, code),
-        sliderMoved: (bar, value, released) => module._torsiva_slider_moved(page, bar, value, released ? 1 : 0),
+        sliderMoved: (bar, value, released) =>
+            module._torsiva_slider_moved(page, bar, value, released ? 1 : 0),
         press: (x, y) => module._torsiva_press(page, x, y),
         move: (x, y) => module._torsiva_move(page, x, y),
         release: () => module._torsiva_release(page),
@@ -33,7 +34,8 @@ function Program(module) {
             value: module._torsiva_slider_value(page, bar),
         }),
         spokenValue: (bar) => module._torsiva_spoken_value(page, bar),
-        labelAngle: () => (module._torsiva_label_shown(page) ? module._torsiva_label_angle(page) : null),
+        labelAngle: () =>
+            (module._torsiva_label_shown(page) ? module._torsiva_label_angle(page) : null),
         figure: () => module._torsiva_figure(page),
         angle: () => module._torsiva_angle(page),
         redraws: () => module._torsiva_redraws(page),
@@ -52,8 +54,10 @@ function Program(module) {
             const paths = [];
             for (let i = 0; i < count; ++i) {
                 const size = module._torsiva_path_size(page, i);
-                const points = new Float64Array(module.HEAPU8.buffer, module._torsiva_path_points(page, i), 2 * size);
-                paths.push({colour: module._torsiva_path_colour(page, i), points: Array.from(points)});
+                const points = new Float64Array(module.HEAPU8.buffer,
+                                                module._torsiva_path_points(page, i), 2 * size);
+                paths.push(
+                    {colour: module._torsiva_path_colour(page, i), points: Array.from(points)});
             }
             return paths;
         },
@@ -71,8 +75,17 @@ const kFigures = [
 ];
 // Ctrl with an arrow, as ViewControls::OrbitKey numbers them; Ctrl with
 // "+" (or "=", the same key without the shift) or "-".
-const kOrbitKeys = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3};
-const kZoomKeys = {'+': true, '=': true, '-': false};
+const kOrbitKeys = {
+    ArrowLeft: 0,
+    ArrowRight: 1,
+    ArrowUp: 2,
+    ArrowDown: 3
+};
+const kZoomKeys = {
+    '+': true,
+    '=': true,
+    '-': false
+};
 const kSmoothKey = 'torsiva.smoothLines';
 
 function Download(blob, name) {
@@ -180,8 +193,11 @@ function Run(module, tr, version) {
     });
     byId('save-svg').addEventListener('click', () => {
         const figure = kFigures.find((f) => f.kind === program.figure());
-        const title = figure ? Arg(tr(kTexts.caption), tr(figure.title), Arg(tr(kTexts.angleLabel), program.angle())) : '';
-        const svg = PictureSvg(program.paths(), title, program.pictureSize, program.squareColour, program.borderColour);
+        const title = figure ? Arg(tr(kTexts.caption), tr(figure.title),
+                                   Arg(tr(kTexts.angleLabel), program.angle()))
+                             : '';
+        const svg = PictureSvg(program.paths(), title, program.pictureSize, program.squareColour,
+                               program.borderColour);
         Download(new Blob([svg], {type: 'image/svg+xml'}), program.fileStem() + '.svg');
     });
 
@@ -191,13 +207,12 @@ function Run(module, tr, version) {
 
 // Without WebAssembly (or with its module refused) the page says so in one
 // line, the same line it shows when scripts are blocked.
-function Unavailable() {
-    document.documentElement.classList.add('unavailable');
-}
+function Unavailable() { document.documentElement.classList.add('unavailable'); }
 
 function Start(english, version) {
-    const language = PageLanguage(navigator.languages && navigator.languages.length ? navigator.languages
-                                                                                     : [navigator.language]);
+    const language =
+        PageLanguage(navigator.languages && navigator.languages.length ? navigator.languages
+                                                                       : [navigator.language]);
     document.documentElement.lang = language;
     const tr = Translator(language, english);
     if (typeof WebAssembly !== 'object' || typeof TorsivaModule !== 'function') {
@@ -213,5 +228,6 @@ function Start(english, version) {
     }
     // This Emscripten's factory gives the module with a promise of its
     // start in `ready`; later ones give the promise itself.
-    Promise.resolve(loading.ready || loading).then((module) => Run(module, tr, version), () => Unavailable());
+    Promise.resolve(loading.ready || loading)
+        .then((module) => Run(module, tr, version), () => Unavailable());
 }

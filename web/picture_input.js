@@ -91,14 +91,11 @@ function WirePictureInput(canvas, program, changed) {
     canvas.addEventListener('pointerup', Lift);
     canvas.addEventListener('pointercancel', Lift);
 
-    canvas.addEventListener(
-        'wheel',
-        (event) => {
-            event.preventDefault();
-            const notch = kWheelNotch[event.deltaMode] || kWheelNotch[0];
-            // Wheel deltas grow downwards; a notch up is the up arrow.
-            wheelCarry = -ZoomClicks(-(wheelCarry + event.deltaY), notch);
-            changed();
-        },
-        {passive: false});
+    canvas.addEventListener('wheel', (event) => {
+        event.preventDefault();
+        const notch = kWheelNotch[event.deltaMode] || kWheelNotch[0];
+        // Wheel deltas grow downwards; a notch up is the up arrow.
+        wheelCarry = -ZoomClicks(-(wheelCarry + event.deltaY), notch);
+        changed();
+    }, {passive: false});
 }

@@ -11,7 +11,8 @@ const kSvgNamespace = 'http://www.w3.org/2000/svg';
 
 // "rgb(0,0,255)" for a 0xAARRGGBB pen colour.
 function SvgColour(colour) {
-    return 'rgb(' + ((colour >>> 16) & 0xff) + ',' + ((colour >>> 8) & 0xff) + ',' + (colour & 0xff) + ')';
+    return 'rgb(' + ((colour >>> 16) & 0xff) + ',' + ((colour >>> 8) & 0xff) + ',' +
+           (colour & 0xff) + ')';
 }
 
 // Six decimals, as the desktop writes them: far finer than a pixel, and no
@@ -37,16 +38,19 @@ function PictureSvg(paths, title, side, black, white) {
         svg.appendChild(element);
         return element;
     };
-    const Stroke = (colour) => [['fill', 'none'], ['stroke', SvgColour(colour)], ['stroke-width', '1'],
-                                ['vector-effect', 'non-scaling-stroke']];
+    const Stroke = (colour) => [['fill', 'none'], ['stroke', SvgColour(colour)],
+                                ['stroke-width', '1'], ['vector-effect', 'non-scaling-stroke']];
     if (title)
         Add('title', []).textContent = title;
     Add('rect', [['width', String(side)], ['height', String(side)], ['fill', SvgColour(black)]]);
     // A 1-unit stroke lies half each side of its line: centred half a unit
     // inside the edges, it covers exactly the outer columns and rows.
-    Add('rect', [['x', '0.5'], ['y', '0.5'], ['width', String(side - 1)], ['height', String(side - 1)],
-                 ...Stroke(white)]);
+    Add('rect', [
+        ['x', '0.5'], ['y', '0.5'], ['width', String(side - 1)], ['height', String(side - 1)],
+        ...Stroke(white)
+    ]);
     for (const path of paths)
         Add('polyline', [['points', SvgPoints(path.points)], ...Stroke(path.colour)]);
-    return '<?xml version="1.0" encoding="UTF-8"?>\n' + new XMLSerializer().serializeToString(svg) + '\n';
+    return '<?xml version="1.0" encoding="UTF-8"?>\n' + new XMLSerializer().serializeToString(svg) +
+           '\n';
 }

@@ -97,12 +97,14 @@ function Translator(language, english) {
         if (language !== 'en')
             return text.source;
         const context = english[text.context] || {};
-        const translated = context[text.comment ? text.source + '\u0004' + text.comment : text.source];
+        const translated =
+            context[text.comment ? text.source + '\u0004' + text.comment : text.source];
         return translated === undefined ? text.source : translated;
     };
 }
 
 // Qt's "%1 … %2" filled in order.
 function Arg(format, ...values) {
-    return format.replace(/%(\d)/g, (whole, n) => (n >= 1 && n <= values.length ? String(values[n - 1]) : whole));
+    return format.replace(
+        /%(\d)/g, (whole, n) => (n >= 1 && n <= values.length ? String(values[n - 1]) : whole));
 }

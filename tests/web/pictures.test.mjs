@@ -5,18 +5,23 @@
 import assert from 'node:assert/strict';
 import {after, before, describe, test} from 'node:test';
 
-import {DifferingPixels, kBarIds, kCodes, LaunchBrowser, OpenPage, PagePixels, PictureCentre, Snapshot}
-    from './support.mjs';
+import {
+    DifferingPixels,
+    kBarIds,
+    kCodes,
+    LaunchBrowser,
+    OpenPage,
+    PagePixels,
+    PictureCentre,
+    Snapshot
+} from './support.mjs';
 
-const kFigures = [['helix', 'Hélice'], ['conical', 'Hélice cónica'], ['spherical', 'Hélice esférica']];
+const kFigures =
+    [['helix', 'Hélice'], ['conical', 'Hélice cónica'], ['spherical', 'Hélice esférica']];
 
 let browser;
-before(async () => {
-    browser = await LaunchBrowser();
-});
-after(async () => {
-    await browser.close();
-});
+before(async () => { browser = await LaunchBrowser(); });
+after(async () => { await browser.close(); });
 
 // Opens the page, runs `act` on it and holds its picture against the
 // desktop's picture of `actions` at the same scale.
@@ -36,15 +41,17 @@ async function ExpectSamePicture(act, actions, options = {}) {
 }
 
 const Button = (figure) => ({button: figure});
-const Scroll = (bar, code, pos) => ({scroll: pos === undefined ? {bar: kBarIds[bar], code} : {bar: kBarIds[bar], code, pos}});
+const Scroll = (bar, code, pos) =>
+    ({scroll: pos === undefined ? {bar: kBarIds[bar], code} : {bar: kBarIds[bar], code, pos}});
 const Repeat = (count, action) => Array.from({length: count}, () => action);
 
 describe('each figure', () => {
     for (const [figure, title] of kFigures)
         for (const ratio of [1, 2])
             test(`${figure} at device pixel ratio ${ratio}`, async () => {
-                await ExpectSamePicture((page) => page.getByRole('button', {name: title, exact: true}).click(),
-                                        [Button(figure)], {deviceScaleFactor: ratio});
+                await ExpectSamePicture(
+                    (page) => page.getByRole('button', {name: title, exact: true}).click(),
+                    [Button(figure)], {deviceScaleFactor: ratio});
             });
 });
 
@@ -63,19 +70,19 @@ describe('the bars', () => {
                 await press('Barra P: distancia del ojo', 'ArrowUp', 60);
                 await press('Barra P: distancia del ojo', 'PageDown', 2);
             },
-            [Button('conical'), ...Repeat(7, Scroll('A', kCodes.lineUp)), ...Repeat(12, Scroll('Z', kCodes.lineUp)),
-             ...Repeat(60, Scroll('P', kCodes.lineUp))]);
+            [
+                Button('conical'), ...Repeat(7, Scroll('A', kCodes.lineUp)),
+                ...Repeat(12, Scroll('Z', kCodes.lineUp)), ...Repeat(60, Scroll('P', kCodes.lineUp))
+            ]);
     });
 
     test('a slider moved and let go is a thumb dropped there', async () => {
-        await ExpectSamePicture(
-            async (page) => {
-                await page.getByRole('button', {name: 'Hélice esférica'}).click();
-                await page.getByRole('slider', {name: 'Barra A: ángulo de la curva'}).fill('17');
-                await page.getByRole('slider', {name: 'Barra Z: tamaño de la imagen'}).fill('80');
-                await page.getByRole('slider', {name: 'Barra P: distancia del ojo'}).fill('120');
-            },
-            [Button('spherical'), Scroll('A', 4, 17), Scroll('Z', 4, 20), Scroll('P', 4, 120)]);
+        await ExpectSamePicture(async (page) => {
+            await page.getByRole('button', {name: 'Hélice esférica'}).click();
+            await page.getByRole('slider', {name: 'Barra A: ángulo de la curva'}).fill('17');
+            await page.getByRole('slider', {name: 'Barra Z: tamaño de la imagen'}).fill('80');
+            await page.getByRole('slider', {name: 'Barra P: distancia del ojo'}).fill('120');
+        }, [Button('spherical'), Scroll('A', 4, 17), Scroll('Z', 4, 20), Scroll('P', 4, 120)]);
     });
 });
 
@@ -97,8 +104,9 @@ describe('turning and zooming', () => {
             },
             // The script is written as the drag ran: the same screen steps.
             {
-                toJSON: () => [Button('helix'), {press: [start.x, start.y]}, ...moves.map((m) => ({move: m})),
-                               {release: moves[moves.length - 1]}],
+                toJSON:
+                    () => [Button('helix'), {press: [start.x, start.y]},
+                           ...moves.map((m) => ({move: m})), {release: moves[moves.length - 1]}],
             });
     });
 
@@ -116,7 +124,10 @@ describe('turning and zooming', () => {
             },
             {
                 toJSON: () => [Button('conical'), {press: [start.x, start.y]},
-                               ...Array.from({length: 10}, (_, i) => ({move: [start.x - 10 * (i + 1), start.y + 10 * (i + 1)]})),
+                               ...Array.from(
+                                   {length: 10},
+                                   (_, i) =>
+                                       ({move: [start.x - 10 * (i + 1), start.y + 10 * (i + 1)]})),
                                {release: [start.x - 100, start.y + 100]}],
             },
             {deviceScaleFactor: 2});
@@ -134,9 +145,12 @@ describe('turning and zooming', () => {
                 await page.keyboard.press('Control+Minus');
             },
             // An orbit key is a drag step of 10 pixels from a point of its own.
-            [Button('spherical'), {press: [0, 0]}, {move: [10, 0]}, {release: [10, 0]}, {press: [0, 0]},
-             {move: [0, -10]}, {release: [0, -10]}, {press: [0, 0]}, {move: [0, -10]}, {release: [0, -10]},
-             ...Repeat(2, Scroll('Z', kCodes.lineUp)), Scroll('Z', kCodes.lineDown)]);
+            [
+                Button('spherical'), {press: [0, 0]}, {move: [10, 0]}, {release: [10, 0]},
+                {press: [0, 0]}, {move: [0, -10]}, {release: [0, -10]}, {press: [0, 0]},
+                {move: [0, -10]}, {release: [0, -10]}, ...Repeat(2, Scroll('Z', kCodes.lineUp)),
+                Scroll('Z', kCodes.lineDown)
+            ]);
     });
 
     test('the wheel over the picture is one Z arrow click per notch', async () => {
@@ -153,27 +167,27 @@ describe('turning and zooming', () => {
                 await page.mouse.wheel(0, -50);
                 await page.waitForFunction(() => true);
             },
-            [Button('helix'), ...Repeat(4, Scroll('Z', kCodes.lineUp)), Scroll('Z', kCodes.lineDown),
-             Scroll('Z', kCodes.lineUp)]);
+            [
+                Button('helix'), ...Repeat(4, Scroll('Z', kCodes.lineUp)),
+                Scroll('Z', kCodes.lineDown), Scroll('Z', kCodes.lineUp)
+            ]);
     });
 
     test('two fingers spreading 60 pixels are six Z arrow clicks', async () => {
-        await ExpectSamePicture(
-            async (page, context) => {
-                await page.getByRole('button', {name: 'Hélice cónica'}).click();
-                const centre = await PictureCentre(page);
-                const cdp = await context.newCDPSession(page);
-                const Touch = (type, half) => cdp.send('Input.dispatchTouchEvent', {
+        await ExpectSamePicture(async (page, context) => {
+            await page.getByRole('button', {name: 'Hélice cónica'}).click();
+            const centre = await PictureCentre(page);
+            const cdp = await context.newCDPSession(page);
+            const Touch = (type, half) => cdp.send('Input.dispatchTouchEvent', {
                     type,
                     touchPoints: half === null ? []
                                                : [{x: centre.x - half, y: centre.y, id: 1},
                                                   {x: centre.x + half, y: centre.y, id: 2}],
                 });
-                await Touch('touchStart', 50);
-                for (let half = 55; half <= 80; half += 5)
-                    await Touch('touchMove', half);
-                await Touch('touchEnd', null);
-            },
-            [Button('conical'), ...Repeat(6, Scroll('Z', kCodes.lineUp))], {hasTouch: true});
+            await Touch('touchStart', 50);
+            for (let half = 55; half <= 80; half += 5)
+                await Touch('touchMove', half);
+            await Touch('touchEnd', null);
+        }, [Button('conical'), ...Repeat(6, Scroll('Z', kCodes.lineUp))], {hasTouch: true});
     });
 });

@@ -24,7 +24,8 @@ function Unfilter(data, width, height, bpp) {
         for (let x = 0; x < stride; ++x) {
             const left = x >= bpp ? out[x - bpp] : 0;
             const upLeft = x >= bpp ? up[x - bpp] : 0;
-            const predictor = [0, left, up[x], (left + up[x]) >> 1, Paeth(left, up[x], upLeft)][filter];
+            const predictor =
+                [0, left, up[x], (left + up[x]) >> 1, Paeth(left, up[x], upLeft)][filter];
             if (predictor === undefined)
                 throw new Error(`PNG row filter ${filter}`);
             out[x] = (line[x] + predictor) & 0xff;
@@ -43,8 +44,13 @@ export function DecodePng(file) {
         const type = file.toString('latin1', at + 4, at + 8);
         const body = file.subarray(at + 8, at + 8 + length);
         if (type === 'IHDR')
-            header = {width: body.readUInt32BE(0), height: body.readUInt32BE(4), depth: body[8],
-                      colour: body[9], interlace: body[12]};
+            header = {
+                width: body.readUInt32BE(0),
+                height: body.readUInt32BE(4),
+                depth: body[8],
+                colour: body[9],
+                interlace: body[12]
+            };
         else if (type === 'IDAT')
             data.push(body);
         at += 12 + length;

@@ -11,7 +11,6 @@ import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {dirname, join, resolve} from 'node:path';
 import {fileURLToPath, pathToFileURL} from 'node:url';
-
 import {chromium} from 'playwright-core';
 
 import {DecodePng} from './png.mjs';
@@ -22,18 +21,29 @@ export const kPageUrl = pathToFileURL(kPagePath).href;
 const kSnapshot = process.env.TORSIVA_SNAPSHOT || join(root, 'build', 'torsiva-snapshot');
 
 // The bars as the desktop numbers them, and the scroll codes.
-export const kBarIds = {A: 1014, Z: 1007, P: 1008};
-export const kCodes = {lineUp: 0, lineDown: 1, pageUp: 2, thumbPosition: 4};
+export const kBarIds = {
+    A: 1014,
+    Z: 1007,
+    P: 1008
+};
+export const kCodes = {
+    lineUp: 0,
+    lineDown: 1,
+    pageUp: 2,
+    thumbPosition: 4
+};
 
 export async function LaunchBrowser() {
-    return chromium.launch({executablePath: '/usr/bin/chromium', headless: true, args: ['--no-sandbox']});
+    return chromium.launch(
+        {executablePath: '/usr/bin/chromium', headless: true, args: ['--no-sandbox']});
 }
 
 // The page opened from disk in a fresh context; `problems` collects every
 // console error, uncaught error, failed load and request other than the
 // page itself.
 export async function OpenPage(browser, options = {}) {
-    const context = await browser.newContext({locale: 'es-ES', viewport: {width: 1000, height: 700}, ...options});
+    const context = await browser.newContext(
+        {locale: 'es-ES', viewport: {width: 1000, height: 700}, ...options});
     const page = await context.newPage();
     const problems = [];
     page.on('console', (message) => {
@@ -62,7 +72,11 @@ export async function PagePixels(page) {
             text += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
         return {side: canvas.width, height: canvas.height, bytes: btoa(text)};
     });
-    return {width: picture.side, height: picture.height, rgba: Buffer.from(picture.bytes, 'base64')};
+    return {
+        width: picture.side,
+        height: picture.height,
+        rgba: Buffer.from(picture.bytes, 'base64')
+    };
 }
 
 // The desktop's picture: torsiva-snapshot with these arguments, or with a
@@ -92,8 +106,8 @@ export function DifferingPixels(a, b) {
         return Math.max(a.width * a.height, b.width * b.height);
     let count = 0;
     for (let i = 0; i < a.rgba.length; i += 4)
-        count += a.rgba[i] !== b.rgba[i] || a.rgba[i + 1] !== b.rgba[i + 1] || a.rgba[i + 2] !== b.rgba[i + 2] ||
-                 a.rgba[i + 3] !== b.rgba[i + 3];
+        count += a.rgba[i] !== b.rgba[i] || a.rgba[i + 1] !== b.rgba[i + 1] ||
+                 a.rgba[i + 2] !== b.rgba[i + 2] || a.rgba[i + 3] !== b.rgba[i + 3];
     return count;
 }
 

@@ -145,7 +145,7 @@ EMSCRIPTEN_KEEPALIVE double torsiva_redraws(const Page* page)
 
 EMSCRIPTEN_KEEPALIVE int torsiva_picture_side(const Page* page) { return page->Picture().Side(); }
 
-EMSCRIPTEN_KEEPALIVE const uint8_t* torsiva_picture_rgba(Page* page)
+EMSCRIPTEN_KEEPALIVE const uint8_t* torsiva_picture_rgba(const Page* page)
 {
     return page->Picture().Rgba();
 }

@@ -50,7 +50,7 @@ int torsiva_angle(const Page* page);
 // device pixels (0 before the first) and its R, G, B, A bytes.
 double torsiva_redraws(const Page* page);
 int torsiva_picture_side(const Page* page);
-const uint8_t* torsiva_picture_rgba(Page* page);
+const uint8_t* torsiva_picture_rgba(const Page* page);
 
 // The name a saved picture of the view is offered under, without its
 // extension ("torsiva-helice-conica-60"), as UTF-8; kept until the next call.

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: MIT
 // The page's picture: the canvas its redraws are composed on, kept from one
-// redraw to the next as the desktop window keeps its own, and the same
-// pixels as the bytes a browser's ImageData holds.
+// redraw to the next as the desktop window keeps its own, whose memory the
+// browser shows as it is.
 //
-// The canvas holds 0xAARRGGBB words. WebAssembly's memory is little-endian,
-// so their bytes run B, G, R, A, while ImageData wants R, G, B, A: every
-// pixel is turned round once on its way out, into a buffer of its own.
+// A canvas holds 0xAARRGGBB words, whose bytes in WebAssembly's
+// little-endian memory run B, G, R, A; a browser's ImageData wants R, G, B,
+// A. So the page's canvas puts its pens and fills down with red and blue
+// swapped, as 0xAABBGGRR: its memory then is the ImageData, and no pixel is
+// copied or turned round on its way out. Smooth lines blend red and blue
+// alike, so they come out swapped as well.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
 #include "geometry/view_state.h"
@@ -18,9 +19,23 @@
 #include "render/figure_model.h"
 #include "render/picture_scale.h"
 
-// The top `side` × `side` square of `pixels` (rows `width` words long) as
-// R, G, B, A bytes, row after row.
-void CanvasToRgba(const uint32_t* pixels, int width, int side, uint8_t* rgba);
+// 0xAARRGGBB as 0xAABBGGRR, and back.
+constexpr uint32_t SwapRedBlue(uint32_t colour)
+{
+    return (colour & 0xFF00FF00u) | ((colour >> 16) & 0xFFu) | ((colour & 0xFFu) << 16);
+}
+
+// A canvas for a picture of `side` pixels whose every colour is swapped.
+class RgbaCanvas final : public Canvas {
+public:
+    explicit RgbaCanvas(int side) : Canvas(side, side + kRowsBelowPicture) {}
+
+    void SelectFill(uint32_t colour) override { Canvas::SelectFill(SwapRedBlue(colour)); }
+    void SelectPen(const Pen& pen) override
+    {
+        Canvas::SelectPen({pen.name, SwapRedBlue(pen.colour)});
+    }
+};
 
 class PagePicture {
 public:
@@ -43,28 +58,22 @@ public:
     // The scale the last picture was drawn at; it is less than Scale() only
     // when memory ran short.
     double DrawnScale() const { return drawnScale_; }
-    // The last picture as Side() × Side() R, G, B, A bytes; null before the
-    // first. Turned round once per redraw, when first asked for.
-    const uint8_t* Rgba();
+    // The last picture as Side() rows of Side() R, G, B, A bytes; null
+    // before the first.
+    const uint8_t* Rgba() const
+    {
+        return canvas_ ? reinterpret_cast<const uint8_t*>(canvas_->Bits()) : nullptr;
+    }
     // How many pictures have been drawn, so that a caller knows when to show
     // the next.
     uint64_t Redraws() const { return redraws_; }
 
 private:
-    struct FreeBytes {
-        void operator()(uint8_t* bytes) const { std::free(bytes); }
-    };
-    // A canvas and its byte copy of `side` pixels, or false when the memory
-    // cannot be had.
-    bool Allocate(int side);
-
     double scale_ = 1.0;
     double madeFor_ = 0.0; // the scale asked for when the canvas was made
     double drawnScale_ = 1.0;
     LineStyle lines_ = LineStyle::Exact;
-    std::unique_ptr<Canvas> canvas_; // none until the first redraw
-    std::unique_ptr<uint8_t[], FreeBytes> rgba_;
-    bool rgbaCurrent_ = false;
+    std::unique_ptr<RgbaCanvas> canvas_; // none until the first redraw
     FigureCache figures_;
     uint64_t redraws_ = 0;
 };

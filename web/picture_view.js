@@ -11,6 +11,10 @@ function PictureView(frame, canvas, program) {
     // Opaque, as every pixel of the picture is: putImageData then has no
     // alpha to premultiply, at half the cost.
     const context = canvas.getContext('2d', {alpha: false});
+    // Until the first redraw the picture shows the window's background, as
+    // the desktop's does.
+    context.fillStyle = getComputedStyle(document.documentElement).backgroundColor;
+    context.fillRect(0, 0, canvas.width, canvas.height);
     let shownRedraw = -1;
 
     function Show() {

@@ -9,6 +9,7 @@
 //            --version V --out FILE.html
 import {readFileSync, renameSync, writeFileSync} from 'node:fs';
 import {join} from 'node:path';
+import {pathToFileURL} from 'node:url';
 import vm from 'node:vm';
 
 // The page's scripts, in the order they are defined in; main.js starts it.
@@ -127,5 +128,5 @@ function Main() {
     renameSync(options.out + '.tmp', options.out);
 }
 
-if (import.meta.url === `file://${process.argv[1]}`)
+if (import.meta.url === pathToFileURL(process.argv[1]).href)
     Main();

@@ -7,7 +7,6 @@
 
 #include "page.h"
 #include "render/draw_figure.h"
-#include "render/figure_names.h"
 
 namespace {
 

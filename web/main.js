@@ -117,6 +117,71 @@ function RememberSmooth(on) {
     }
 }
 
+// Every text of the main window in the page's language.
+function ShowTexts(tr, byId) {
+    document.title = tr(kTexts.title);
+    byId('curves-legend').textContent = tr(kTexts.curves);
+    for (const figure of kFigures)
+        byId(figure.id).textContent = tr(figure.title);
+    byId('instructions').textContent = tr(kTexts.instructions);
+    byId('about').textContent = tr(kTexts.about);
+    for (const bar of kBarOrder) {
+        byId('bar' + bar).setAttribute('aria-label', tr(kTexts['bar' + bar]));
+        byId('letter' + bar).textContent = tr(kTexts['letter' + bar]);
+    }
+    byId('save-png').textContent = tr(kTexts.savePng);
+    byId('save-svg').textContent = tr(kTexts.saveSvg);
+    byId('smooth-text').textContent = tr(kTexts.smoothLines);
+}
+
+// The desktop's keys anywhere in the window, once a figure is shown: Ctrl
+// with the arrows and with "+" and "-" (Command on a Mac, where the
+// desktop's toolkit puts Ctrl). While a dialog is open they wait, as the
+// main window's keys do behind a modal dialog.
+function WireKeys(program, changed) {
+    const isMac = /Mac|iP(hone|ad|od)/.test(navigator.platform || '');
+    document.addEventListener('keydown', (event) => {
+        const command = isMac ? event.metaKey : event.ctrlKey;
+        if (!command || event.altKey || DialogOpen() || !program.figure())
+            return;
+        if (event.key in kOrbitKeys)
+            program.orbitKey(kOrbitKeys[event.key]);
+        else if (event.key in kZoomKeys)
+            program.zoomKey(kZoomKeys[event.key]);
+        else
+            return;
+        event.preventDefault();
+        changed();
+    });
+}
+
+function WireSmoothLines(program, checkbox, changed) {
+    checkbox.checked = RememberedSmooth();
+    program.setSmooth(checkbox.checked);
+    checkbox.addEventListener('change', () => {
+        RememberSmooth(checkbox.checked);
+        program.setSmooth(checkbox.checked);
+        changed();
+    });
+}
+
+// "Guardar imagen" saves the picture as shown, "Guardar SVG" the vector
+// drawing titled as the desktop's is.
+function WireExports(program, canvas, tr, byId) {
+    byId('save-png').addEventListener('click', () => {
+        canvas.toBlob((blob) => blob && Download(blob, program.fileStem() + '.png'), 'image/png');
+    });
+    byId('save-svg').addEventListener('click', () => {
+        const figure = kFigures.find((f) => f.kind === program.figure());
+        const title = figure ? Arg(tr(kTexts.caption), tr(figure.title),
+                                   Arg(tr(kTexts.angleLabel), program.angle()))
+                             : '';
+        const svg = PictureSvg(program.paths(), title, program.pictureSize, program.squareColour,
+                               program.borderColour);
+        Download(new Blob([svg], {type: 'image/svg+xml'}), program.fileStem() + '.svg');
+    });
+}
+
 function Run(module, tr, version) {
     const program = Program(module);
     const byId = (id) => document.getElementById(id);
@@ -124,20 +189,7 @@ function Run(module, tr, version) {
     const sliders = kBarOrder.map((bar) => byId('bar' + bar));
     const label = byId('angle-label');
     const exports = [byId('save-png'), byId('save-svg')];
-
-    document.title = tr(kTexts.title);
-    byId('curves-legend').textContent = tr(kTexts.curves);
-    for (const figure of kFigures)
-        byId(figure.id).textContent = tr(figure.title);
-    byId('instructions').textContent = tr(kTexts.instructions);
-    byId('about').textContent = tr(kTexts.about);
-    kBarOrder.forEach((bar, i) => {
-        sliders[i].setAttribute('aria-label', tr(kTexts['bar' + bar]));
-        byId('letter' + bar).textContent = tr(kTexts['letter' + bar]);
-    });
-    byId('save-png').textContent = tr(kTexts.savePng);
-    byId('save-svg').textContent = tr(kTexts.saveSvg);
-    byId('smooth-text').textContent = tr(kTexts.smoothLines);
+    ShowTexts(tr, byId);
     WireDialogs(tr, version);
 
     let view = null;
@@ -160,46 +212,11 @@ function Run(module, tr, version) {
             Changed();
         });
     WireBars(program, sliders, Changed);
-
-    const smooth = byId('smooth');
-    smooth.checked = RememberedSmooth();
-    program.setSmooth(smooth.checked);
-    smooth.addEventListener('change', () => {
-        RememberSmooth(smooth.checked);
-        program.setSmooth(smooth.checked);
-        Changed();
-    });
-
+    WireSmoothLines(program, byId('smooth'), Changed);
     view = PictureView(byId('picture-frame'), canvas, program);
     WirePictureInput(canvas, program, Changed);
-
-    const isMac = /Mac|iP(hone|ad|od)/.test(navigator.platform || '');
-    document.addEventListener('keydown', (event) => {
-        const command = isMac ? event.metaKey : event.ctrlKey;
-        if (!command || event.altKey || DialogOpen() || !program.figure())
-            return;
-        if (event.key in kOrbitKeys)
-            program.orbitKey(kOrbitKeys[event.key]);
-        else if (event.key in kZoomKeys)
-            program.zoomKey(kZoomKeys[event.key]);
-        else
-            return;
-        event.preventDefault();
-        Changed();
-    });
-
-    byId('save-png').addEventListener('click', () => {
-        canvas.toBlob((blob) => blob && Download(blob, program.fileStem() + '.png'), 'image/png');
-    });
-    byId('save-svg').addEventListener('click', () => {
-        const figure = kFigures.find((f) => f.kind === program.figure());
-        const title = figure ? Arg(tr(kTexts.caption), tr(figure.title),
-                                   Arg(tr(kTexts.angleLabel), program.angle()))
-                             : '';
-        const svg = PictureSvg(program.paths(), title, program.pictureSize, program.squareColour,
-                               program.borderColour);
-        Download(new Blob([svg], {type: 'image/svg+xml'}), program.fileStem() + '.svg');
-    });
+    WireKeys(program, Changed);
+    WireExports(program, canvas, tr, byId);
 
     Changed();
     document.documentElement.classList.add('running');

@@ -173,6 +173,32 @@ describe('turning and zooming', () => {
             ]);
     });
 
+    test('one finger drags as the mouse does', async () => {
+        let start;
+        await ExpectSamePicture(
+            async (page, context) => {
+                await page.getByRole('button', {name: 'Hélice esférica'}).click();
+                start = await PictureCentre(page);
+                const cdp = await context.newCDPSession(page);
+                const Touch = (type, points) =>
+                    cdp.send('Input.dispatchTouchEvent', {type, touchPoints: points});
+                await Touch('touchStart', [{x: start.x, y: start.y, id: 1}]);
+                for (let i = 1; i <= 8; ++i)
+                    await Touch('touchMove', [{x: start.x + 5 * i, y: start.y - 12 * i, id: 1}]);
+                await Touch('touchEnd', []);
+            },
+            {
+                toJSON: () => [Button('spherical'), {press: [start.x, start.y]},
+                               ...Array.from(
+                                   {length: 8},
+                                   (_, i) => ({
+                                       move: [start.x + 5 * (i + 1), start.y - 12 * (i + 1)],
+                                   })),
+                               {release: [start.x + 40, start.y - 96]}],
+            },
+            {hasTouch: true});
+    });
+
     test('two fingers spreading 60 pixels are six Z arrow clicks', async () => {
         await ExpectSamePicture(async (page, context) => {
             await page.getByRole('button', {name: 'Hélice cónica'}).click();

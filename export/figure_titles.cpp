@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "controls/angle_label.h"
+#include "render/figure_names.h"
 
 // The buttons, the label, the picture's accessible name and every export
 // take their words from here, so a caption always says what the window says.
@@ -38,19 +39,5 @@ QString PictureCaption(CurveKind figure, int angleDeg)
 
 QString SuggestedPictureName(CurveKind figure, int angleDeg)
 {
-    const char* stem = nullptr;
-    switch (figure) {
-    case CurveKind::Helix:
-        stem = "helice";
-        break;
-    case CurveKind::ConicalHelix:
-        stem = "helice-conica";
-        break;
-    case CurveKind::SphericalHelix:
-        stem = "helice-esferica";
-        break;
-    default:
-        return QStringLiteral("torsiva.png");
-    }
-    return QStringLiteral("torsiva-%1-%2.png").arg(QLatin1String(stem)).arg(angleDeg);
+    return QString::fromStdString(PictureFileStem(figure, angleDeg)) + QStringLiteral(".png");
 }

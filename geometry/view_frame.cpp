@@ -8,6 +8,10 @@
 #include "geometry/vector_clones.h"
 #include "geometry/view_state.h"
 
+#ifdef __wasm_simd128__
+#include <wasm_simd128.h>
+#endif
+
 namespace {
 
 // Distance from the eye to the picture plane, in model units.
@@ -154,6 +158,43 @@ void ProjectPoints(const ViewState& view, const double* x, const double* y, cons
     widest.function(view, x, y, z, count, u, v);
 }
 
+#ifdef __wasm_simd128__
+namespace {
+
+// WebAssembly's vectors truncate two doubles at once with saturation, which
+// is TruncToPixel for every value but not-a-number (0 there, INT32_MIN
+// here); the compiler does not find that conversion itself and converts
+// lane by lane, at several times the cost.
+void StorePixels(int32_t* out, v128_t picture)
+{
+    const v128_t notANumber = wasm_f64x2_ne(picture, picture);
+    const v128_t saturated = wasm_i32x4_trunc_sat_f64x2_zero(picture);
+    const v128_t lanes = wasm_i32x4_shuffle(notANumber, notANumber, 0, 2, 0, 2);
+    wasm_v128_store64_lane(
+        out,
+        wasm_v128_bitselect(wasm_i32x4_splat(std::numeric_limits<int32_t>::min()), saturated,
+                            lanes),
+        0);
+}
+
+} // namespace
+
+void PixelsOfPictures(const double* u, const double* v, size_t count, double scale, int32_t* px,
+                      int32_t* py)
+{
+    const v128_t half = wasm_f64x2_splat(kPictureHalf);
+    const v128_t scales = wasm_f64x2_splat(scale);
+    size_t i = 0;
+    for (; i + 2 <= count; i += 2) {
+        StorePixels(px + i, wasm_f64x2_mul(scales, wasm_f64x2_add(half, wasm_v128_load(u + i))));
+        StorePixels(py + i, wasm_f64x2_mul(scales, wasm_f64x2_sub(half, wasm_v128_load(v + i))));
+    }
+    for (; i < count; ++i) {
+        px[i] = TruncToPixel(ScaledPictureX(u[i], scale));
+        py[i] = TruncToPixel(ScaledPictureY(v[i], scale));
+    }
+}
+#else
 TORSIVA_VECTOR_CLONES
 void PixelsOfPictures(const double* u, const double* v, size_t count, double scale, int32_t* px,
                       int32_t* py)
@@ -163,6 +204,7 @@ void PixelsOfPictures(const double* u, const double* v, size_t count, double sca
         py[i] = TruncToPixel(ScaledPictureY(v[i], scale));
     }
 }
+#endif
 
 Pixel PixelOf(const ViewState& view, Vec3 p)
 {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The figures' names on the command line, in scripts and in benchmark names.
+// The figures' names on the command line, in scripts and in benchmark names,
+// and the stems of the names a saved picture is offered under.
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "geometry/view_state.h"
@@ -10,15 +12,16 @@
 struct FigureName {
     CurveKind kind;
     const char* name;
+    const char* fileStem; // the figure's Spanish title in plain ASCII
 };
 
 // Every figure kind with its one name; None first, then the three figures in
 // the order of their buttons.
 inline constexpr FigureName kFigureNames[] = {
-    {CurveKind::None, "none"},
-    {CurveKind::Helix, "helix"},
-    {CurveKind::ConicalHelix, "conical"},
-    {CurveKind::SphericalHelix, "spherical"},
+    {CurveKind::None, "none", nullptr},
+    {CurveKind::Helix, "helix", "helice"},
+    {CurveKind::ConicalHelix, "conical", "helice-conica"},
+    {CurveKind::SphericalHelix, "spherical", "helice-esferica"},
 };
 
 // The kind a name stands for; nothing for a name that is none of the table's.
@@ -37,4 +40,15 @@ inline const char* NameOfFigure(CurveKind kind)
         if (kind == figure.kind)
             return figure.name;
     return nullptr;
+}
+
+// The name a saved picture is offered under, without its extension:
+// "torsiva-helice-conica-60", or "torsiva" with no figure. ASCII only, so
+// that it survives any file system and any shell.
+inline std::string PictureFileStem(CurveKind kind, int angleDeg)
+{
+    for (const FigureName& figure : kFigureNames)
+        if (kind == figure.kind && figure.fileStem)
+            return std::string("torsiva-") + figure.fileStem + "-" + std::to_string(angleDeg);
+    return "torsiva";
 }

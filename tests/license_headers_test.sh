@@ -10,7 +10,8 @@ while IFS= read -r file; do
   case "$file" in
     fuzz/corpus/*) continue ;;
     *.cpp | *.h | *.in | *.sh | *.cmake | CMakeLists.txt | */CMakeLists.txt | *.desktop | \
-      *.metainfo.xml | *.svg | *.1 | *.rc | .ci/run | *.supp | *.dict) ;;
+      *.metainfo.xml | *.svg | *.1 | *.rc | .ci/run | *.supp | *.dict | *.js | *.mjs | *.html | \
+      *.css) ;;
     *) continue ;;
   esac
   checked=$((checked + 1))

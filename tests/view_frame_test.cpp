@@ -141,6 +141,46 @@ TEST(PixelConversionTest, SaturatesAndMapsNotANumber)
     EXPECT_EQ(TruncToPixel(std::nan("")), kMin);
 }
 
+// The loop over many points, in whichever vector unit it runs, against the
+// conversion of one: an odd count, and the values where saturation and
+// not-a-number differ from plain truncation.
+TEST(PixelConversionTest, ManyPointsConvertEachAsOne)
+{
+    const double specials[] = {0.0,
+                               -0.0,
+                               -250.0,
+                               -250.5,
+                               249.99,
+                               -83.9,
+                               1e300,
+                               -1e300,
+                               2.2e9,
+                               -2.2e9,
+                               -2147483898.0,
+                               std::nan(""),
+                               std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity(),
+                               2147483397.5};
+    std::vector<double> u, v;
+    std::mt19937_64 random(29);
+    std::uniform_real_distribution<double> coordinate(-800.0, 800.0);
+    for (double special : specials)
+        for (int i = 0; i < 3; ++i) {
+            u.push_back(i == 1 ? coordinate(random) : special);
+            v.push_back(i == 2 ? coordinate(random) : special);
+        }
+    ASSERT_EQ(u.size() % 2, 1u);
+    for (double scale : {1.0, 2.0, 0.25, 16.0}) {
+        std::vector<int32_t> px(u.size()), py(u.size());
+        PixelsOfPictures(u.data(), v.data(), u.size(), scale, px.data(), py.data());
+        for (size_t i = 0; i < u.size(); ++i) {
+            const Pixel one = PixelOfPicture(u[i], v[i], scale);
+            EXPECT_EQ(px[i], one.x) << u[i] << " at scale " << scale;
+            EXPECT_EQ(py[i], one.y) << v[i] << " at scale " << scale;
+        }
+    }
+}
+
 namespace {
 
 uint64_t BitsOf(double value)

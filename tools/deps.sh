@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages that building and testing Torsiva need, when
-# any of them is missing. Extra package names may be passed as arguments.
+# any of them is missing. Extra package names may be passed as arguments;
+# after --only, those packages alone are looked at.
 set -euo pipefail
 
-packages=(
-  cmake make g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  desktop-file-utils appstream groff man-db librsvg2-bin
-  "$@"
-)
+if [ "${1:-}" = --only ]; then
+  shift
+  packages=("$@")
+else
+  packages=(
+    cmake make g++ pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    desktop-file-utils appstream groff man-db librsvg2-bin
+    "$@"
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

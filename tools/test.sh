@@ -7,8 +7,9 @@
 # AppStream metadata, man pages, the installed program's command line); the
 # Qt-free core cross-compiled for Windows and tested under wine; then the
 # whole suite again, built with clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer (any report fails it, leaks included), and the
-# fuzzers from their committed corpus.
+# UndefinedBehaviorSanitizer (any report fails it, leaks included), the
+# fuzzers from their committed corpus, and the browser edition: its build,
+# its suites under Node and its page in a headless browser.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh clang libclang-rt-14-dev llvm xxd ccache librsvg2-bin
@@ -25,3 +26,6 @@ echo "== sanitizer build"
 bash tools/build.sh fuzz
 ctest --preset fuzz -j"$(nproc)"
 bash tools/fuzz.sh build-fuzz 60 20
+
+echo "== browser edition"
+bash tools/web-check.sh

@@ -383,4 +383,11 @@
         <translation>The file could not be completed; the disk may be full (%1).</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Guardar SVG</source>
+        <translation>Save SVG</translation>
+    </message>
+</context>
 </TS>

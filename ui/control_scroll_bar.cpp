@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/control_scroll_bar.h"
 
-#include <cmath>
-
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -11,6 +9,7 @@
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
 
+#include "controls/spoken_value.h"
 #include "controls/view_controls.h"
 
 namespace {
@@ -37,12 +36,10 @@ QVariant ControlScrollBar::ReportedValue() const
 {
     if (!m_controls)
         return value();
-    const double reported = m_controls->BarValue(m_bar);
-    // The angle and the zoom are whole numbers; the eye distance, which the
-    // orbit can leave a hair off a whole number, is said to the hundredth.
+    const double spoken = SpokenBarValue(*m_controls, m_bar);
     if (m_bar == Bar::P)
-        return std::round(reported * 100.0) / 100.0;
-    return static_cast<int>(reported);
+        return spoken;
+    return static_cast<int>(spoken);
 }
 
 // The slider announces its thumb position on every change; the Z thumb runs

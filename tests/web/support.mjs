@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+// What the page's end-to-end tests share: the page opened from disk in the
+// system's Chromium (headless, no browser downloaded), every console error,
+// page error and request it makes, its picture's pixels, and the desktop's
+// pictures of the same actions from torsiva-snapshot.
+//
+// TORSIVA_PAGE and TORSIVA_SNAPSHOT name the page and the tool when they are
+// not build-web/torsiva.html and build/torsiva-snapshot.
+import {spawnSync} from 'node:child_process';
+import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {dirname, join, resolve} from 'node:path';
+import {fileURLToPath, pathToFileURL} from 'node:url';
+import {chromium} from 'playwright-core';
+
+import {DecodePng} from './png.mjs';
+
+const root = resolve(dirname(fileURLToPath(import.meta.url)), '..', '..');
+export const kPagePath = process.env.TORSIVA_PAGE || join(root, 'build-web', 'torsiva.html');
+export const kPageUrl = pathToFileURL(kPagePath).href;
+const kSnapshot = process.env.TORSIVA_SNAPSHOT || join(root, 'build', 'torsiva-snapshot');
+
+// The bars as the desktop numbers them, and the scroll codes.
+export const kBarIds = {
+    A: 1014,
+    Z: 1007,
+    P: 1008
+};
+export const kCodes = {
+    lineUp: 0,
+    lineDown: 1,
+    pageUp: 2,
+    thumbPosition: 4
+};
+
+export async function LaunchBrowser() {
+    return chromium.launch(
+        {executablePath: '/usr/bin/chromium', headless: true, args: ['--no-sandbox']});
+}
+
+// The page opened from disk in a fresh context; `problems` collects every
+// console error, uncaught error, failed load and request other than the
+// page itself.
+export async function OpenPage(browser, options = {}) {
+    const context = await browser.newContext(
+        {locale: 'es-ES', viewport: {width: 1000, height: 700}, ...options});
+    const page = await context.newPage();
+    const problems = [];
+    page.on('console', (message) => {
+        if (message.type() === 'error')
+            problems.push(`console error: ${message.text()}`);
+    });
+    page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
+    page.on('request', (request) => {
+        if (request.url() !== kPageUrl)
+            problems.push(`request: ${request.url().slice(0, 100)}`);
+    });
+    page.on('requestfailed', (request) => problems.push(`failed: ${request.url().slice(0, 100)}`));
+    await page.goto(kPageUrl);
+    await page.waitForFunction(() => document.documentElement.classList.contains('running') ||
+                                     document.documentElement.classList.contains('unavailable'));
+    return {context, page, problems};
+}
+
+// The picture's pixels as R, G, B, A bytes, with its side in device pixels.
+export async function PagePixels(page) {
+    const picture = await page.evaluate(() => {
+        const canvas = document.getElementById('picture');
+        const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+        let text = '';
+        for (let i = 0; i < data.length; i += 0x8000)
+            text += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
+        return {side: canvas.width, height: canvas.height, bytes: btoa(text)};
+    });
+    return {
+        width: picture.side,
+        height: picture.height,
+        rgba: Buffer.from(picture.bytes, 'base64')
+    };
+}
+
+// The desktop's picture: torsiva-snapshot with these arguments, or with a
+// script of actions (an array as the tool reads it) and a scale.
+export function Snapshot(args) {
+    const work = mkdtempSync(join(tmpdir(), 'torsiva-web-'));
+    try {
+        const out = join(work, 'out.png');
+        const full = [...args];
+        const script = full.indexOf('--script-actions');
+        if (script >= 0) {
+            writeFileSync(join(work, 'actions.json'), JSON.stringify(full[script + 1]));
+            full.splice(script, 2, '--script', join(work, 'actions.json'));
+        }
+        const run = spawnSync(kSnapshot, [...full, '--out', out], {encoding: 'utf8'});
+        if (run.status !== 0)
+            throw new Error(`torsiva-snapshot ${full.join(' ')}: ${run.stderr}`);
+        return DecodePng(readFileSync(out));
+    } finally {
+        rmSync(work, {recursive: true, force: true});
+    }
+}
+
+// The pixels at which two pictures differ; every pixel when their sizes do.
+export function DifferingPixels(a, b) {
+    if (a.width !== b.width || a.height !== b.height)
+        return Math.max(a.width * a.height, b.width * b.height);
+    let count = 0;
+    for (let i = 0; i < a.rgba.length; i += 4)
+        count += a.rgba[i] !== b.rgba[i] || a.rgba[i + 1] !== b.rgba[i + 1] ||
+                 a.rgba[i + 2] !== b.rgba[i + 2] || a.rgba[i + 3] !== b.rgba[i + 3];
+    return count;
+}
+
+// The centre of the picture in CSS pixels of the viewport.
+export async function PictureCentre(page) {
+    const box = await page.locator('#picture').boundingBox();
+    return {x: Math.round(box.x + box.width / 2), y: Math.round(box.y + box.height / 2)};
+}

@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: MIT
+// The page's start: the language, the program (the WebAssembly module with
+// its page handle), the texts, and the wiring of every control to it. After
+// every action the page shows what the program left: the picture, the bars,
+// the label and the picture's name, as the desktop dialog shows its view.
+
+// The module's functions, named as the core names things.
+function Program(module) {
+    const page = module._torsiva_page_new();
+    let scale = 1;
+    let smooth = false;
+    const Bytes = (pointer, count) => new Uint8ClampedArray(module.HEAPU8.buffer, pointer, count);
+    return {
+        curveButton: (figure) => module._torsiva_curve_button(page, figure),
+        scroll: (bar, code) => module._torsiva_scroll(page, bar, code),
+        sliderMoved: (bar, value, released) =>
+            module._torsiva_slider_moved(page, bar, value, released ? 1 : 0),
+        press: (x, y) => module._torsiva_press(page, x, y),
+        move: (x, y) => module._torsiva_move(page, x, y),
+        release: () => module._torsiva_release(page),
+        orbitKey: (key) => module._torsiva_orbit_key(page, key),
+        zoomKey: (bigger) => module._torsiva_zoom_key(page, bigger ? 1 : 0),
+        setScale(next) {
+            scale = next;
+            module._torsiva_set_picture(page, scale, smooth ? 1 : 0);
+        },
+        setSmooth(on) {
+            smooth = on;
+            module._torsiva_set_picture(page, scale, smooth ? 1 : 0);
+        },
+        slider: (bar) => ({
+            min: module._torsiva_slider_min(page, bar),
+            max: module._torsiva_slider_max(page, bar),
+            value: module._torsiva_slider_value(page, bar),
+        }),
+        spokenValue: (bar) => module._torsiva_spoken_value(page, bar),
+        labelAngle: () =>
+            (module._torsiva_label_shown(page) ? module._torsiva_label_angle(page) : null),
+        figure: () => module._torsiva_figure(page),
+        angle: () => module._torsiva_angle(page),
+        redraws: () => module._torsiva_redraws(page),
+        pictureSide: () => module._torsiva_picture_side(page),
+        pictureBytes() {
+            const side = module._torsiva_picture_side(page);
+            return Bytes(module._torsiva_picture_rgba(page), side * side * 4);
+        },
+        fileStem() {
+            const pointer = module._torsiva_file_stem(page);
+            const bytes = module.HEAPU8.subarray(pointer, module.HEAPU8.indexOf(0, pointer));
+            return new TextDecoder().decode(bytes);
+        },
+        paths() {
+            const count = module._torsiva_update_paths(page);
+            const paths = [];
+            for (let i = 0; i < count; ++i) {
+                const size = module._torsiva_path_size(page, i);
+                const points = new Float64Array(module.HEAPU8.buffer,
+                                                module._torsiva_path_points(page, i), 2 * size);
+                paths.push(
+                    {colour: module._torsiva_path_colour(page, i), points: Array.from(points)});
+            }
+            return paths;
+        },
+        pictureSize: module._torsiva_picture_size(),
+        squareColour: module._torsiva_square_colour(),
+        borderColour: module._torsiva_border_colour(),
+    };
+}
+
+// Figures as the core's CurveKind, in the order of their buttons.
+const kFigures = [
+    {id: 'helix', kind: 1, title: kTexts.helix},
+    {id: 'conical', kind: 2, title: kTexts.conical},
+    {id: 'spherical', kind: 3, title: kTexts.spherical},
+];
+// Ctrl with an arrow, as ViewControls::OrbitKey numbers them; Ctrl with
+// "+" (or "=", the same key without the shift) or "-".
+const kOrbitKeys = {
+    ArrowLeft: 0,
+    ArrowRight: 1,
+    ArrowUp: 2,
+    ArrowDown: 3
+};
+const kZoomKeys = {
+    '+': true,
+    '=': true,
+    '-': false
+};
+const kSmoothKey = 'torsiva.smoothLines';
+
+function Download(blob, name) {
+    const url = URL.createObjectURL(blob);
+    const link = document.createElement('a');
+    link.href = url;
+    link.download = name;
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+}
+
+// The smooth-lines choice is remembered, as the desktop's is; a browser
+// that keeps nothing for a file page just forgets it.
+function RememberedSmooth() {
+    try {
+        return window.localStorage.getItem(kSmoothKey) === '1';
+    } catch (error) {
+        return false;
+    }
+}
+
+function RememberSmooth(on) {
+    try {
+        window.localStorage.setItem(kSmoothKey, on ? '1' : '0');
+    } catch (error) {
+        // Nothing to remember it in.
+    }
+}
+
+// Every text of the main window in the page's language.
+function ShowTexts(tr, byId) {
+    document.title = tr(kTexts.title);
+    byId('curves-legend').textContent = tr(kTexts.curves);
+    for (const figure of kFigures)
+        byId(figure.id).textContent = tr(figure.title);
+    byId('instructions').textContent = tr(kTexts.instructions);
+    byId('about').textContent = tr(kTexts.about);
+    for (const bar of kBarOrder) {
+        byId('bar' + bar).setAttribute('aria-label', tr(kTexts['bar' + bar]));
+        byId('letter' + bar).textContent = tr(kTexts['letter' + bar]);
+    }
+    byId('save-png').textContent = tr(kTexts.savePng);
+    byId('save-svg').textContent = tr(kTexts.saveSvg);
+    byId('smooth-text').textContent = tr(kTexts.smoothLines);
+}
+
+// The desktop's keys anywhere in the window, once a figure is shown: Ctrl
+// with the arrows and with "+" and "-" (Command on a Mac, where the
+// desktop's toolkit puts Ctrl). While a dialog is open they wait, as the
+// main window's keys do behind a modal dialog.
+function WireKeys(program, changed) {
+    const isMac = /Mac|iP(hone|ad|od)/.test(navigator.platform || '');
+    document.addEventListener('keydown', (event) => {
+        const command = isMac ? event.metaKey : event.ctrlKey;
+        if (!command || event.altKey || DialogOpen() || !program.figure())
+            return;
+        if (event.key in kOrbitKeys)
+            program.orbitKey(kOrbitKeys[event.key]);
+        else if (event.key in kZoomKeys)
+            program.zoomKey(kZoomKeys[event.key]);
+        else
+            return;
+        event.preventDefault();
+        changed();
+    });
+}
+
+function WireSmoothLines(program, checkbox, changed) {
+    checkbox.checked = RememberedSmooth();
+    program.setSmooth(checkbox.checked);
+    checkbox.addEventListener('change', () => {
+        RememberSmooth(checkbox.checked);
+        program.setSmooth(checkbox.checked);
+        changed();
+    });
+}
+
+// "Guardar imagen" saves the picture as shown, "Guardar SVG" the vector
+// drawing titled as the desktop's is.
+function WireExports(program, canvas, tr, byId) {
+    byId('save-png').addEventListener('click', () => {
+        canvas.toBlob((blob) => blob && Download(blob, program.fileStem() + '.png'), 'image/png');
+    });
+    byId('save-svg').addEventListener('click', () => {
+        const figure = kFigures.find((f) => f.kind === program.figure());
+        const title = figure ? Arg(tr(kTexts.caption), tr(figure.title),
+                                   Arg(tr(kTexts.angleLabel), program.angle()))
+                             : '';
+        const svg = PictureSvg(program.paths(), title, program.pictureSize, program.squareColour,
+                               program.borderColour);
+        Download(new Blob([svg], {type: 'image/svg+xml'}), program.fileStem() + '.svg');
+    });
+}
+
+function Run(module, tr, version) {
+    const program = Program(module);
+    const byId = (id) => document.getElementById(id);
+    const canvas = byId('picture');
+    const sliders = kBarOrder.map((bar) => byId('bar' + bar));
+    const label = byId('angle-label');
+    const exports = [byId('save-png'), byId('save-svg')];
+    ShowTexts(tr, byId);
+    WireDialogs(tr, version);
+
+    let view = null;
+    function Changed() {
+        view.show();
+        ShowBars(program, sliders);
+        const angle = program.labelAngle();
+        label.textContent = angle === null ? '' : Arg(tr(kTexts.angleLabel), angle);
+        const figure = kFigures.find((f) => f.kind === program.figure());
+        canvas.setAttribute('aria-label',
+                            figure ? Arg(tr(kTexts.pictureName), tr(figure.title), program.angle())
+                                   : tr(kTexts.noFigure));
+        for (const button of exports)
+            button.disabled = !figure;
+    }
+
+    for (const figure of kFigures)
+        byId(figure.id).addEventListener('click', () => {
+            program.curveButton(figure.kind);
+            Changed();
+        });
+    WireBars(program, sliders, Changed);
+    WireSmoothLines(program, byId('smooth'), Changed);
+    view = PictureView(byId('picture-frame'), canvas, program);
+    WirePictureInput(canvas, program, Changed);
+    WireKeys(program, Changed);
+    WireExports(program, canvas, tr, byId);
+
+    Changed();
+    document.documentElement.classList.add('running');
+}
+
+// Without WebAssembly (or with its module refused) the page says so in one
+// line, the same line it shows when scripts are blocked.
+function Unavailable() { document.documentElement.classList.add('unavailable'); }
+
+function Start(english, version) {
+    const language =
+        PageLanguage(navigator.languages && navigator.languages.length ? navigator.languages
+                                                                       : [navigator.language]);
+    document.documentElement.lang = language;
+    const tr = Translator(language, english);
+    if (typeof WebAssembly !== 'object' || typeof TorsivaModule !== 'function') {
+        Unavailable();
+        return;
+    }
+    let loading;
+    try {
+        loading = TorsivaModule();
+    } catch (error) {
+        Unavailable();
+        return;
+    }
+    // This Emscripten's factory gives the module with a promise of its
+    // start in `ready`; later ones give the promise itself.
+    Promise.resolve(loading.ready || loading)
+        .then((module) => Run(module, tr, version), () => Unavailable());
+}

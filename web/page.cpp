@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include "page.h"
+
+#include "controls/spoken_value.h"
+#include "render/figure_names.h"
+
+void Page::Panel::ShowAngle(int angleDeg)
+{
+    RecordedPanel::ShowAngle(angleDeg);
+    labelAngle = angleDeg;
+}
+
+const BarRecord& Page::Panel::Record(Bar bar) const
+{
+    const BarRecord* const records[] = {&barA, &barZ, &barP}; // in the order of Bar
+    return *records[static_cast<int>(bar)];
+}
+
+void Page::SetPicture(double scale, LineStyle lines)
+{
+    const double before = picture_.Scale();
+    const LineStyle linesBefore = picture_.Lines();
+    picture_.SetScale(scale);
+    picture_.SetLineStyle(lines);
+    const bool changed = picture_.Scale() != before || lines != linesBefore;
+    if (changed && picture_.HasPicture())
+        controls_.Redraw();
+}
+
+double Page::SpokenValue(Bar bar) const { return SpokenBarValue(controls_, bar); }
+
+const std::vector<PicturePath>& Page::UpdatePaths()
+{
+    paths_ = PicturePaths(controls_.State());
+    return paths_;
+}
+
+const std::string& Page::UpdateFileStem()
+{
+    const ViewState& view = controls_.State();
+    fileStem_ = PictureFileStem(view.curveKind, view.angleDeg);
+    return fileStem_;
+}

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// The browser page's program: the view controls, which own the view, with a
+// panel that keeps what the page's bars and label show and draws every
+// redraw on the page's picture. The page's script only forwards what the
+// user does to the controls and then shows what the panel keeps, as the
+// desktop dialog does with its widgets.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controls/recorded_panel.h"
+#include "controls/view_controls.h"
+#include "page_picture.h"
+#include "page_sliders.h"
+#include "render/picture_paths.h"
+
+class Page {
+public:
+    Page() = default;
+    Page(const Page&) = delete;
+    Page& operator=(const Page&) = delete;
+
+    ViewControls& Controls() { return controls_; }
+    const ViewControls& Controls() const { return controls_; }
+    PagePicture& Picture() { return picture_; }
+    const PagePicture& Picture() const { return picture_; }
+
+    // The scale and line style of the picture; a change draws it again, once
+    // there is one: the redraw no control asked for, as the desktop's on a
+    // resize.
+    void SetPicture(double scale, LineStyle lines);
+
+    SliderShown Slider(Bar bar) const { return SliderOf(bar, panel_.Record(bar)); }
+    // What a screen reader says of a bar: the view value it stands for, as
+    // on the desktop.
+    double SpokenValue(Bar bar) const;
+    // The angle the label shows; none until the first curve button or A-bar
+    // notification, when the label is still empty.
+    std::optional<int> LabelAngle() const { return panel_.labelAngle; }
+
+    // The paths of the figure the view shows, as the desktop's SVG draws
+    // them; kept until the next call.
+    const std::vector<PicturePath>& UpdatePaths();
+    const std::vector<PicturePath>& Paths() const { return paths_; }
+    // The name a saved picture of the view is offered under, without its
+    // extension; kept until the next call.
+    const std::string& UpdateFileStem();
+
+private:
+    // RecordedPanel keeps the bars; the label's angle is kept as a number,
+    // so that the page words it in its own language.
+    class Panel : public RecordedPanel {
+    public:
+        using RecordedPanel::RecordedPanel;
+        void ShowAngle(int angleDeg) override;
+        const BarRecord& Record(Bar bar) const;
+
+        std::optional<int> labelAngle;
+    };
+
+    PagePicture picture_;
+    Panel panel_{[this](const ViewState& view) { picture_.Draw(view); }};
+    ViewControls controls_{panel_};
+    std::vector<PicturePath> paths_;
+    std::string fileStem_;
+};

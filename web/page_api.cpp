@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: MIT
+#include "page_api.h"
+
+#include <optional>
+
+#include <emscripten/emscripten.h>
+
+#include "page.h"
+#include "render/draw_figure.h"
+
+namespace {
+
+// A number from the script that names no bar, figure or key changes
+// nothing.
+std::optional<Bar> BarOf(int bar)
+{
+    if (bar < 0 || bar > static_cast<int>(Bar::P))
+        return std::nullopt;
+    return static_cast<Bar>(bar);
+}
+
+// Codes past the last one change nothing, as in the numeric entry of the
+// controls.
+ScrollCode CodeOf(int code)
+{
+    return code >= 0 && code <= static_cast<int>(ScrollCode::EndScroll)
+               ? static_cast<ScrollCode>(code)
+               : ScrollCode::EndScroll;
+}
+
+const PicturePath* PathOf(const Page* page, int path)
+{
+    if (path < 0 || size_t(path) >= page->Paths().size())
+        return nullptr;
+    return &page->Paths()[size_t(path)];
+}
+
+static_assert(sizeof(PicturePoint) == 2 * sizeof(double), "points are read as pairs of doubles");
+
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE Page* torsiva_page_new() { return new Page; }
+
+EMSCRIPTEN_KEEPALIVE void torsiva_page_delete(Page* page) { delete page; }
+
+EMSCRIPTEN_KEEPALIVE void torsiva_curve_button(Page* page, int figure)
+{
+    page->Controls().OnCurveButton(static_cast<CurveKind>(figure));
+}
+
+EMSCRIPTEN_KEEPALIVE void torsiva_scroll(Page* page, int bar, int code)
+{
+    if (const std::optional<Bar> which = BarOf(bar))
+        page->Controls().OnScroll(*which, CodeOf(code));
+}
+
+EMSCRIPTEN_KEEPALIVE void torsiva_slider_moved(Page* page, int bar, int value, int released)
+{
+    if (const std::optional<Bar> which = BarOf(bar))
+        page->Controls().OnScroll(*which,
+                                  released ? ScrollCode::ThumbPosition : ScrollCode::ThumbTrack,
+                                  ThumbOfSlider(*which, value));
+}
+
+EMSCRIPTEN_KEEPALIVE void torsiva_press(Page* page, int32_t x, int32_t y)
+{
+    page->Controls().OnLButtonDown({x, y});
+}
+
+EMSCRIPTEN_KEEPALIVE void torsiva_move(Page* page, int32_t x, int32_t y)
+{
+    page->Controls().OnMouseMove({x, y});
+}
+
+EMSCRIPTEN_KEEPALIVE void torsiva_release(Page* page) { page->Controls().OnLButtonUp(); }
+
+EMSCRIPTEN_KEEPALIVE void torsiva_orbit_key(Page* page, int key)
+{
+    using Key = ViewControls::OrbitKey;
+    if (key >= static_cast<int>(Key::Left) && key <= static_cast<int>(Key::Down))
+        page->Controls().OnOrbitKey(static_cast<Key>(key));
+}
+
+EMSCRIPTEN_KEEPALIVE void torsiva_zoom_key(Page* page, int bigger)
+{
+    page->Controls().OnZoomKey(bigger != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void torsiva_set_picture(Page* page, double scale, int smooth)
+{
+    page->SetPicture(scale, smooth ? LineStyle::Smooth : LineStyle::Exact);
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_slider_min(const Page* page, int bar)
+{
+    const std::optional<Bar> which = BarOf(bar);
+    return which ? page->Slider(*which).min : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_slider_max(const Page* page, int bar)
+{
+    const std::optional<Bar> which = BarOf(bar);
+    return which ? page->Slider(*which).max : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_slider_value(const Page* page, int bar)
+{
+    const std::optional<Bar> which = BarOf(bar);
+    return which ? page->Slider(*which).value : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE double torsiva_spoken_value(const Page* page, int bar)
+{
+    const std::optional<Bar> which = BarOf(bar);
+    return which ? page->SpokenValue(*which) : 0.0;
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_label_shown(const Page* page)
+{
+    return page->LabelAngle().has_value();
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_label_angle(const Page* page)
+{
+    return page->LabelAngle().value_or(0);
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_figure(const Page* page)
+{
+    return static_cast<int>(page->Controls().State().curveKind);
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_angle(const Page* page)
+{
+    return page->Controls().State().angleDeg;
+}
+
+EMSCRIPTEN_KEEPALIVE double torsiva_redraws(const Page* page)
+{
+    return double(page->Picture().Redraws());
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_picture_side(const Page* page) { return page->Picture().Side(); }
+
+EMSCRIPTEN_KEEPALIVE const uint8_t* torsiva_picture_rgba(const Page* page)
+{
+    return page->Picture().Rgba();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* torsiva_file_stem(Page* page)
+{
+    return page->UpdateFileStem().c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_picture_size() { return kPictureSize; }
+
+EMSCRIPTEN_KEEPALIVE uint32_t torsiva_square_colour() { return kOpaqueBlack; }
+
+EMSCRIPTEN_KEEPALIVE uint32_t torsiva_border_colour() { return kBorderPen.colour; }
+
+EMSCRIPTEN_KEEPALIVE int torsiva_update_paths(Page* page)
+{
+    return int(page->UpdatePaths().size());
+}
+
+EMSCRIPTEN_KEEPALIVE uint32_t torsiva_path_colour(const Page* page, int path)
+{
+    const PicturePath* p = PathOf(page, path);
+    return p ? p->pen.colour : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_path_size(const Page* page, int path)
+{
+    const PicturePath* p = PathOf(page, path);
+    return p ? int(p->points.size()) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const double* torsiva_path_points(const Page* page, int path)
+{
+    const PicturePath* p = PathOf(page, path);
+    return p ? &p->points.front().x : nullptr;
+}
+}

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+// The functions the page's script calls, in C so that their names survive
+// the WebAssembly build as they are written here. A page is a handle that
+// the script makes once and keeps; nothing lives outside it.
+//
+// Numbers as the core has them: bars as Bar (0 A, 1 Z, 2 P), figures as
+// CurveKind (1 helix, 2 conical, 3 spherical), scroll codes as ScrollCode
+// (0 line up … 8 end scroll), orbit keys as ViewControls::OrbitKey (0 left,
+// 1 right, 2 up, 3 down), cursor positions in screen pixels.
+#pragma once
+
+#include <cstdint>
+
+class Page;
+
+extern "C" {
+
+Page* torsiva_page_new();
+void torsiva_page_delete(Page* page);
+
+// What the user does, each forwarded to the view controls as the desktop
+// dialog forwards it.
+void torsiva_curve_button(Page* page, int figure);
+void torsiva_scroll(Page* page, int bar, int code);
+// A slider moved to `value` by a drag of its thumb, or let go there
+// (`released`): the thumb codes, with the position the value stands for.
+void torsiva_slider_moved(Page* page, int bar, int value, int released);
+void torsiva_press(Page* page, int32_t x, int32_t y);
+void torsiva_move(Page* page, int32_t x, int32_t y);
+void torsiva_release(Page* page);
+void torsiva_orbit_key(Page* page, int key);
+void torsiva_zoom_key(Page* page, int bigger);
+// The picture's scale (side × device pixel ratio / 500) and line style
+// (0 exact, 1 smooth); a change draws it again once there is one.
+void torsiva_set_picture(Page* page, double scale, int smooth);
+
+// What the page shows: the sliders, what a screen reader says of each bar,
+// the label's angle (0 with `shown` 0 while the label is empty), the figure
+// and angle of the view.
+int torsiva_slider_min(const Page* page, int bar);
+int torsiva_slider_max(const Page* page, int bar);
+int torsiva_slider_value(const Page* page, int bar);
+double torsiva_spoken_value(const Page* page, int bar);
+int torsiva_label_shown(const Page* page);
+int torsiva_label_angle(const Page* page);
+int torsiva_figure(const Page* page);
+int torsiva_angle(const Page* page);
+
+// The picture: how many redraws there have been, the side of the last in
+// device pixels (0 before the first) and its R, G, B, A bytes.
+double torsiva_redraws(const Page* page);
+int torsiva_picture_side(const Page* page);
+const uint8_t* torsiva_picture_rgba(const Page* page);
+
+// The name a saved picture of the view is offered under, without its
+// extension ("torsiva-helice-conica-60"), as UTF-8; kept until the next call.
+const char* torsiva_file_stem(Page* page);
+
+// The picture's side in picture units (500), the square's fill and the
+// border's colour, as 0xAARRGGBB.
+int torsiva_picture_size();
+uint32_t torsiva_square_colour();
+uint32_t torsiva_border_colour();
+
+// The vector paths of the view, as the desktop's SVG has them: made afresh
+// by torsiva_update_paths, which gives their number, then read one by one
+// (the pen's 0xAARRGGBB colour, the number of points, and the points as x, y
+// pairs of doubles in picture units).
+int torsiva_update_paths(Page* page);
+uint32_t torsiva_path_colour(const Page* page, int path);
+int torsiva_path_size(const Page* page, int path);
+const double* torsiva_path_points(const Page* page, int path);
+}

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include "page_picture.h"
+
+#include <cstdlib>
+
+#include "render/draw_figure.h"
+
+namespace {
+
+// The canvas allocates with new, which cannot report a failure without
+// exceptions (the page is built without them): its memory is asked of malloc
+// first, which can, and given back at once for the canvas to take. The
+// pointer is kept in a volatile, or the compiler, seeing the block unused,
+// would drop the malloc and its free and take the test for passed.
+std::unique_ptr<RgbaCanvas> CanvasIfMemory(int side)
+{
+    void* volatile room = std::malloc(size_t(side) * size_t(side + kRowsBelowPicture) * 4);
+    if (!room)
+        return nullptr;
+    std::free(room);
+    return std::make_unique<RgbaCanvas>(side);
+}
+
+} // namespace
+
+void PagePicture::Draw(const ViewState& view)
+{
+    // The same canvas serves every redraw at one scale and then costs only
+    // what the last redraw drew on it.
+    if (!canvas_ || madeFor_ != scale_) {
+        canvas_.reset(); // its memory counts towards the new one
+        double scale = scale_;
+        while (!(canvas_ = CanvasIfMemory(PictureSide(scale)))) {
+            if (scale <= kMinPictureScale)
+                return;
+            scale = DrawableScale(scale / 2);
+        }
+        madeFor_ = scale_;
+        drawnScale_ = scale;
+    }
+    ComposeFigure(*canvas_, figures_, view, PictureMapping{drawnScale_, lines_});
+    ++redraws_;
+}

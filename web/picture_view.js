@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// The picture on the page: a canvas element with one canvas pixel per device
+// pixel, filled from the program's picture with putImageData. Its frame
+// is laid out in CSS pixels; a frame of side `side` on a screen of device
+// pixel ratio r asks for the scale side · r / 500, as the desktop's picture
+// does, and the picture is shown pixel for pixel, never scaled up. A picture
+// smaller than its frame (the largest scale is 16, or memory ran short)
+// stands in its top left corner.
+
+function PictureView(frame, canvas, program) {
+    // Opaque, as every pixel of the picture is: putImageData then has no
+    // alpha to premultiply, at half the cost.
+    const context = canvas.getContext('2d', {alpha: false});
+    // Until the first redraw the picture shows the window's background, as
+    // the desktop's does.
+    context.fillStyle = getComputedStyle(document.documentElement).backgroundColor;
+    context.fillRect(0, 0, canvas.width, canvas.height);
+    let shownRedraw = -1;
+
+    function Show() {
+        const redraw = program.redraws();
+        const side = program.pictureSide();
+        if (redraw === shownRedraw || side === 0)
+            return;
+        shownRedraw = redraw;
+        if (canvas.width !== side || canvas.height !== side) {
+            canvas.width = side;
+            canvas.height = side;
+        }
+        const ratio = window.devicePixelRatio || 1;
+        canvas.style.width = side / ratio + 'px';
+        canvas.style.height = side / ratio + 'px';
+        context.putImageData(new ImageData(program.pictureBytes(), side, side), 0, 0);
+    }
+
+    // The scale from the frame's side in CSS pixels, as the desktop's from
+    // its picture's logical side: side · r / 500, unrounded.
+    function Measure() {
+        const ratio = window.devicePixelRatio || 1;
+        if (frame.clientWidth > 0)
+            program.setScale(frame.clientWidth * ratio / program.pictureSize);
+        Show();
+    }
+
+    // The frame's size changes with the layout; the ratio with the
+    // browser's zoom or another screen, which the device-pixel box reports
+    // where the browser has it and a query on the resolution elsewhere.
+    if (typeof ResizeObserver === 'function') {
+        const observer = new ResizeObserver(() => Measure());
+        try {
+            observer.observe(frame, {box: 'device-pixel-content-box'});
+        } catch (error) {
+            observer.observe(frame);
+        }
+    }
+    window.addEventListener('resize', () => Measure());
+    function WatchRatio() {
+        const query = window.matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+        query.addEventListener('change', () => {
+            Measure();
+            WatchRatio();
+        }, {once: true});
+    }
+    if (typeof window.matchMedia === 'function')
+        WatchRatio();
+    Measure();
+    return {show: Show};
+}

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+#include "render/flat_picture.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "geometry/picture.h"
+#include "geometry/view_frame.h"
+#include "render/development.h"
+#include "render/draw_figure.h"
+
+namespace {
+
+// The outline in the wires' colour, named apart in operation logs.
+constexpr Pen kOutlinePen{"outline", kWirePen.colour};
+
+} // namespace
+
+FlatFit FitFlat(const FlatBox& box)
+{
+    const double width = box.right - box.left;
+    const double height = box.top - box.bottom;
+    const double extent = std::max(width, height);
+    if (!(extent > 0.0) || !std::isfinite(extent))
+        return {1.0, kPictureHalf, kPictureHalf};
+    const double k = (kPictureSize - 2.0 * kFlatMargin) / extent;
+    return {k, kPictureHalf - k * (box.left + box.right) / 2.0,
+            kPictureHalf + k * (box.bottom + box.top) / 2.0};
+}
+
+FlatFigure MakeFlatFigure(CurveKind figure, int angleDeg)
+{
+    const Development development = Develop(figure, angleDeg);
+    return {figure, angleDeg, CutDevelopment(development), FitFlat(development.box)};
+}
+
+const FlatFigure& FlatCache::Figure(CurveKind figure, int angleDeg)
+{
+    if (!valid_ || figure != flat_.figure || angleDeg != flat_.angleDeg) {
+        flat_ = MakeFlatFigure(figure, angleDeg);
+        valid_ = true;
+    }
+    return flat_;
+}
+
+const Pen& FlatPen(FlatClass what)
+{
+    switch (what) {
+    case FlatClass::Outline:
+        return kOutlinePen;
+    case FlatClass::Wire:
+        return kWirePen;
+    case FlatClass::Curve:
+        break;
+    }
+    return kCurvePen;
+}
+
+namespace {
+
+// The pieces come class by class, so the pen changes three times at most.
+void SelectPenOf(Canvas& canvas, FlatClass what, const Pen*& current)
+{
+    const Pen& pen = FlatPen(what);
+    if (current != &pen)
+        canvas.SelectPen(pen);
+    current = &pen;
+}
+
+void DrawExact(Canvas& canvas, FlatCache& cache, const FlatFigure& flat, double scale)
+{
+    const FlatPaths& paths = flat.paths;
+    const size_t count = paths.x.size();
+    cache.px.resize(count);
+    cache.py.resize(count);
+    const FlatFit fit = flat.fit;
+    for (size_t i = 0; i < count; ++i) {
+        cache.px[i] = TruncToPixel(scale * (fit.k * paths.x[i] + fit.e));
+        cache.py[i] = TruncToPixel(scale * (fit.f - fit.k * paths.y[i]));
+    }
+    const Pen* pen = nullptr;
+    for (const FlatPiece& piece : paths.pieces) {
+        SelectPenOf(canvas, piece.what, pen);
+        canvas.Polyline(cache.px.data() + piece.first, cache.py.data() + piece.first, piece.count);
+    }
+}
+
+void DrawSmooth(Canvas& canvas, const FlatFigure& flat, double scale)
+{
+    const FlatPaths& paths = flat.paths;
+    const FlatFit fit = flat.fit;
+    auto x = [&](size_t i) { return scale * (fit.k * paths.x[i] + fit.e); };
+    auto y = [&](size_t i) { return scale * (fit.f - fit.k * paths.y[i]); };
+    const Pen* pen = nullptr;
+    for (const FlatPiece& piece : paths.pieces) {
+        SelectPenOf(canvas, piece.what, pen);
+        for (uint32_t i = piece.first + 1; i < piece.first + piece.count; ++i)
+            canvas.SmoothLine(x(i - 1), y(i - 1), x(i), y(i));
+    }
+}
+
+} // namespace
+
+void ComposeFlatPicture(Canvas& canvas, FlatCache& cache, CurveKind figure, int angleDeg,
+                        PictureMapping mapping)
+{
+    mapping.scale = DrawableScale(mapping.scale);
+    const int side = PictureSide(mapping.scale);
+    canvas.SelectPen(kBorderPen);
+    canvas.SelectFill(kOpaqueBlack);
+    canvas.Rectangle(0, 0, side, side);
+    if (figure != CurveKind::Helix && figure != CurveKind::ConicalHelix &&
+        figure != CurveKind::SphericalHelix)
+        return;
+    const FlatFigure& flat = cache.Figure(figure, angleDeg);
+    if (mapping.lines == LineStyle::Exact)
+        DrawExact(canvas, cache, flat, mapping.scale);
+    else
+        DrawSmooth(canvas, flat, mapping.scale);
+}
+
+bool KeptFlatPicture::Show(CurveKind figure, int angleDeg, PictureMapping mapping)
+{
+    mapping.scale = DrawableScale(mapping.scale);
+    const int side = PictureSide(mapping.scale);
+    if (canvas_ && canvas_->Width() == side && figure == figure_ && angleDeg == angleDeg_ &&
+        mapping.scale == mapping_.scale && mapping.lines == mapping_.lines)
+        return false;
+    // One canvas for every redraw of one size: drawing again costs only what
+    // the last redraw drew on it.
+    if (!canvas_ || canvas_->Width() != side)
+        canvas_ = std::make_unique<Canvas>(Canvas::ForPicture(side));
+    ComposeFlatPicture(*canvas_, cache_, figure, angleDeg, mapping);
+    figure_ = figure;
+    angleDeg_ = angleDeg;
+    mapping_ = mapping;
+    return true;
+}
+
+std::vector<PicturePath> FlatPicturePaths(const FlatFigure& flat)
+{
+    std::vector<PicturePath> paths;
+    paths.reserve(flat.paths.pieces.size());
+    for (const FlatPiece& piece : flat.paths.pieces) {
+        PicturePath path{FlatPen(piece.what), {}};
+        path.points.reserve(piece.count);
+        for (uint32_t i = piece.first; i < piece.first + piece.count; ++i)
+            path.points.push_back(flat.fit.Apply(flat.paths.Point(i)));
+        paths.push_back(std::move(path));
+    }
+    return paths;
+}

@@ -28,10 +28,51 @@ FlatFit FitFlat(const FlatBox& box)
             kPictureHalf + k * (box.bottom + box.top) / 2.0};
 }
 
+namespace {
+
+// Whether b lies on the straight way from a to c: turning by less than
+// 10^-12 radians and going on forwards. Less than a thousandth of a pixel
+// over the longest run at the largest picture.
+bool OnTheWay(FlatPoint a, FlatPoint b, FlatPoint c)
+{
+    const double ux = b.x - a.x, uy = b.y - a.y;
+    const double vx = c.x - b.x, vy = c.y - b.y;
+    const double cross = ux * vy - uy * vx;
+    const double dot = ux * vx + uy * vy;
+    return dot >= 0.0 && std::fabs(cross) <= 1e-12 * std::hypot(ux, uy) * std::hypot(vx, vy);
+}
+
+FlatPaths StraightRuns(const FlatPaths& paths)
+{
+    FlatPaths drawn;
+    drawn.pieces.reserve(paths.pieces.size());
+    for (const FlatPiece& piece : paths.pieces) {
+        const uint32_t first = uint32_t(drawn.x.size());
+        auto keep = [&](FlatPoint p) {
+            drawn.x.push_back(p.x);
+            drawn.y.push_back(p.y);
+        };
+        keep(paths.Point(piece.first));
+        const uint32_t end = piece.first + piece.count;
+        for (uint32_t i = piece.first + 1; i + 1 < end; ++i) {
+            const FlatPoint last{drawn.x.back(), drawn.y.back()};
+            if (!OnTheWay(last, paths.Point(i), paths.Point(i + 1)))
+                keep(paths.Point(i));
+        }
+        keep(paths.Point(end - 1));
+        drawn.pieces.push_back({piece.what, first, uint32_t(drawn.x.size()) - first});
+    }
+    return drawn;
+}
+
+} // namespace
+
 FlatFigure MakeFlatFigure(CurveKind figure, int angleDeg)
 {
     const Development development = Develop(figure, angleDeg);
-    return {figure, angleDeg, CutDevelopment(development), FitFlat(development.box)};
+    FlatPaths paths = CutDevelopment(development);
+    FlatPaths drawn = StraightRuns(paths);
+    return {figure, angleDeg, std::move(paths), std::move(drawn), FitFlat(development.box)};
 }
 
 const FlatFigure& FlatCache::Figure(CurveKind figure, int angleDeg)
@@ -69,7 +110,7 @@ void SelectPenOf(Canvas& canvas, FlatClass what, const Pen*& current)
 
 void DrawExact(Canvas& canvas, FlatCache& cache, const FlatFigure& flat, double scale)
 {
-    const FlatPaths& paths = flat.paths;
+    const FlatPaths& paths = flat.drawn;
     const size_t count = paths.x.size();
     cache.px.resize(count);
     cache.py.resize(count);
@@ -87,7 +128,7 @@ void DrawExact(Canvas& canvas, FlatCache& cache, const FlatFigure& flat, double 
 
 void DrawSmooth(Canvas& canvas, const FlatFigure& flat, double scale)
 {
-    const FlatPaths& paths = flat.paths;
+    const FlatPaths& paths = flat.drawn;
     const FlatFit fit = flat.fit;
     auto x = [&](size_t i) { return scale * (fit.k * paths.x[i] + fit.e); };
     auto y = [&](size_t i) { return scale * (fit.f - fit.k * paths.y[i]); };

@@ -43,7 +43,13 @@ FlatFit FitFlat(const FlatBox& box);
 struct FlatFigure {
     CurveKind figure = CurveKind::None;
     int angleDeg = 0;
-    FlatPaths paths;
+    FlatPaths paths; // every vertex, as the vector picture keeps them
+    // The same pieces as the raster draws them: a run of vertices along one
+    // straight line (the helix, the loxodrome, every generatrix, ruling and
+    // meridian) as one line between its ends, so that it is drawn straight
+    // rather than through the truncated pixel of every vertex. Only the
+    // spiral and the rim bend.
+    FlatPaths drawn;
     FlatFit fit;
 };
 

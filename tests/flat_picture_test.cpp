@@ -136,6 +136,36 @@ TEST(FlatPictureTest, PathsArePiecesThroughTheFit)
     EXPECT_TRUE(MakeFlatFigure(CurveKind::None, 60).paths.pieces.empty());
 }
 
+TEST(FlatPictureTest, StraightRunsAreDrawnAsOneLine)
+{
+    // The helix's pieces and the rulings are straight: only their ends are
+    // drawn. The spiral bends at every vertex and keeps them all.
+    for (CurveKind figure :
+         {CurveKind::Helix, CurveKind::ConicalHelix, CurveKind::SphericalHelix}) {
+        const FlatFigure flat = MakeFlatFigure(figure, 60);
+        ASSERT_EQ(flat.drawn.pieces.size(), flat.paths.pieces.size());
+        for (size_t i = 0; i < flat.paths.pieces.size(); ++i) {
+            const FlatPiece all = flat.paths.pieces[i];
+            const FlatPiece drawn = flat.drawn.pieces[i];
+            EXPECT_EQ(drawn.what, all.what);
+            EXPECT_TRUE(AreNear({flat.drawn.x[drawn.first], flat.drawn.y[drawn.first], 0},
+                                {flat.paths.x[all.first], flat.paths.y[all.first], 0}, 0.0));
+            const uint32_t lastDrawn = drawn.first + drawn.count - 1;
+            const uint32_t last = all.first + all.count - 1;
+            EXPECT_TRUE(AreNear({flat.drawn.x[lastDrawn], flat.drawn.y[lastDrawn], 0},
+                                {flat.paths.x[last], flat.paths.y[last], 0}, 0.0));
+            const bool straight =
+                all.what == FlatClass::Wire ||
+                (all.what == FlatClass::Curve && figure != CurveKind::ConicalHelix);
+            if (straight) {
+                EXPECT_EQ(drawn.count, 2u) << int(figure) << ", piece " << i;
+            } else if (all.what == FlatClass::Curve) {
+                EXPECT_EQ(drawn.count, all.count) << "the spiral, piece " << i;
+            }
+        }
+    }
+}
+
 TEST(FlatPictureTest, KeptPictureIsDrawnAgainOnlyForANewFigureAngleOrMapping)
 {
     KeptFlatPicture kept;

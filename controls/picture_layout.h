@@ -13,6 +13,10 @@
 
 #include "geometry/picture.h"
 
+// Logical pixels between the figure's picture and the flat picture beside
+// it; picture units in a document that holds both.
+constexpr int kFlatPictureGap = 10;
+
 struct LayoutRect {
     int x = 0, y = 0, width = 0, height = 0;
 };

@@ -23,8 +23,17 @@ class QPainter;
 void PaintPicturePage(QPainter& painter, const QRectF& area, const std::vector<PicturePath>& paths,
                       const QString& caption);
 
+// Drawings side by side, as the window shows them: each a 500-unit square,
+// kFlatPictureGap units apart, the row as large as fits over the caption.
+using PictureRow = std::vector<std::vector<PicturePath>>;
+void PaintPicturePage(QPainter& painter, const QRectF& area, const PictureRow& drawings,
+                      const QString& caption);
+
 // The same for what the view shows, captioned with its figure and angle.
 void PaintPicturePage(QPainter& painter, const QRectF& area, const ViewState& view);
 
 // One A4 page of what the view shows, as PDF; empty if it could not be made.
 QByteArray PicturePdf(const ViewState& view);
+
+// One A4 page of these drawings with this caption, as PDF.
+QByteArray PicturePdf(const PictureRow& drawings, const QString& caption);

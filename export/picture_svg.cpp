@@ -27,7 +27,9 @@ QString PointsOf(const std::vector<PicturePoint>& points)
     return text;
 }
 
-void WriteStroke(QXmlStreamWriter& xml, uint32_t colour)
+} // namespace
+
+void WriteSvgStroke(QXmlStreamWriter& xml, uint32_t colour)
 {
     xml.writeAttribute("fill", "none");
     xml.writeAttribute("stroke", SvgColour(colour));
@@ -35,7 +37,7 @@ void WriteStroke(QXmlStreamWriter& xml, uint32_t colour)
     xml.writeAttribute("vector-effect", "non-scaling-stroke");
 }
 
-void WriteSquare(QXmlStreamWriter& xml)
+void WriteSvgSquare(QXmlStreamWriter& xml)
 {
     xml.writeEmptyElement("rect");
     xml.writeAttribute("width", QString::number(kPictureSize));
@@ -48,10 +50,8 @@ void WriteSquare(QXmlStreamWriter& xml)
     xml.writeAttribute("y", "0.5");
     xml.writeAttribute("width", QString::number(kPictureSize - 1));
     xml.writeAttribute("height", QString::number(kPictureSize - 1));
-    WriteStroke(xml, kBorderPen.colour);
+    WriteSvgStroke(xml, kBorderPen.colour);
 }
-
-} // namespace
 
 QString SvgColour(uint32_t colour)
 {
@@ -61,27 +61,38 @@ QString SvgColour(uint32_t colour)
         .arg(colour & 0xFF);
 }
 
-QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& title)
+void WriteSvgPaths(QXmlStreamWriter& xml, const std::vector<PicturePath>& paths)
 {
-    QByteArray document;
-    QXmlStreamWriter xml(&document);
+    for (const PicturePath& path : paths) {
+        xml.writeEmptyElement("polyline");
+        xml.writeAttribute("points", PointsOf(path.points));
+        WriteSvgStroke(xml, path.pen.colour);
+    }
+}
+
+void StartSvgDocument(QXmlStreamWriter& xml, int width, const QString& title)
+{
     xml.setAutoFormatting(true);
     xml.writeStartDocument();
     xml.writeStartElement("svg");
     xml.writeDefaultNamespace("http://www.w3.org/2000/svg");
     xml.writeAttribute("version", "1.1");
-    const QString side = QString::number(kPictureSize);
-    xml.writeAttribute("width", side);
-    xml.writeAttribute("height", side);
-    xml.writeAttribute("viewBox", QStringLiteral("0 0 %1 %1").arg(side));
+    const QString across = QString::number(width);
+    const QString down = QString::number(kPictureSize);
+    xml.writeAttribute("width", across);
+    xml.writeAttribute("height", down);
+    xml.writeAttribute("viewBox", QStringLiteral("0 0 %1 %2").arg(across, down));
     if (!title.isEmpty())
         xml.writeTextElement("title", title);
-    WriteSquare(xml);
-    for (const PicturePath& path : paths) {
-        xml.writeEmptyElement("polyline");
-        xml.writeAttribute("points", PointsOf(path.points));
-        WriteStroke(xml, path.pen.colour);
-    }
+}
+
+QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& title)
+{
+    QByteArray document;
+    QXmlStreamWriter xml(&document);
+    StartSvgDocument(xml, kPictureSize, title);
+    WriteSvgSquare(xml);
+    WriteSvgPaths(xml, paths);
     xml.writeEndElement();
     xml.writeEndDocument();
     return document;

@@ -56,7 +56,11 @@ void CommandLine::Read(const QStringList& arguments)
         tr("Con --figure, pone el ángulo como al soltar la barra A en <N> grados; se ajusta al "
            "intervalo de la figura."),
         QStringLiteral("N"));
-    parser.addOptions({figure, angle});
+    const QCommandLineOption flat(
+        QStringLiteral("flat"),
+        tr("Muestra el desarrollo de la superficie junto a la figura, como la opción "
+           "«Desarrollo», sin recordarlo para la próxima vez."));
+    parser.addOptions({figure, angle, flat});
 
     m_program =
         arguments.isEmpty() ? QStringLiteral("torsiva") : QFileInfo(arguments.first()).fileName();
@@ -82,6 +86,7 @@ void CommandLine::Read(const QStringList& arguments)
                             .arg(parser.value(figure)));
         m_start.figure = *named;
     }
+    m_start.flat = parser.isSet(flat);
     if (parser.isSet(angle)) {
         if (!parser.isSet(figure))
             return Fail(tr("--angle necesita --figure."));

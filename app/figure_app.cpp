@@ -50,6 +50,8 @@ bool CFigureApp::InitInstance()
         return false;
     }
     CFigureDlg dialog;
+    if (commandLine.Start().flat)
+        dialog.ShowFlatPicture(true);
     ApplyStartOptions(dialog.Controls(), commandLine.Start());
     dialog.exec();
     return false;

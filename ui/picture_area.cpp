@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/picture_area.h"
 
-#include <cmath>
-
 #include <QCoreApplication>
 #include <QPainter>
 
 #include "export/canvas_image.h"
 #include "render/draw_figure.h"
+#include "ui/device_ratio.h"
 
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent)
 {
@@ -18,19 +17,10 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent)
     setAccessibleName(QCoreApplication::translate("PictureArea", "Imagen de la figura"));
 }
 
-namespace {
-
-// Device pixels per logical pixel; a ratio reported as 0, negative or not a
-// number counts as 1.
-double RatioOf(const QWidget& widget)
+double PictureArea::Scale() const
 {
-    const double ratio = widget.devicePixelRatioF();
-    return ratio > 0.0 && std::isfinite(ratio) ? ratio : 1.0;
+    return DrawableScale(width() * DeviceRatioOf(*this) / kPictureSize);
 }
-
-} // namespace
-
-double PictureArea::Scale() const { return DrawableScale(width() * RatioOf(*this) / kPictureSize); }
 
 void PictureArea::DrawFigure(const ViewState& view)
 {
@@ -62,6 +52,6 @@ void PictureArea::paintEvent(QPaintEvent*)
     // One canvas pixel per device pixel: the image claims the screen's ratio,
     // so the painter neither enlarges nor smooths it.
     QImage picture = CanvasPictureView(*m_canvas);
-    picture.setDevicePixelRatio(RatioOf(*this));
+    picture.setDevicePixelRatio(DeviceRatioOf(*this));
     painter.drawImage(QPoint(0, 0), picture);
 }

@@ -108,21 +108,21 @@ void SelectPenOf(Canvas& canvas, FlatClass what, const Pen*& current)
     current = &pen;
 }
 
-void DrawExact(Canvas& canvas, FlatCache& cache, const FlatFigure& flat, double scale)
+void DrawExact(Canvas& canvas, FlatPixels& pixels, const FlatFigure& flat, double scale)
 {
     const FlatPaths& paths = flat.drawn;
     const size_t count = paths.x.size();
-    cache.px.resize(count);
-    cache.py.resize(count);
+    pixels.x.resize(count);
+    pixels.y.resize(count);
     const FlatFit fit = flat.fit;
     for (size_t i = 0; i < count; ++i) {
-        cache.px[i] = TruncToPixel(scale * (fit.k * paths.x[i] + fit.e));
-        cache.py[i] = TruncToPixel(scale * (fit.f - fit.k * paths.y[i]));
+        pixels.x[i] = TruncToPixel(scale * (fit.k * paths.x[i] + fit.e));
+        pixels.y[i] = TruncToPixel(scale * (fit.f - fit.k * paths.y[i]));
     }
     const Pen* pen = nullptr;
     for (const FlatPiece& piece : paths.pieces) {
         SelectPenOf(canvas, piece.what, pen);
-        canvas.Polyline(cache.px.data() + piece.first, cache.py.data() + piece.first, piece.count);
+        canvas.Polyline(pixels.x.data() + piece.first, pixels.y.data() + piece.first, piece.count);
     }
 }
 
@@ -155,7 +155,7 @@ void ComposeFlatPicture(Canvas& canvas, FlatCache& cache, CurveKind figure, int 
         return;
     const FlatFigure& flat = cache.Figure(figure, angleDeg);
     if (mapping.lines == LineStyle::Exact)
-        DrawExact(canvas, cache, flat, mapping.scale);
+        DrawExact(canvas, cache.Pixels(), flat, mapping.scale);
     else
         DrawSmooth(canvas, flat, mapping.scale);
 }

@@ -57,18 +57,23 @@ struct FlatFigure {
 // any value that names no figure.
 FlatFigure MakeFlatFigure(CurveKind figure, int angleDeg);
 
+// The pixels of one exact redraw of a flat figure.
+struct FlatPixels {
+    std::vector<int32_t> x, y;
+};
+
 // Keeps the flat figure of the last figure and angle asked for, with the
-// space its pixels take, so that drawing it again builds nothing.
+// space its pixels take, so that drawing it again builds nothing and does
+// not allocate.
 class FlatCache {
 public:
     const FlatFigure& Figure(CurveKind figure, int angleDeg);
-
-    // Room for the pixels of one redraw.
-    std::vector<int32_t> px, py;
+    FlatPixels& Pixels() { return pixels_; }
 
 private:
     bool valid_ = false;
     FlatFigure flat_;
+    FlatPixels pixels_;
 };
 
 // Composes the flat picture of the figure at the angle on `canvas`, as

@@ -108,6 +108,41 @@ void SelectPenOf(Canvas& canvas, FlatClass what, const Pen*& current)
     current = &pen;
 }
 
+// A vertical line writes one pixel a row, and on a large picture reaches a
+// new page of memory at nearly every pixel (a row of 2000 pixels is 8000
+// bytes). Drawn a band of rows at a time across all of them, the vertical
+// wires of the cylinder and the sphere visit each page once a band rather
+// than once a wire. The pixels are the same: each still covers its rows from
+// its first pixel up to, and not including, its last.
+constexpr int32_t kRowsPerBand = 32;
+
+// The rows a vertical line from row `from` to row `to` draws.
+PixelColumn ColumnOf(int32_t x, int32_t from, int32_t to)
+{
+    return from <= to ? PixelColumn{x, from, to} : PixelColumn{x, to + 1, from + 1};
+}
+
+void DrawColumnsInBands(Canvas& canvas, const std::vector<PixelColumn>& columns)
+{
+    if (columns.empty())
+        return;
+    // Within the canvas only: nothing outside it is drawn anyway.
+    int32_t top = canvas.Height(), bottom = 0;
+    for (const PixelColumn& c : columns) {
+        top = std::min(top, std::max(c.top, 0));
+        bottom = std::max(bottom, std::min(c.bottom, canvas.Height()));
+    }
+    for (int32_t band = top; band < bottom; band += kRowsPerBand)
+        for (const PixelColumn& c : columns) {
+            const int32_t from = std::max(c.top, band);
+            const int32_t to = std::min(c.bottom, band + kRowsPerBand);
+            if (from < to) {
+                canvas.MoveTo(c.x, from);
+                canvas.LineTo(c.x, to);
+            }
+        }
+}
+
 void DrawExact(Canvas& canvas, FlatPixels& pixels, const FlatFigure& flat, double scale)
 {
     const FlatPaths& paths = flat.drawn;
@@ -119,10 +154,29 @@ void DrawExact(Canvas& canvas, FlatPixels& pixels, const FlatFigure& flat, doubl
         pixels.x[i] = TruncToPixel(scale * (fit.k * paths.x[i] + fit.e));
         pixels.y[i] = TruncToPixel(scale * (fit.f - fit.k * paths.y[i]));
     }
+    // The wires all come before the curve, in one colour: drawing the
+    // vertical ones last among them changes no pixel.
+    std::vector<PixelColumn>& columns = pixels.columns;
+    columns.clear();
     const Pen* pen = nullptr;
     for (const FlatPiece& piece : paths.pieces) {
+        const uint32_t last = piece.first + piece.count - 1;
+        if (piece.what == FlatClass::Wire && piece.count == 2 &&
+            pixels.x[piece.first] == pixels.x[last]) {
+            columns.push_back(ColumnOf(pixels.x[last], pixels.y[piece.first], pixels.y[last]));
+            continue;
+        }
+        if (piece.what == FlatClass::Curve && !columns.empty()) {
+            SelectPenOf(canvas, FlatClass::Wire, pen);
+            DrawColumnsInBands(canvas, columns);
+            columns.clear();
+        }
         SelectPenOf(canvas, piece.what, pen);
         canvas.Polyline(pixels.x.data() + piece.first, pixels.y.data() + piece.first, piece.count);
+    }
+    if (!columns.empty()) {
+        SelectPenOf(canvas, FlatClass::Wire, pen);
+        DrawColumnsInBands(canvas, columns);
     }
 }
 

@@ -57,9 +57,16 @@ struct FlatFigure {
 // any value that names no figure.
 FlatFigure MakeFlatFigure(CurveKind figure, int angleDeg);
 
-// The pixels of one exact redraw of a flat figure.
+// A vertical run of pixels: column x, rows [top, bottom).
+struct PixelColumn {
+    int32_t x;
+    int32_t top, bottom;
+};
+
+// The pixels of one exact redraw of a flat figure, and its vertical wires.
 struct FlatPixels {
     std::vector<int32_t> x, y;
+    std::vector<PixelColumn> columns;
 };
 
 // Keeps the flat figure of the last figure and angle asked for, with the

@@ -136,6 +136,31 @@ TEST(FlatPictureTest, PathsArePiecesThroughTheFit)
     EXPECT_TRUE(MakeFlatFigure(CurveKind::None, 60).paths.pieces.empty());
 }
 
+TEST(FlatPictureTest, VerticalWiresDrawnInBandsOfRowsGiveTheSamePixels)
+{
+    // Every drawn piece as one polyline through its pixels, in order.
+    for (CurveKind figure : {CurveKind::Helix, CurveKind::SphericalHelix})
+        for (double scale : {1.0, 4.0}) {
+            const FlatFigure flat = MakeFlatFigure(figure, 89);
+            Canvas plain = Canvas::ForPicture(PictureSide(scale));
+            plain.SelectPen(kBorderPen);
+            plain.SelectFill(kOpaqueBlack);
+            plain.Rectangle(0, 0, PictureSide(scale), PictureSide(scale));
+            for (const FlatPiece& piece : flat.drawn.pieces) {
+                std::vector<int32_t> xs, ys;
+                for (uint32_t i = piece.first; i < piece.first + piece.count; ++i) {
+                    const PicturePoint p = flat.fit.Apply(flat.drawn.Point(i));
+                    xs.push_back(int32_t(scale * p.x));
+                    ys.push_back(int32_t(scale * p.y));
+                }
+                plain.SelectPen(FlatPen(piece.what));
+                plain.Polyline(xs.data(), ys.data(), xs.size());
+            }
+            EXPECT_EQ(FreshPicture(figure, 89, {scale, LineStyle::Exact}), PixelsOf(plain))
+                << int(figure) << " at scale " << scale;
+        }
+}
+
 TEST(FlatPictureTest, StraightRunsAreDrawnAsOneLine)
 {
     // The helix's pieces and the rulings are straight: only their ends are

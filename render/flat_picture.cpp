@@ -143,7 +143,8 @@ void DrawColumnsInBands(Canvas& canvas, const std::vector<PixelColumn>& columns)
         }
 }
 
-void DrawExact(Canvas& canvas, FlatPixels& pixels, const FlatFigure& flat, double scale)
+// Every drawn point's pixel: (trunc(s·(k·X + e)), trunc(s·(f − k·Y))).
+void PixelsOf(const FlatFigure& flat, double scale, FlatPixels& pixels)
 {
     const FlatPaths& paths = flat.drawn;
     const size_t count = paths.x.size();
@@ -154,6 +155,12 @@ void DrawExact(Canvas& canvas, FlatPixels& pixels, const FlatFigure& flat, doubl
         pixels.x[i] = TruncToPixel(scale * (fit.k * paths.x[i] + fit.e));
         pixels.y[i] = TruncToPixel(scale * (fit.f - fit.k * paths.y[i]));
     }
+}
+
+void DrawExact(Canvas& canvas, FlatPixels& pixels, const FlatFigure& flat, double scale)
+{
+    PixelsOf(flat, scale, pixels);
+    const FlatPaths& paths = flat.drawn;
     // The wires all come before the curve, in one colour: drawing the
     // vertical ones last among them changes no pixel.
     std::vector<PixelColumn>& columns = pixels.columns;

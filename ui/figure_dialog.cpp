@@ -144,7 +144,7 @@ void CFigureDlg::BuildControls()
     connect(m_instructions, &QPushButton::clicked, this, &CFigureDlg::OnInstructions);
     m_barA = AddBar(ControlId::kBarA, Bar::A, tr("Barra A: ángulo de la curva"), {442, 7, 15, 163});
     // In the band between the curves and the Instructions: the window menu,
-    // which a right-click also opens, for whoever does not think of one.
+    // so that its options are found without a right-click.
     m_view = AddButton(this, tr("Ver"), {7, 81, 86, 14});
     m_angleLabel = AddLabel(this, m_angleText, {445, 186, 57, 19});
     m_angleLabel->setObjectName(QStringLiteral("angleLabel"));

@@ -134,7 +134,7 @@ FlatPoint Turned(FlatPoint p) { return {-p.x, -p.y}; }
 
 // A chord of a development whose sheets lie side by side: cut to the band,
 // then at every seam it crosses.
-void CutShiftChord(const Development& d, size_t p, size_t q, PieceWriter& out)
+void CutShiftChord(const Development& d, size_t p, size_t q, SheetPoint to, PieceWriter& out)
 {
     const double xp = d.a[p], yp = d.b[p], xq = d.a[q], yq = d.b[q];
     const Span span = WithinBand(yp, yq, d.bottom, d.top);
@@ -163,7 +163,7 @@ void CutShiftChord(const Development& d, size_t p, size_t q, PieceWriter& out)
         sheet += rightwards ? 1 : -1;
         out.Start({rightwards ? d.left : d.left + d.period, y}, sheet);
     }
-    out.Add(leaves ? FlatPoint{end.x - double(sheet) * d.period, end.y} : OnSheet(d, q).point);
+    out.Add(leaves ? FlatPoint{end.x - double(sheet) * d.period, end.y} : to.point);
     if (leaves)
         out.Close();
 }
@@ -172,14 +172,13 @@ void CutShiftChord(const Development& d, size_t p, size_t q, PieceWriter& out)
 // rim, then where it meets the edge ray between the two sheets (Y = 0 on
 // the start's sheet). A chord that turns half a turn or more about the apex
 // has no straight image and is not drawn.
-void CutHalfTurnChord(const Development& d, size_t p, size_t q, PieceWriter& out)
+void CutHalfTurnChord(const Development& d, size_t p, size_t q, SheetPoint from, SheetPoint to,
+                      PieceWriter& out)
 {
     if (!(std::fabs(d.b[q] - d.b[p]) < Pi())) {
         out.Close();
         return;
     }
-    const SheetPoint from = OnSheet(d, p);
-    const SheetPoint to = OnSheet(d, q);
     const FlatPoint a = from.point;
     const FlatPoint b = to.sheet == from.sheet ? to.point : Turned(to.point);
     const Span span = WithinRim(a, b, d.a[p] <= d.rim, d.a[q] <= d.rim, d.rim);
@@ -213,10 +212,13 @@ void CutHalfTurnChord(const Development& d, size_t p, size_t q, PieceWriter& out
         out.Close();
 }
 
+// Each vertex is carried onto its sheet once, as the end of one chord and
+// the start of the next.
 void CutPolyline(const Development& d, FigurePolyline polyline, PieceWriter& out)
 {
     bool hasPrevious = false;
     size_t previous = 0;
+    SheetPoint previousOnSheet;
     for (uint32_t i = 0; i < polyline.count; ++i) {
         const size_t vertex = polyline.first + i;
         if (!WithinReach(d, vertex)) {
@@ -224,13 +226,15 @@ void CutPolyline(const Development& d, FigurePolyline polyline, PieceWriter& out
             hasPrevious = false;
             continue;
         }
+        const SheetPoint onSheet = OnSheet(d, vertex);
         if (hasPrevious) {
             if (d.seam == SeamKind::Shift)
-                CutShiftChord(d, previous, vertex, out);
+                CutShiftChord(d, previous, vertex, onSheet, out);
             else
-                CutHalfTurnChord(d, previous, vertex, out);
+                CutHalfTurnChord(d, previous, vertex, previousOnSheet, onSheet, out);
         }
         previous = vertex;
+        previousOnSheet = onSheet;
         hasPrevious = true;
     }
     out.Close();

@@ -39,7 +39,8 @@ bool OnTheWay(FlatPoint a, FlatPoint b, FlatPoint c)
     const double vx = c.x - b.x, vy = c.y - b.y;
     const double cross = ux * vy - uy * vx;
     const double dot = ux * vx + uy * vy;
-    return dot >= 0.0 && std::fabs(cross) <= 1e-12 * std::hypot(ux, uy) * std::hypot(vx, vy);
+    // |u × v| ≤ 10^-12·|u|·|v|, squared.
+    return dot >= 0.0 && cross * cross <= 1e-24 * (ux * ux + uy * uy) * (vx * vx + vy * vy);
 }
 
 FlatPaths StraightRuns(const FlatPaths& paths)

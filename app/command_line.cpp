@@ -56,7 +56,11 @@ void CommandLine::Read(const QStringList& arguments)
         tr("Con --figure, pone el ángulo como al soltar la barra A en <N> grados; se ajusta al "
            "intervalo de la figura."),
         QStringLiteral("N"));
-    parser.addOptions({figure, angle});
+    const QCommandLineOption flat(
+        QStringLiteral("flat"),
+        tr("Muestra el desarrollo de la superficie junto a la figura, como la opción "
+           "«Desarrollo», sin recordarlo para la próxima vez."));
+    parser.addOptions({figure, angle, flat});
     // One dash or two, an option is one word: "-style" left over from Qt's
     // own options is one unknown option, not the letters s, t, y, l and e.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -90,6 +94,7 @@ void CommandLine::Read(const QStringList& arguments)
                             .arg(parser.value(figure)));
         m_start.figure = *named;
     }
+    m_start.flat = parser.isSet(flat);
     if (parser.isSet(angle)) {
         if (!parser.isSet(figure))
             return Fail(tr("--angle necesita --figure."));

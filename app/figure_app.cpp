@@ -82,6 +82,8 @@ bool CFigureApp::InitInstance()
         break;
     }
     CFigureDlg dialog;
+    if (commandLine.Start().flat)
+        dialog.ShowFlatPicture(true);
     ApplyStartOptions(dialog.Controls(), commandLine.Start());
     dialog.exec();
     return false;

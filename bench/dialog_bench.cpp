@@ -22,19 +22,27 @@
 
 #include "bench_support.h"
 #include "controls/control_ids.h"
+#include "controls/picture_layout.h"
 #include "render/draw_figure.h"
 #include "ui/figure_dialog.h"
 #include "ui/picture_area.h"
 
 namespace {
 
-void BM_DialogDragStep(benchmark::State& state)
+// With `flat`, the flat picture stands beside the figure, the window wide
+// enough for both at 500 pixels: a drag step must not draw it again.
+void BM_DialogDragStep(benchmark::State& state, bool flat)
 {
     CFigureDlg dialog;
     dialog.show();
     if (!QTest::qWaitForWindowExposed(&dialog)) {
         state.SkipWithError("the dialog was not exposed");
         return;
+    }
+    if (flat) {
+        dialog.ShowFlatPicture(true);
+        dialog.resize(PictureLayout::kInitialClientWidth + kPictureSize + kFlatPictureGap,
+                      PictureLayout::kInitialClientHeight);
     }
     dialog.OnHelix();
     dialog.Controls().OnVScroll(kThumbPosition, 89, ControlId::kBarA);
@@ -163,7 +171,9 @@ void BM_SmoothReference(benchmark::State& state, CurveKind figure, int angle, do
 struct Registrar {
     Registrar()
     {
-        benchmark::RegisterBenchmark("DialogDragStep/helix/89", BM_DialogDragStep)
+        benchmark::RegisterBenchmark("DialogDragStep/helix/89", BM_DialogDragStep, false)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark("DialogDragStep/helix/89/flat", BM_DialogDragStep, true)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark("DialogDragStep/helix/89/scale:2", BM_DialogDragStepScaled,
                                      "2")

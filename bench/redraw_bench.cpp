@@ -10,6 +10,7 @@
 #include "controls/view_controls.h"
 #include "geometry/view_frame.h"
 #include "render/draw_figure.h"
+#include "render/flat_picture.h"
 #include "render/kept_canvas.h"
 
 namespace {
@@ -57,10 +58,16 @@ void BM_DrawFigure(benchmark::State& state, CurveKind figure, int angle, double 
 }
 
 // The view controls with a panel whose redraw is the real one, on a kept
-// canvas.
+// canvas; with `flat`, as the window redraws with the flat picture shown.
 struct DrawingControls {
+    bool flat = false;
     KeptPicture picture;
-    RecordedPanel panel{[this](const ViewState& view) { picture.Draw(view); }};
+    KeptFlatPicture flatPicture;
+    RecordedPanel panel{[this](const ViewState& view) {
+        picture.Draw(view);
+        if (flat)
+            flatPicture.Show(view.curveKind, view.angleDeg, PictureMapping{});
+    }};
     ViewControls controls{panel};
 
     // The helix at 89°, the densest picture.
@@ -72,9 +79,10 @@ struct DrawingControls {
     }
 };
 
-void BM_DragStep(benchmark::State& state)
+void BM_DragStep(benchmark::State& state, bool flat)
 {
     DrawingControls drawing;
+    drawing.flat = flat;
     ViewControls& controls = drawing.DenseHelix().controls;
     controls.OnLButtonDown({0, 0});
     int x = 0;
@@ -121,7 +129,9 @@ struct Registrar {
             benchmark::RegisterBenchmark(ScaledName("SmoothDraw", figure.name, 89, 2.0).c_str(),
                                          BM_DrawFigure, figure.kind, 89, 2.0, LineStyle::Smooth)
                 ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark("DragStep/helix/89", BM_DragStep)
+        benchmark::RegisterBenchmark("DragStep/helix/89", BM_DragStep, false)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark("DragStep/helix/89/flat", BM_DragStep, true)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark("ScrollStep/helix/89", BM_ScrollStep)
             ->Unit(benchmark::kMicrosecond);

@@ -7,11 +7,19 @@
 // down. A larger window gives the picture the largest square that keeps that
 // margin; the bars, their letters and the angle label follow its right edge
 // and, as the bars lengthen with it, its growth downwards.
+//
+// With the flat picture shown, a second square of the same side stands
+// kFlatPictureGap pixels right of the picture, the two sharing the width,
+// and what stood right of the picture stands right of the flat one.
 #pragma once
 
 #include <algorithm>
 
 #include "geometry/picture.h"
+
+// Logical pixels between the figure's picture and the flat picture beside
+// it; picture units in a document that holds both.
+constexpr int kFlatPictureGap = 10;
 
 struct LayoutRect {
     int x = 0, y = 0, width = 0, height = 0;
@@ -26,20 +34,27 @@ struct PictureLayout {
     static constexpr int kMarginAcross = kInitialClientWidth - kInitialSide; // 264
     static constexpr int kMarginDown = kInitialClientHeight - kInitialSide;  // 22
 
-    int side = kInitialSide; // the picture's side
+    int side = kInitialSide; // the picture's side, and the flat picture's
+    bool flat = false;       // whether the flat picture stands beside it
 
     // The layout of a client area; a window smaller than the initial one (a
     // small screen) gets a smaller picture, of at least one pixel.
-    static PictureLayout ForClient(int clientWidth, int clientHeight)
+    static PictureLayout ForClient(int clientWidth, int clientHeight, bool flat = false)
     {
-        return {std::max(1, std::min(clientWidth - kMarginAcross, clientHeight - kMarginDown))};
+        const int across = flat ? (clientWidth - kMarginAcross - kFlatPictureGap) / 2
+                                : clientWidth - kMarginAcross;
+        return {std::max(1, std::min(across, clientHeight - kMarginDown)), flat};
     }
 
     LayoutRect Picture() const { return {kPictureX, kPictureY, side, side}; }
+    LayoutRect FlatPicture() const
+    {
+        return {kPictureX + side + kFlatPictureGap, kPictureY, side, side};
+    }
 
     // How far the controls right of the picture move across, and how much
     // the bars lengthen (and what stands below them moves down).
-    int Shift() const { return side - kInitialSide; }
+    int Shift() const { return side - kInitialSide + (flat ? kFlatPictureGap + side : 0); }
     int Growth() const { return std::max(0, side - kInitialSide); }
 
     // A bar of the initial layout, moved and lengthened.

@@ -27,14 +27,44 @@ QString AngleTitle(int angleDeg)
     return QCoreApplication::translate(kFigureTitlesContext, kAngleLabelFormat).arg(angleDeg);
 }
 
-QString PictureCaption(CurveKind figure, int angleDeg)
+namespace {
+
+QString Captioned(const QString& title, int angleDeg)
 {
-    const QString title = FigureTitle(figure);
     if (title.isEmpty())
         return QString();
     //: Printed under the picture: the figure's name, then the angle label.
     return QCoreApplication::translate("PictureCaption", "%1 — %2")
         .arg(title, AngleTitle(angleDeg));
+}
+
+} // namespace
+
+QString PictureCaption(CurveKind figure, int angleDeg)
+{
+    return Captioned(FigureTitle(figure), angleDeg);
+}
+
+QString FlatTitle(CurveKind figure)
+{
+    switch (figure) {
+    case CurveKind::Helix:
+        return QCoreApplication::translate("FigureTitles",
+                                           "Desarrollo del cilindro: la hélice es una recta");
+    case CurveKind::ConicalHelix:
+        return QCoreApplication::translate(
+            "FigureTitles", "Desarrollo del cono: la hélice cónica es una espiral logarítmica");
+    case CurveKind::SphericalHelix:
+        return QCoreApplication::translate(
+            "FigureTitles", "Mapa de Mercator de la esfera: la hélice esférica es una recta");
+    default:
+        return QString();
+    }
+}
+
+QString FlatCaption(CurveKind figure, int angleDeg)
+{
+    return Captioned(FlatTitle(figure), angleDeg);
 }
 
 QString SuggestedPictureName(CurveKind figure, int angleDeg)

@@ -17,6 +17,14 @@ QString AngleTitle(int angleDeg);
 // The caption of a printed picture: "Hélice cónica — Ángulo = 60º".
 QString PictureCaption(CurveKind figure, int angleDeg);
 
+// What the flat picture of a figure shows, said for a screen reader and
+// under a printed flat picture: "Desarrollo del cilindro: la hélice es una
+// recta"; empty for no figure.
+QString FlatTitle(CurveKind figure);
+
+// The caption of a flat picture alone: "Desarrollo del cono: … — Ángulo = 60º".
+QString FlatCaption(CurveKind figure, int angleDeg);
+
 // "torsiva-helice-conica-60.png": ASCII only, so that it survives any file
 // system and any shell.
 QString SuggestedPictureName(CurveKind figure, int angleDeg);

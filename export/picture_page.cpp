@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QPolygonF>
 
+#include "controls/picture_layout.h"
 #include "export/figure_titles.h"
 #include "geometry/picture.h"
 #include "geometry/view_state.h"
@@ -62,6 +63,12 @@ void PaintDrawing(QPainter& painter, const std::vector<PicturePath>& paths)
 void PaintPicturePage(QPainter& painter, const QRectF& area, const std::vector<PicturePath>& paths,
                       const QString& caption)
 {
+    PaintPicturePage(painter, area, PictureRow{paths}, caption);
+}
+
+void PaintPicturePage(QPainter& painter, const QRectF& area, const PictureRow& drawings,
+                      const QString& caption)
+{
     painter.save();
     QFont font = painter.font();
     font.setPointSizeF(kCaptionPoints);
@@ -70,16 +77,23 @@ void PaintPicturePage(QPainter& painter, const QRectF& area, const std::vector<P
     const double captionHeight = caption.isEmpty() ? 0.0 : metrics.height();
     const double gap = captionHeight;
 
-    const double side = std::max(0.0, std::min(area.width(), area.height() - captionHeight - gap));
+    // The row's width in picture sides: 1 for one drawing.
+    const double count = double(std::max<size_t>(1, drawings.size()));
+    const double across = count + (count - 1.0) * kFlatPictureGap / kPictureSide;
+    const double side =
+        std::max(0.0, std::min(area.width() / across, area.height() - captionHeight - gap));
     const double top = area.top() + (area.height() - side - gap - captionHeight) / 2.0;
-    const double left = area.left() + (area.width() - side) / 2.0;
+    const double left = area.left() + (area.width() - side * across) / 2.0;
 
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(left, top);
-    painter.scale(side / kPictureSide, side / kPictureSide);
-    PaintDrawing(painter, paths);
-    painter.restore();
+    for (size_t i = 0; i < drawings.size(); ++i) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(left + double(i) * side * (kPictureSide + kFlatPictureGap) / kPictureSide,
+                          top);
+        painter.scale(side / kPictureSide, side / kPictureSide);
+        PaintDrawing(painter, drawings[i]);
+        painter.restore();
+    }
 
     if (!caption.isEmpty()) {
         const QRectF line(area.left(), top + side + gap, area.width(), captionHeight);
@@ -99,6 +113,11 @@ void PaintPicturePage(QPainter& painter, const QRectF& area, const ViewState& vi
 QByteArray PicturePdf(const std::vector<PicturePath>& paths, const QString& caption,
                       const PdfPage& page)
 {
+    return PicturePdf(PictureRow{paths}, caption, page);
+}
+
+QByteArray PicturePdf(const PictureRow& drawings, const QString& caption, const PdfPage& page)
+{
     QByteArray pdf;
     QBuffer buffer(&pdf);
     if (!buffer.open(QIODevice::WriteOnly))
@@ -106,14 +125,14 @@ QByteArray PicturePdf(const std::vector<PicturePath>& paths, const QString& capt
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Torsiva"));
-        writer.setTitle(page.title);
+        writer.setTitle(page.title.isEmpty() ? caption : page.title);
         writer.setResolution(page.resolution);
         writer.setPageLayout(page.layout);
         QPainter painter;
         if (!painter.begin(&writer))
             return QByteArray();
         const QRect paintable = writer.pageLayout().paintRectPixels(writer.resolution());
-        PaintPicturePage(painter, QRectF(QPointF(0, 0), paintable.size()), paths, caption);
+        PaintPicturePage(painter, QRectF(QPointF(0, 0), paintable.size()), drawings, caption);
         if (!painter.end())
             return QByteArray();
     }

@@ -26,6 +26,12 @@ class QPainter;
 void PaintPicturePage(QPainter& painter, const QRectF& area, const std::vector<PicturePath>& paths,
                       const QString& caption);
 
+// Drawings side by side, as the window shows them: each a 500-unit square,
+// kFlatPictureGap units apart, the row as large as fits over the caption.
+using PictureRow = std::vector<std::vector<PicturePath>>;
+void PaintPicturePage(QPainter& painter, const QRectF& area, const PictureRow& drawings,
+                      const QString& caption);
+
 // The same for what the view shows, captioned with its figure and angle.
 void PaintPicturePage(QPainter& painter, const QRectF& area, const ViewState& view);
 
@@ -44,3 +50,8 @@ QByteArray PicturePdf(const std::vector<PicturePath>& paths, const QString& capt
 
 // One A4 page of what the view shows, as PDF; empty if it could not be made.
 QByteArray PicturePdf(const ViewState& view);
+
+// One page of these drawings side by side with this caption, as PDF; empty
+// if it could not be made.
+QByteArray PicturePdf(const PictureRow& drawings, const QString& caption,
+                      const PdfPage& page = PdfPage{});

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include <QString>
+#include <QXmlStreamWriter>
 
 #include "export/figure_titles.h"
 #include "geometry/picture.h"
@@ -131,4 +132,56 @@ QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& titl
 QByteArray PictureSvg(const ViewState& view)
 {
     return PictureSvg(PicturePaths(view), PictureCaption(view.curveKind, view.angleDeg));
+}
+
+// The same parts through a general XML writer, for documents that hold more
+// than one picture; the numbers are written as in the single picture.
+
+void WriteSvgStroke(QXmlStreamWriter& xml, uint32_t colour)
+{
+    xml.writeAttribute("fill", "none");
+    xml.writeAttribute("stroke", SvgColour(colour));
+    xml.writeAttribute("stroke-width", "1");
+    xml.writeAttribute("vector-effect", "non-scaling-stroke");
+}
+
+void WriteSvgSquare(QXmlStreamWriter& xml)
+{
+    xml.writeEmptyElement("rect");
+    xml.writeAttribute("width", QString::number(kPictureSize));
+    xml.writeAttribute("height", QString::number(kPictureSize));
+    xml.writeAttribute("fill", SvgColour(kOpaqueBlack));
+    xml.writeEmptyElement("rect");
+    xml.writeAttribute("x", "0.5");
+    xml.writeAttribute("y", "0.5");
+    xml.writeAttribute("width", QString::number(kPictureSize - 1));
+    xml.writeAttribute("height", QString::number(kPictureSize - 1));
+    WriteSvgStroke(xml, kBorderPen.colour);
+}
+
+void WriteSvgPaths(QXmlStreamWriter& xml, const std::vector<PicturePath>& paths)
+{
+    for (const PicturePath& path : paths) {
+        QByteArray points;
+        AppendPoints(points, path.points);
+        xml.writeEmptyElement("polyline");
+        xml.writeAttribute("points", QString::fromLatin1(points));
+        WriteSvgStroke(xml, path.pen.colour);
+    }
+}
+
+void StartSvgDocument(QXmlStreamWriter& xml, int width, const QString& title)
+{
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement("svg");
+    xml.writeDefaultNamespace("http://www.w3.org/2000/svg");
+    xml.writeAttribute("version", "1.1");
+    const QString across = QString::number(width);
+    const QString down = QString::number(kPictureSize);
+    xml.writeAttribute("width", across);
+    xml.writeAttribute("height", down);
+    xml.writeAttribute("viewBox", QStringLiteral("0 0 %1 %2").arg(across, down));
+    if (!title.isEmpty())
+        xml.writeTextElement("title", title);
 }

@@ -20,3 +20,16 @@ QByteArray PictureSvg(const ViewState& view);
 
 // "rgb(0,0,255)": a pen colour as SVG writes it.
 QString SvgColour(uint32_t colour);
+
+// The parts of a picture document, for documents that hold more than one
+// picture (flat_svg.h), each in the current user space:
+class QXmlStreamWriter;
+// A stroke 1 unit wide that does not scale, in the pen's colour, no fill.
+void WriteSvgStroke(QXmlStreamWriter& xml, uint32_t colour);
+// The black 500 × 500 square with its white border, at the origin.
+void WriteSvgSquare(QXmlStreamWriter& xml);
+// One <polyline> per path, in picture units.
+void WriteSvgPaths(QXmlStreamWriter& xml, const std::vector<PicturePath>& paths);
+// The <svg> element of a document `width` × 500 picture units, opened with
+// its title, if any; the caller closes it and the document.
+void StartSvgDocument(QXmlStreamWriter& xml, int width, const QString& title);

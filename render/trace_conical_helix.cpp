@@ -4,18 +4,16 @@
 #include <cmath>
 
 #include "geometry/angles.h"
+#include "render/figure_dimensions.h"
 #include "render/tracers.h"
 
 namespace {
 
-constexpr double kApexHeight = 50.0;
-constexpr double kRadiusScale = 4.0;
-constexpr double kStep = 0.2;       // along a ruling, and winding angle per curve vertex
-constexpr double kRulingStep = 0.1; // radians between rulings
-// π times this is the cone's 30° half-angle. The literal lies one unit in the
-// last place above 1.0 / 6, and the rim's height, hence where the curve
-// stops, follows from its exact value.
-constexpr double kSixth = 0.16666666666666669;
+constexpr double kApexHeight = ConeDimensions::kApexHeight;
+constexpr double kRadiusScale = ConeDimensions::kRadiusScale;
+constexpr double kStep = ConeDimensions::kStep;
+constexpr double kRulingStep = ConeDimensions::kRulingStep;
+constexpr double kSixth = ConeDimensions::kSixth;
 
 // Rulings from the apex outwards, counterclockwise from the plane y = 0 on the
 // side x > 0. Returns the squared distance of the last vertex, on the rim.
@@ -56,7 +54,7 @@ FigureModel ConicalHelixModel(int angleDeg)
     // The curve starts next to the apex and ends with the first vertex at or
     // beyond the rim, which is still drawn.
     model.BeginCurve();
-    int i = static_cast<int>(-125.0 * pi);
+    int i = ConeDimensions::FirstCurveCounter();
     double r = 0.0;
     do {
         const double t = i * kStep;

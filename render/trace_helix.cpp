@@ -3,15 +3,16 @@
 #include <cmath>
 
 #include "geometry/angles.h"
+#include "render/figure_dimensions.h"
 #include "render/tracers.h"
 
 namespace {
 
-constexpr double kRadius = 15.0;
-constexpr double kHeightScale = 15.0;
-constexpr double kHeightStep = kPiSixDecimals / 19;
-constexpr double kAngleStep = kPiSixDecimals / 12;
-constexpr double kParameterStep = 1.0 / 15; // helix parameter per vertex
+constexpr double kRadius = CylinderDimensions::kRadius;
+constexpr double kHeightScale = CylinderDimensions::kHeightScale;
+constexpr double kHeightStep = CylinderDimensions::kHeightStep;
+constexpr double kAngleStep = CylinderDimensions::kAngleStep;
+constexpr double kParameterStep = CylinderDimensions::kParameterStep;
 
 // The generatrices, bottom up, counterclockwise from (15, 0, z). Returns the
 // squared distance of the last vertex, the bound at which the helix stops.

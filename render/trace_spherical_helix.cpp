@@ -3,14 +3,15 @@
 #include <cmath>
 
 #include "geometry/angles.h"
+#include "render/figure_dimensions.h"
 #include "render/tracers.h"
 
 namespace {
 
-constexpr double kRadius = 35.0;
-constexpr double kLongitudeStep = kPiSixDecimals / 12;
-constexpr double kColatitudeStep = kPiSixDecimals / 19;
-constexpr double kCurveStep = 0.01;
+constexpr double kRadius = SphereDimensions::kRadius;
+constexpr double kLongitudeStep = SphereDimensions::kLongitudeStep;
+constexpr double kColatitudeStep = SphereDimensions::kColatitudeStep;
+constexpr double kCurveStep = SphereDimensions::kCurveStep;
 
 // θ from the positive z axis, λ about it from the positive x axis.
 Vec3 SpherePoint(double cosLambda, double sinLambda, double theta)

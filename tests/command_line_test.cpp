@@ -45,7 +45,7 @@ TEST(CommandLineTest, HelpAndVersionPrintWithoutRunning)
     for (const char* option : {"-h", "--help"}) {
         const CommandLine help = Read({QString::fromLatin1(option)});
         EXPECT_EQ(help.Wanted(), CommandLine::Request::Help) << option;
-        for (const char* listed : {"--help", "--version", "--figure", "--angle"})
+        for (const char* listed : {"--help", "--version", "--figure", "--angle", "--flat"})
             EXPECT_TRUE(help.Output().contains(QLatin1String(listed))) << listed;
     }
     for (const char* option : {"-v", "--version"}) {
@@ -55,6 +55,19 @@ TEST(CommandLineTest, HelpAndVersionPrintWithoutRunning)
     }
     // Help wins over a bad value, as with any Qt program.
     EXPECT_EQ(Read({"--figure", "cone", "--help"}).Wanted(), CommandLine::Request::Help);
+}
+
+TEST(CommandLineTest, FlatShowsTheFlatPictureWithOrWithoutAFigure)
+{
+    EXPECT_FALSE(Read({}).Start().flat);
+    const CommandLine alone = Read({"--flat"});
+    EXPECT_EQ(alone.Wanted(), CommandLine::Request::Run);
+    EXPECT_TRUE(alone.Start().flat);
+    EXPECT_EQ(alone.Start().figure, CurveKind::None);
+    const CommandLine withFigure = Read({"--figure", "helix", "--flat", "--angle", "30"});
+    EXPECT_TRUE(withFigure.Start().flat);
+    EXPECT_EQ(withFigure.Start().angleDeg, 30);
+    EXPECT_EQ(Read({"--flat=yes"}).Wanted(), CommandLine::Request::BadUsage) << "takes no value";
 }
 
 TEST(CommandLineTest, FigureNamesAndBothOptionForms)

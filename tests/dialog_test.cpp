@@ -27,6 +27,7 @@
 #include "test_support.h"
 #include "ui/control_scroll_bar.h"
 #include "ui/figure_dialog.h"
+#include "ui/flat_picture_area.h"
 #include "ui/instructions_dialog.h"
 #include "ui/picture_area.h"
 
@@ -147,10 +148,10 @@ TEST_F(DialogTest, ControlsHaveTheirTextsAndStayOffThePicture)
 {
     EXPECT_EQ(dialog.windowTitle(), "Torsiva");
     EXPECT_EQ(dialog.size(), QSize(764, 522));
-    for (const char* text :
-         {"Cerrar", "Sobre Torsiva", "Instrucciones", "Hélice", "Hélice cónica", "Hélice esférica"})
+    for (const char* text : {"Cerrar", "Sobre Torsiva", "Instrucciones", "Hélice", "Hélice cónica",
+                             "Hélice esférica", "Ver"})
         EXPECT_NE(Button(text), nullptr) << text;
-    EXPECT_EQ(dialog.findChildren<QPushButton*>().size(), 6);
+    EXPECT_EQ(dialog.findChildren<QPushButton*>().size(), 7);
     for (int id : {ControlId::kBarA, ControlId::kBarZ, ControlId::kBarP}) {
         ASSERT_NE(Bar(id), nullptr) << id;
         EXPECT_EQ(Bar(id)->orientation(), Qt::Vertical);
@@ -169,6 +170,26 @@ TEST_F(DialogTest, ControlsHaveTheirTextsAndStayOffThePicture)
     EXPECT_EQ(AngleLabel(), "");
 }
 
+TEST_F(DialogTest, ViewButtonOpensTheWindowMenuBetweenTheCurvesAndTheInstructions)
+{
+    QPushButton* view = Button("Ver");
+    ASSERT_NE(view, nullptr);
+    const QRect curves = dialog.findChild<QGroupBox*>()->geometry();
+    const QRect instructions = Button("Instrucciones")->geometry();
+    EXPECT_GT(view->geometry().top(), curves.bottom());
+    EXPECT_LT(view->geometry().bottom(), instructions.top());
+    EXPECT_EQ(view->geometry().left(), instructions.left());
+    EXPECT_EQ(view->width(), instructions.width());
+    EXPECT_EQ(view->menu(), dialog.WindowMenu());
+    QStringList entries;
+    for (QAction* action : dialog.WindowMenu()->actions())
+        entries << action->text();
+    EXPECT_EQ(entries.mid(0, 2), (QStringList{QString::fromUtf8("Líneas suavizadas"),
+                                              QString::fromUtf8("Desarrollo")}));
+    EXPECT_EQ(dialog.FlatPicture()->accessibleName(),
+              QString::fromUtf8("Desarrollo: todavía no hay figura"));
+}
+
 TEST_F(DialogTest, IconIsBuiltIn)
 {
     const QIcon icon = dialog.windowIcon();
@@ -182,7 +203,8 @@ TEST_F(DialogTest, TabOrderFollowsTheLayoutTable)
     QWidget* const order[] = {
         Button("Cerrar"),        Bar(ControlId::kBarZ),   Bar(ControlId::kBarP),
         Button("Sobre Torsiva"), Button("Instrucciones"), Bar(ControlId::kBarA),
-        Button("Hélice"),        Button("Hélice cónica"), Button("Hélice esférica")};
+        Button("Hélice"),        Button("Hélice cónica"), Button("Hélice esférica"),
+        Button("Ver"),           Button("Cerrar")};
     QWidget* widget = Button("Cerrar");
     for (QWidget* expected : order) {
         EXPECT_EQ(widget, expected);

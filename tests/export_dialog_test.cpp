@@ -24,11 +24,13 @@
 #include <QTimer>
 
 #include "controls/control_ids.h"
+#include "export/flat_svg.h"
 #include "export/picture_svg.h"
 #include "file_size_limit.h"
 #include "test_support.h"
 #include "ui/control_scroll_bar.h"
 #include "ui/figure_dialog.h"
+#include "ui/flat_picture_area.h"
 #include "ui/picture_area.h"
 #include "ui/picture_export_actions.h"
 
@@ -175,6 +177,30 @@ TEST_F(ExportDialogTest, CopyPutsTheShownPictureAndTheDrawingOnTheClipboard)
     EXPECT_EQ(data->data("image/svg+xml"), PictureSvg(State()));
 }
 
+TEST_F(ExportDialogTest, WithTheFlatPictureShownCopyTakesBothSideBySide)
+{
+    Click("Hélice cónica");
+    dialog.ShowFlatPicture(true);
+    Keys(Qt::Key_C);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    const QImage both =
+        QImage::fromData(data->data("image/png"), "PNG").convertToFormat(QImage::Format_RGB32);
+    const QImage figure = dialog.Picture()->Picture();
+    const QImage flat = dialog.FlatPicture()->Picture();
+    ASSERT_EQ(flat.size(), figure.size());
+    ASSERT_EQ(both.size(), QSize(2 * figure.width() + 10, figure.height()));
+    EXPECT_EQ(both.copy(0, 0, figure.width(), figure.height()), figure);
+    EXPECT_EQ(both.copy(figure.width() + 10, 0, flat.width(), flat.height()), flat);
+    EXPECT_EQ(both.pixel(figure.width() + 5, 5), dialog.palette().window().color().rgb())
+        << "the gap as the window shows it";
+    EXPECT_EQ(data->data("image/svg+xml"), SideBySideSvg(State()));
+
+    dialog.ShowFlatPicture(false);
+    Keys(Qt::Key_C);
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data("image/svg+xml"), PictureSvg(State()));
+}
+
 TEST_F(ExportDialogTest, SaveSuggestsANameAndRemembersTheFolder)
 {
     Click("Hélice cónica");
@@ -248,6 +274,16 @@ TEST_F(ExportDialogTest, PrintingMakesOnePage)
     EXPECT_TRUE(bytes.startsWith("%PDF-"));
     EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 1);
     EXPECT_EQ(printer.docName(), "Hélice cónica — Ángulo = 60º");
+
+    // With the flat picture: still one page.
+    const QString both = files.filePath("both.pdf");
+    printer.setOutputFileName(both);
+    ASSERT_EQ(PrintPicture(printer, State(), true), QString());
+    QFile bothFile(both);
+    ASSERT_TRUE(bothFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(
+        QString::fromLatin1(bothFile.readAll()).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")),
+        1);
 }
 
 TEST_F(ExportDialogTest, APrintToAFullDiskSaysWhyAndKeepsTheEarlierFile)

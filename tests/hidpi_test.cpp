@@ -13,8 +13,10 @@
 #include "export/canvas_image.h"
 #include "golden_pictures.h"
 #include "render/draw_figure.h"
+#include "render/flat_picture.h"
 #include "test_support.h"
 #include "ui/figure_dialog.h"
+#include "ui/flat_picture_area.h"
 #include "ui/picture_area.h"
 
 namespace {
@@ -57,6 +59,15 @@ TEST(HiDpiTest, PictureIsDrawnAtDevicePixels)
     QImage unscaled = window;
     unscaled.setDevicePixelRatio(1.0);
     EXPECT_EQ(unscaled, expected);
+
+    // The flat picture beside it, at the same device pixels: 2560 logical
+    // pixels across leave room for both at 500.
+    dialog.ShowFlatPicture(true);
+    ASSERT_EQ(dialog.FlatPicture()->geometry(), QRect(660, 10, 500, 500));
+    Canvas flat = Canvas::ForPicture(side);
+    FlatCache cache;
+    ComposeFlatPicture(flat, cache, CurveKind::Helix, 60, PictureMapping{kRatio, LineStyle::Exact});
+    EXPECT_EQ(dialog.FlatPicture()->Picture(), CanvasPictureCopy(flat));
 }
 
 // On a screen smaller than the initial window (1280 × 1024 at ratio 2 is

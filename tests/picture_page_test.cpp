@@ -10,6 +10,7 @@
 
 #include "export/figure_titles.h"
 #include "export/picture_page.h"
+#include "export/shown_pictures.h"
 #include "export_test_support.h"
 
 namespace {
@@ -120,6 +121,28 @@ TEST_F(PicturePageTest, LandscapeAreaFitsTheHeight)
     EXPECT_LT(drawing.height(), 600);
     EXPECT_GT(drawing.height(), 450);
     EXPECT_NEAR(drawing.center().x(), 600, 2);
+}
+
+TEST_F(PicturePageTest, ARowOfTwoDrawingsStandsSideBySide)
+{
+    // 1010 across for two squares of 500 and the gap: at 1010 × 700 both
+    // are 500 wide, 10 apart. Without a caption they stand on whole pixels.
+    const ViewState state = StateOf({CurveKind::SphericalHelix});
+    QImage page(1010, 700, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    PaintPicturePage(painter, QRectF(0, 0, 1010, 700), ShownDrawings(state, true), QString());
+    painter.end();
+    const QRect left = BorderOf(page.copy(0, 0, 505, 700));
+    const QRect right = BorderOf(page.copy(505, 0, 505, 700)).translated(505, 0);
+    EXPECT_NEAR(left.left(), 0, 1);
+    EXPECT_NEAR(left.width(), 500, 2);
+    EXPECT_NEAR(right.left(), 510, 1);
+    EXPECT_NEAR(right.width(), 500, 2);
+    EXPECT_EQ(left.top(), 100);
+    EXPECT_EQ(right.top(), 100);
+    EXPECT_TRUE(left.contains(Extent(page.copy(0, 0, 505, 700), IsBlue)));
+    EXPECT_FALSE(Extent(page.copy(505, 0, 505, 700), IsBlue).isEmpty()) << "the flat curve";
 }
 
 TEST_F(PicturePageTest, PdfIsOneA4Page)

@@ -189,6 +189,36 @@ check "a distant eye sees the figure shrunk to the centre" grep -q '^line 250 25
 expect_status 0 "eye at 1e-200 is not the origin" --figure helix --eye 1e-200,0,0 "${out[@]}"
 rm -f "$work"/plain.* "$work"/huge.* "$work"/tiny.* "$work"/far.* "$work"/distant.*
 
+# The flat picture: the figure's development instead of the figure, in every
+# format, at any scale, and never depending on the eye.
+expect_status 0 "flat helix" --figure helix --angle 45 --flat "${out[@]}" --ops "$work/ops.txt"
+check "flat ops: the square, then the outline" \
+  test "$(head -n 4 "$work/ops.txt" | tr '\n' ';')" = "pen border;fill black;rect 0 0 500 500;pen outline;"
+check "flat ops: outline, wires, curve" \
+  test "$(grep '^pen' "$work/ops.txt" | tr '\n' ';')" = "pen border;pen outline;pen wire;pen curve;"
+"$tool" --figure helix --angle 45 --flat --eye 30,-200,90 --up 1,0,0 --zoom 3 \
+  --out "$work/turned.png" --ops "$work/turned.txt"
+check "the flat picture ignores the eye, up and zoom" cmp -s "$work/ops.txt" "$work/turned.txt"
+check "a flat PNG is written" cmp -s "$work/out.png" "$work/turned.png"
+expect_status 0 "flat SVG" --figure spherical --angle 30 --flat --out "$work/out.svg"
+check "the flat SVG holds the flat group" grep -q '<g id="flat" transform="matrix(' "$work/out.svg"
+check "its polylines have classes" grep -q '<polyline class="curve" points="' "$work/out.svg"
+expect_status 0 "flat PDF" --figure conical --flat --out "$work/out.pdf"
+check "the flat PDF starts as a PDF" test "$(head -c 5 "$work/out.pdf")" = "%PDF-"
+expect_status 0 "flat at scale 2" --figure conical --flat --scale 2 "${out[@]}" --ops "$work/ops.txt"
+check "flat at scale 2 draws the scaled border" grep -qx "rect 0 0 1000 1000" "$work/ops.txt"
+printf '[{"button":"helix"},{"scroll":{"bar":1014,"code":5,"pos":45}},{"press":[0,0]},{"move":[90,40]}]' >"$work/flat.json"
+expect_status 0 "flat script" --script "$work/flat.json" --flat "${out[@]}" --ops "$work/script.txt"
+check "the flat script draws the flat picture of its last angle" \
+  cmp -s "$work/turned.txt" "$work/script.txt"
+check "the flat script prints the final state" grep -q '"angleDeg":45' "$logs/stdout"
+expect_status 2 "--flat without a figure" --flat "${out[@]}"
+expect_status 2 "--flat with no figure" --figure none --flat "${out[@]}"
+printf '[{"scroll":{"bar":1014,"code":1}}]' >"$work/nofigure.json"
+expect_status 2 "--flat with a script that chooses no figure" --script "$work/nofigure.json" --flat "${out[@]}"
+check "no state printed for a flat script without a figure" test ! -s "$logs/stdout"
+rm -f "$work"/out.svg "$work"/out.pdf "$work"/turned.* "$work"/script.txt "$work"/*.json
+
 # Failed writes: status 1, one line naming the file, nothing left behind.
 expect_status 1 "/dev/full" --figure helix --out /dev/full
 check "/dev/full is named" grep -q '/dev/full' "$logs/stderr"

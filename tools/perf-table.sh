@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repetitions=${1:-9}
-./build/torsiva-bench --benchmark_filter='^(DrawFigure|Rasterise|DragStep|ScrollStep|CurveButton|DialogDragStep|QPainterReference|SmoothDraw|SmoothReference)/' \
+./build/torsiva-bench --benchmark_filter='^(DrawFigure|Rasterise|DragStep|ScrollStep|CurveButton|DialogDragStep|QPainterReference|SmoothDraw|SmoothReference|FlatDraw|FlatBuild)/' \
   --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
   --benchmark_format=console 2>/dev/null |
   awk '/_median/ {

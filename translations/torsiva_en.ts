@@ -118,6 +118,18 @@
         <source>%1, ángulo %2º</source>
         <translation>%1, angle %2°</translation>
     </message>
+    <message>
+        <source>Ver</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Desarrollo</source>
+        <translation>Development</translation>
+    </message>
+    <message>
+        <source>Desarrollo: todavía no hay figura</source>
+        <translation>Development: no figure yet</translation>
+    </message>
 </context>
 <context>
     <name>CInstructionsDlg</name>
@@ -219,6 +231,10 @@
         <source>    Tabulador: pasa al control siguiente. Intro: pulsa el botón que tiene el foco.</source>
         <translation>    Tab: moves to the next control. Enter: presses the button that has the focus.</translation>
     </message>
+    <message>
+        <source>    Ctrl + D, o «Desarrollo» en el menú del botón «Ver»: muestra al lado la superficie desarrollada en el plano, donde la curva corta las generatrices con el mismo ángulo.</source>
+        <translation>    Ctrl + D, or «Development» in the menu of the «View» button: shows beside the figure its surface laid out in the plane, where the curve crosses the generatrices at the same angle.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -262,6 +278,10 @@
         <source>La opción --%1 aparece más de una vez.</source>
         <translation>The option --%1 is given more than once.</translation>
     </message>
+    <message>
+        <source>Muestra el desarrollo de la superficie junto a la figura, como la opción «Desarrollo», sin recordarlo para la próxima vez.</source>
+        <translation>Shows the surface laid out in the plane beside the figure, as the «Development» option does, without remembering it for the next run.</translation>
+    </message>
 </context>
 <context>
     <name>FigureTitles</name>
@@ -280,6 +300,18 @@
     <message>
         <source>Hélice esférica</source>
         <translation>Spherical helix</translation>
+    </message>
+    <message>
+        <source>Desarrollo del cilindro: la hélice es una recta</source>
+        <translation>Development of the cylinder: the helix is a straight line</translation>
+    </message>
+    <message>
+        <source>Desarrollo del cono: la hélice cónica es una espiral logarítmica</source>
+        <translation>Development of the cone: the conical helix is a logarithmic spiral</translation>
+    </message>
+    <message>
+        <source>Mapa de Mercator de la esfera: la hélice esférica es una recta</source>
+        <translation>Mercator map of the sphere: the spherical helix is a straight line</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 
 #include "controls/control_ids.h"
@@ -22,6 +23,7 @@
 #include "ui/bar_accessible.h"
 #include "ui/control_scroll_bar.h"
 #include "ui/dialog_units.h"
+#include "ui/flat_picture_area.h"
 #include "ui/instructions_dialog.h"
 #include "ui/picture_area.h"
 #include "ui/picture_export_actions.h"
@@ -49,6 +51,23 @@ QLabel* AddLabel(QWidget* parent, const QString& text, QRect units)
     return label;
 }
 
+// The screen's available area right and left of the window, into which it
+// may widen; none while it is maximised or full screen.
+struct Room {
+    int right = 0;
+    int left = 0;
+};
+Room RoomAround(const QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen || window->isMaximized() || window->isFullScreen())
+        return {};
+    const QRect available = screen->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    return {std::max(0, available.right() - frame.right()),
+            std::max(0, frame.left() - available.left())};
+}
+
 bool IsReturn(const QKeyEvent* event)
 {
     const bool plain = event->modifiers() == Qt::NoModifier ||
@@ -73,9 +92,10 @@ CFigureDlg::CFigureDlg(QWidget* parent) : QDialog(parent)
     BuildKeys();
     KeepNoDefaultButton();
     NamePicture(m_controls.State());
-    m_layout.Capture(this, m_picture);
+    m_layout.Capture(this, m_picture, m_flatPicture);
     RestoreWindowPlacement(this);
     ResizableLayout::FitToScreen(this);
+    ResumeFlatPicture();
 }
 
 void CFigureDlg::setVisible(bool visible)
@@ -110,6 +130,8 @@ void CFigureDlg::BuildControls()
 
     m_picture = new PictureArea(this);
     m_picture->move(PictureLayout::kPictureX, PictureLayout::kPictureY);
+    m_flatPicture = new FlatPictureArea(this);
+    m_flatPicture->hide();
 
     m_close = AddButton(this, tr("Cerrar"), {7, 148, 86, 14});
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
@@ -121,6 +143,9 @@ void CFigureDlg::BuildControls()
     m_instructions = AddButton(this, tr("Instrucciones"), {7, 101, 86, 14});
     connect(m_instructions, &QPushButton::clicked, this, &CFigureDlg::OnInstructions);
     m_barA = AddBar(ControlId::kBarA, Bar::A, tr("Barra A: ángulo de la curva"), {442, 7, 15, 163});
+    // In the band between the curves and the Instructions: the window menu,
+    // so that its options are found without a right-click.
+    m_view = AddButton(this, tr("Ver"), {7, 81, 86, 14});
     m_angleLabel = AddLabel(this, m_angleText, {445, 186, 57, 19});
     m_angleLabel->setObjectName(QStringLiteral("angleLabel"));
     BuildLetters();
@@ -195,8 +220,8 @@ ControlScrollBar* CFigureDlg::AddBar(int controlId, Bar which, const QString& na
 // learn: it does not follow the layout, and it stays as it is.
 void CFigureDlg::SetTabOrder()
 {
-    QWidget* const chain[] = {m_close, m_barZ,  m_barP,         m_about,         m_instructions,
-                              m_barA,  m_helix, m_conicalHelix, m_sphericalHelix};
+    QWidget* const chain[] = {m_close, m_barZ,  m_barP,         m_about,          m_instructions,
+                              m_barA,  m_helix, m_conicalHelix, m_sphericalHelix, m_view};
     for (size_t i = 0; i + 1 < std::size(chain); ++i)
         setTabOrder(chain[i], chain[i + 1]);
 }
@@ -205,8 +230,10 @@ void CFigureDlg::BuildWindowMenu()
 {
     m_windowMenu = new QMenu(this);
     AddSmoothLinesEntry();
+    AddFlatPictureEntry();
     m_windowMenu->addSeparator();
-    m_exportActions = new PictureExportActions(this, m_picture, m_controls.State());
+    m_exportActions =
+        new PictureExportActions(this, m_picture, m_flatPicture, m_flatOption, m_controls.State());
     m_windowMenu->addActions(m_exportActions->Actions());
     // The About entry closes the menu, after a separator, as in the window's
     // system menu.
@@ -215,6 +242,7 @@ void CFigureDlg::BuildWindowMenu()
     QAction* about = m_windowMenu->addAction(aboutText);
     about->setData(kAboutCommand);
     connect(about, &QAction::triggered, this, &CFigureDlg::OnAbout);
+    m_view->setMenu(m_windowMenu);
 #ifdef Q_OS_WIN
     if (HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -239,8 +267,70 @@ void CFigureDlg::OnSmoothLines(bool on)
 {
     SaveSmoothLinesSetting(on);
     m_picture->SetLineStyle(on ? LineStyle::Smooth : LineStyle::Exact);
+    m_flatPicture->SetLineStyle(on ? LineStyle::Smooth : LineStyle::Exact);
     if (m_picture->HasPicture())
         m_controls.Redraw();
+}
+
+// Off by default and remembered across runs, as the smooth lines are; its
+// key works wherever the focus is in the window. Only the user's own choice
+// is remembered, not the command line's.
+void CFigureDlg::AddFlatPictureEntry()
+{
+    m_flatAction = m_windowMenu->addAction(tr("Desarrollo"));
+    m_flatAction->setCheckable(true);
+    m_flatAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_flatAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_flatAction);
+    m_flatAction->setChecked(FlatPictureSetting());
+    m_flatPicture->SetLineStyle(m_picture->Lines());
+    connect(m_flatAction, &QAction::toggled, this, &CFigureDlg::OnFlatPicture);
+    connect(m_flatAction, &QAction::triggered, this, [](bool on) { SaveFlatPictureSetting(on); });
+}
+
+void CFigureDlg::ShowFlatPicture(bool on) { m_flatAction->setChecked(on); }
+
+// The window as it was left: widened for the flat picture if the option is
+// on, and given back that widening if the option has been turned off since.
+void CFigureDlg::ResumeFlatPicture()
+{
+    const int side = PictureLayout::ForClient(width(), height()).side;
+    const Room room = RoomAround(this);
+    ChangeWindow(m_flatOption.Resume(m_flatAction->isChecked(), width(), SavedFlatGrowth(), side,
+                                     room.right, room.left, minimumWidth()));
+}
+
+void CFigureDlg::OnFlatPicture(bool on)
+{
+    if (on == m_flatOption.On())
+        return;
+    const int side = PictureLayout::ForClient(width(), height()).side;
+    const Room room = RoomAround(this);
+    ChangeWindow(on ? m_flatOption.TurnOn(width(), side, room.right, room.left)
+                    : m_flatOption.TurnOff(width(), minimumWidth()));
+}
+
+void CFigureDlg::ChangeWindow(WindowChange change)
+{
+    if (change.moveLeft != 0)
+        move(pos() - QPoint(change.moveLeft, 0));
+    resize(change.clientWidth, height());
+    ResizableLayout::FitToScreen(this);
+    LayOut();
+}
+
+// The widgets for the window's size and the option. A picture of a new size
+// is the same view drawn again; a flat picture just shown is drawn, and one
+// shown already stays as it is.
+void CFigureDlg::LayOut()
+{
+    const bool resized = m_layout.Apply(size(), m_flatOption.On());
+    if (!m_picture->HasPicture())
+        return;
+    if (resized)
+        m_controls.Redraw();
+    else if (m_flatOption.On())
+        m_flatPicture->Show(m_controls.State());
 }
 
 // The keyboard's way to turn and zoom, whichever control has the focus.
@@ -315,6 +405,8 @@ void CFigureDlg::DrawFigure(const ViewState& view)
 {
     NamePicture(view);
     m_picture->DrawFigure(view);
+    if (m_flatOption.On())
+        m_flatPicture->Show(view);
     m_exportActions->UpdateEnabled();
 }
 
@@ -323,8 +415,7 @@ void CFigureDlg::DrawFigure(const ViewState& view)
 void CFigureDlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    if (m_layout.Apply(size()) && m_picture->HasPicture())
-        m_controls.Redraw();
+    LayOut();
 }
 
 // A screen reader hears which figure the picture shows and at what angle.
@@ -334,11 +425,15 @@ void CFigureDlg::NamePicture(const ViewState& view)
         view.curveKind == CurveKind::None
             ? tr("Todavía no hay figura: elija una curva")
             : tr("%1, ángulo %2º").arg(FigureTitle(view.curveKind)).arg(view.angleDeg));
+    m_flatPicture->setAccessibleName(
+        view.curveKind == CurveKind::None
+            ? tr("Desarrollo: todavía no hay figura")
+            : tr("%1, ángulo %2º").arg(FlatTitle(view.curveKind)).arg(view.angleDeg));
 }
 
 void CFigureDlg::done(int result)
 {
-    SaveWindowPlacement(this);
+    SaveWindowPlacement(this, m_flatOption.GrownBy());
     QDialog::done(result);
 }
 

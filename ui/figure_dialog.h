@@ -8,13 +8,16 @@
 #include <QString>
 
 #include "controls/control_panel.h"
+#include "controls/flat_option.h"
 #include "controls/view_controls.h"
 #include "ui/resizable_layout.h"
 
 class Canvas;
 class ControlScrollBar;
+class FlatPictureArea;
 class PictureArea;
 class PictureExportActions;
+class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -30,6 +33,13 @@ public:
     // menu, elsewhere it opens from the dialog's surface.
     QMenu* WindowMenu() const { return m_windowMenu; }
     PictureArea* Picture() const { return m_picture; }
+    // The flat picture beside the figure, and the "Desarrollo" entry of the
+    // window menu that shows it.
+    FlatPictureArea* FlatPicture() const { return m_flatPicture; }
+    QAction* FlatPictureAction() const { return m_flatAction; }
+    // The option turned on or off as the entry would turn it, without
+    // remembering the choice for the next run (the command line's --flat).
+    void ShowFlatPicture(bool on);
     // What the controls do to the view, for callers that act as the user
     // would (the command line's start view).
     ViewControls& Controls() { return m_controls; }
@@ -72,6 +82,11 @@ private:
     void BuildLetters();
     void BuildWindowMenu();
     void AddSmoothLinesEntry();
+    void AddFlatPictureEntry();
+    void ResumeFlatPicture();
+    void OnFlatPicture(bool on);
+    void ChangeWindow(WindowChange change);
+    void LayOut();
     void BuildKeys();
     void KeepNoDefaultButton();
     void ClearDefaultButton();
@@ -92,6 +107,7 @@ private:
     QPushButton* m_instructions = nullptr;
     QPushButton* m_about = nullptr;
     QPushButton* m_close = nullptr;
+    QPushButton* m_view = nullptr;
     ControlScrollBar* m_barA = nullptr;
     ControlScrollBar* m_barP = nullptr;
     ControlScrollBar* m_barZ = nullptr;
@@ -101,8 +117,11 @@ private:
     QString m_angleText;
     QLabel* m_angleLabel = nullptr;
     PictureArea* m_picture = nullptr;
+    FlatPictureArea* m_flatPicture = nullptr;
     QMenu* m_windowMenu = nullptr;
+    QAction* m_flatAction = nullptr;
     PictureExportActions* m_exportActions = nullptr;
     ResizableLayout m_layout;
+    FlatOption m_flatOption;
     ViewControls m_controls{*this};
 };

@@ -85,6 +85,9 @@ QString CInstructionsDlg::KeysText()
     const QString lines[] = {
         tr("    Ctrl + flechas: giran la figura como un arrastre corto con el ratón."),
         tr("    Ctrl + «+» y Ctrl + «-»: amplían o encogen la imagen, como la barra Z."),
+        tr("    Ctrl + D, o «Desarrollo» en el menú del botón «Ver»: muestra al lado la "
+           "superficie desarrollada en el plano, donde la curva corta las generatrices con el "
+           "mismo ángulo."),
         tr("    Flechas arriba y abajo sobre una barra: la mueven un paso."),
         tr("    Tabulador: pasa al control siguiente. Intro: pulsa el botón que tiene el foco."),
     };

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/picture_area.h"
 
-#include <cmath>
-
 #include <QCoreApplication>
 #include <QPainter>
 
 #include "export/canvas_image.h"
 #include "render/draw_figure.h"
+#include "ui/device_ratio.h"
 
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent)
 {
@@ -18,19 +17,10 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent)
     setAccessibleName(QCoreApplication::translate("PictureArea", "Imagen de la figura"));
 }
 
-namespace {
-
-// Device pixels per logical pixel; a ratio reported as 0, negative or not a
-// number counts as 1.
-double RatioOf(const QWidget& widget)
+double PictureArea::Scale() const
 {
-    const double ratio = widget.devicePixelRatioF();
-    return ratio > 0.0 && std::isfinite(ratio) ? ratio : 1.0;
+    return DrawableScale(width() * DeviceRatioOf(*this) / kPictureSize);
 }
-
-} // namespace
-
-double PictureArea::Scale() const { return DrawableScale(width() * RatioOf(*this) / kPictureSize); }
 
 void PictureArea::DrawFigure(const ViewState& view)
 {
@@ -51,7 +41,7 @@ QRect PictureArea::ShownPixels() const
     // The window clips the area where it is smaller than its minimum size,
     // which is possible where no window manager holds it to that size.
     const QRect inWindow = rect() & QRect(mapFrom(window(), QPoint(0, 0)), window()->size());
-    const double ratio = RatioOf(*this);
+    const double ratio = DeviceRatioOf(*this);
     const QRect device(
         int(std::lround(inWindow.x() * ratio)), int(std::lround(inWindow.y() * ratio)),
         int(std::lround(inWindow.width() * ratio)), int(std::lround(inWindow.height() * ratio)));
@@ -81,6 +71,6 @@ void PictureArea::paintEvent(QPaintEvent*)
     if (shown.isEmpty())
         return;
     QImage picture = CanvasPictureView(*m_canvas);
-    picture.setDevicePixelRatio(RatioOf(*this));
+    picture.setDevicePixelRatio(DeviceRatioOf(*this));
     painter.drawImage(QPointF(shown.topLeft()) / picture.devicePixelRatio(), picture, shown);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/picture_export_actions.h"
 
+#include <cmath>
+
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -16,12 +18,17 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include "controls/flat_option.h"
+#include "controls/picture_layout.h"
 #include "export/figure_titles.h"
 #include "export/picture_file.h"
 #include "export/picture_page.h"
 #include "export/picture_svg.h"
+#include "export/shown_pictures.h"
 #include "geometry/view_state.h"
 #include "render/picture_paths.h"
+#include "ui/device_ratio.h"
+#include "ui/flat_picture_area.h"
 #include "ui/picture_area.h"
 
 namespace {
@@ -50,8 +57,10 @@ void FollowFilter(QFileDialog& dialog, const QString& filter)
 } // namespace
 
 PictureExportActions::PictureExportActions(QWidget* window, PictureArea* picture,
+                                           FlatPictureArea* flatPicture, const FlatOption& flat,
                                            const ViewState& view)
-    : QObject(window), m_window(window), m_picture(picture), m_view(view)
+    : QObject(window), m_window(window), m_picture(picture), m_flatPicture(flatPicture),
+      m_flat(flat), m_view(view)
 {
     m_save = AddAction(tr("Guardar imagen…"), QKeySequence::Save);
     connect(m_save, &QAction::triggered, this, &PictureExportActions::OnSave);
@@ -86,8 +95,8 @@ void PictureExportActions::OnSave()
     if (!m_save->isEnabled())
         return;
     // Taken now, so that the file holds the picture the user asked to save.
-    const QImage shown = m_picture->Picture().copy();
-    const QByteArray svg = PictureSvg(m_view);
+    const QImage shown = ShownImage();
+    const QByteArray svg = ShownDocument();
     const QString name = SuggestedPictureName(m_view.curveKind, m_view.angleDeg);
 
     auto* dialog =
@@ -129,7 +138,7 @@ void PictureExportActions::OnCopy()
         return;
     // Without a clipboard (a platform that has none) there is nowhere to copy to.
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setMimeData(PictureMimeData(m_picture->Picture().copy(), PictureSvg(m_view)));
+        clipboard->setMimeData(PictureMimeData(ShownImage(), ShownDocument()));
 }
 
 void PictureExportActions::OnPrint()
@@ -148,7 +157,7 @@ void PictureExportActions::OnPrint()
 void PictureExportActions::Print()
 {
     m_printChoices = PrintChoices::Of(*m_printer);
-    const QString reason = PrintPicture(*m_printer, m_view);
+    const QString reason = PrintPicture(*m_printer, m_view, m_flat.On());
     if (!reason.isEmpty())
         ShowPrintFailure(*m_printer, reason);
 }
@@ -168,17 +177,31 @@ void PictureExportActions::ShowPrintFailure(const QPrinter& printer, const QStri
     box->open();
 }
 
+// The gap between the pictures in the window's own colour, at the pictures'
+// device pixels.
+QImage PictureExportActions::ShownImage() const
+{
+    const QImage figure = m_picture->Picture();
+    if (!m_flat.On())
+        return figure;
+    const int gap = int(std::lround(kFlatPictureGap * DeviceRatioOf(*m_picture)));
+    return SideBySideImage(figure, m_flatPicture->Picture(), gap,
+                           m_window->palette().window().color());
+}
+
+QByteArray PictureExportActions::ShownDocument() const { return ShownSvg(m_view, m_flat.On()); }
+
 // A print dialog still open, or closed but not yet deleted, goes before the
 // printer it uses.
 PictureExportActions::~PictureExportActions() { delete m_printDialog; }
 
-QString PrintPicture(QPrinter& printer, const ViewState& view)
+QString PrintPicture(QPrinter& printer, const ViewState& view, bool flat)
 {
     const QString caption = PictureCaption(view.curveKind, view.angleDeg);
     printer.setDocName(caption);
     if (!printer.outputFileName().isEmpty()) {
         PdfPage page{printer.pageLayout(), printer.resolution(), caption};
-        const QByteArray pdf = PicturePdf(PicturePaths(view), caption, page);
+        const QByteArray pdf = PicturePdf(ShownDrawings(view, flat), caption, page);
         if (pdf.isEmpty())
             return PictureExportActions::tr("No se pudo hacer el PDF.");
         return WritePictureFile(printer.outputFileName(), pdf);
@@ -187,7 +210,8 @@ QString PrintPicture(QPrinter& printer, const ViewState& view)
     if (!painter.begin(&printer))
         return PictureExportActions::tr("La impresora no acepta el trabajo.");
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    PaintPicturePage(painter, QRectF(QPointF(0, 0), page.size()), view);
+    PaintPicturePage(painter, QRectF(QPointF(0, 0), page.size()), ShownDrawings(view, flat),
+                     caption);
     if (!painter.end() || printer.printerState() == QPrinter::Error ||
         printer.printerState() == QPrinter::Aborted)
         return PictureExportActions::tr("La impresora no terminó el trabajo.");

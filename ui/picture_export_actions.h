@@ -3,7 +3,8 @@
 // program. The actions sit in the window menu and answer their keys anywhere
 // in the window; until a figure is shown they are disabled and the keys do
 // nothing. What is saved, copied or printed is what the window shows: the
-// picture area's image, or the same view drawn as vectors.
+// picture area's image, or the same view drawn as vectors, and with
+// "Desarrollo" on the flat picture beside it (export/shown_pictures.h).
 #pragma once
 
 #include <memory>
@@ -17,6 +18,8 @@
 #include "geometry/view_state.h"
 #include "ui/print_choices.h"
 
+class FlatOption;
+class FlatPictureArea;
 class PictureArea;
 class QAction;
 class QPrintDialog;
@@ -26,9 +29,11 @@ class PictureExportActions : public QObject {
     Q_OBJECT
 
 public:
-    // Adds the actions to `window`, whose picture area is `picture` and
-    // whose view is `view`.
-    PictureExportActions(QWidget* window, PictureArea* picture, const ViewState& view);
+    // Adds the actions to `window`, whose picture area is `picture`, whose
+    // flat picture is `flatPicture` when `flat` is on, and whose view is
+    // `view`.
+    PictureExportActions(QWidget* window, PictureArea* picture, FlatPictureArea* flatPicture,
+                         const FlatOption& flat, const ViewState& view);
     ~PictureExportActions() override;
 
     // Save, copy and print, in menu order.
@@ -48,12 +53,17 @@ public slots:
 private:
     QAction* AddAction(const QString& text, const QKeySequence& keys);
     void SaveTo(const QString& path, const QImage& shown, const QByteArray& svg);
+    // What the window shows, as an image and as a document.
+    QImage ShownImage() const;
+    QByteArray ShownDocument() const;
     void ShowSaveFailure(const QString& path, const QString& reason);
     void Print();
     void ShowPrintFailure(const QPrinter& printer, const QString& reason);
 
     QWidget* m_window = nullptr;
     PictureArea* m_picture = nullptr;
+    FlatPictureArea* m_flatPicture = nullptr;
+    const FlatOption& m_flat;
     const ViewState& m_view;
     QAction* m_save = nullptr;
     QAction* m_copy = nullptr;
@@ -63,9 +73,10 @@ private:
     QPointer<QPrintDialog> m_printDialog;       // while one is open
 };
 
-// Prints what the view shows on `printer`: one page, the drawing fitted to
-// its printable area with the caption under it. Printing to a file writes
-// the PDF as a save does (aside first, into place once complete), so a
-// failure leaves no partial file and an earlier one as it was. Returns why it
-// failed, in the user's language, or an empty string once printed.
-QString PrintPicture(QPrinter& printer, const ViewState& view);
+// Prints what the view shows on `printer`, with its flat picture beside it
+// if `flat`: one page, the drawings fitted to its printable area with the
+// caption under them. Printing to a file writes the PDF as a save does
+// (aside first, into place once complete), so a failure leaves no partial
+// file and an earlier one as it was. Returns why it failed, in the user's
+// language, or an empty string once printed.
+QString PrintPicture(QPrinter& printer, const ViewState& view, bool flat = false);

@@ -12,26 +12,32 @@ QRect ToQt(LayoutRect r) { return QRect(r.x, r.y, r.width, r.height); }
 
 } // namespace
 
-void ResizableLayout::Capture(QWidget* dialog, QWidget* picture)
+void ResizableLayout::Capture(QWidget* dialog, QWidget* picture, QWidget* flatPicture)
 {
     m_picture = picture;
+    m_flatPicture = flatPicture;
     m_right.clear();
     const int pictureRight = PictureLayout::kPictureX + PictureLayout::kInitialSide;
     for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child == picture || child->isWindow() || child->x() < pictureRight)
+        if (child == picture || child == flatPicture || child->isWindow() ||
+            child->x() < pictureRight)
             continue;
         m_right.push_back(
             {child, FromQt(child->geometry()), qobject_cast<QScrollBar*>(child) != nullptr});
     }
 }
 
-bool ResizableLayout::Apply(QSize client)
+bool ResizableLayout::Apply(QSize client, bool flat)
 {
-    const PictureLayout layout = PictureLayout::ForClient(client.width(), client.height());
+    const PictureLayout layout = PictureLayout::ForClient(client.width(), client.height(), flat);
     for (const Placed& placed : m_right)
         if (placed.widget)
             placed.widget->setGeometry(ToQt(placed.lengthens ? layout.Bar(placed.initial)
                                                              : layout.BelowBars(placed.initial)));
+    if (m_flatPicture) {
+        m_flatPicture->setGeometry(ToQt(layout.FlatPicture()));
+        m_flatPicture->setVisible(flat);
+    }
     if (!m_picture || m_picture->size() == QSize(layout.side, layout.side))
         return false;
     m_picture->setGeometry(ToQt(layout.Picture()));

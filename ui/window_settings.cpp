@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/window_settings.h"
 
+#include <algorithm>
+
 #include <QSettings>
 #include <QWidget>
 
@@ -8,6 +10,8 @@ namespace {
 
 const char* const kPlacementKey = "window/geometry";
 const char* const kSmoothLinesKey = "picture/smoothLines";
+const char* const kFlatPictureKey = "picture/flat";
+const char* const kFlatGrowthKey = "window/flatGrowth";
 
 } // namespace
 
@@ -18,11 +22,25 @@ void RestoreWindowPlacement(QWidget* window)
         window->restoreGeometry(placement);
 }
 
-void SaveWindowPlacement(const QWidget* window)
+void SaveWindowPlacement(const QWidget* window, int flatGrowth)
 {
-    QSettings().setValue(kPlacementKey, window->saveGeometry());
+    QSettings settings;
+    settings.setValue(kPlacementKey, window->saveGeometry());
+    settings.setValue(kFlatGrowthKey, flatGrowth);
+}
+
+int SavedFlatGrowth()
+{
+    QSettings settings;
+    if (settings.value(kPlacementKey).toByteArray().isEmpty())
+        return 0;
+    return std::max(0, settings.value(kFlatGrowthKey, 0).toInt());
 }
 
 bool SmoothLinesSetting() { return QSettings().value(kSmoothLinesKey, false).toBool(); }
 
 void SaveSmoothLinesSetting(bool on) { QSettings().setValue(kSmoothLinesKey, on); }
+
+bool FlatPictureSetting() { return QSettings().value(kFlatPictureKey, false).toBool(); }
+
+void SaveFlatPictureSetting(bool on) { QSettings().setValue(kFlatPictureKey, on); }

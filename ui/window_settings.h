@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: MIT
 // What the program remembers between runs, through QSettings under the
 // organisation and application names that main sets: the main window's
-// size and position, and whether lines are drawn smooth (and, kept by the
-// export actions, the folder last saved to). Never the view: every run
-// starts without a figure. man/torsiva.1 names the file and every key.
+// size and position, whether lines are drawn smooth and whether the flat
+// picture is shown (and, kept by the export actions, the folder last saved
+// to). Never the view: every run starts without a figure. man/torsiva.1
+// names the file and every key.
 #pragma once
 
 class QWidget;
 
-// Puts the window where it was left, if it was saved before.
+// Puts the window where it was left, if it was saved before. The placement
+// remembers how much wider the window was for the flat picture, so that the
+// next run can give that back if the option is off by then.
 void RestoreWindowPlacement(QWidget* window);
-void SaveWindowPlacement(const QWidget* window);
+void SaveWindowPlacement(const QWidget* window, int flatGrowth);
+int SavedFlatGrowth();
 
 bool SmoothLinesSetting();
 void SaveSmoothLinesSetting(bool on);
+
+bool FlatPictureSetting();
+void SaveFlatPictureSetting(bool on);

@@ -41,10 +41,12 @@ struct Options {
     QCommandLineOption script{"script", Tr("Repite las acciones de un guion JSON."), "GUION.json"};
     QCommandLineOption out{"out", Tr("El dibujo: .png, .svg o .pdf."), "ARCHIVO"};
     QCommandLineOption ops{"ops", Tr("Las operaciones del lienzo, una por línea."), "ARCHIVO.txt"};
+    QCommandLineOption flat{"flat",
+                            Tr("Dibuja el desarrollo de la superficie en lugar de la figura.")};
 
     QList<QCommandLineOption> All() const
     {
-        return {figure, angle, zoom, eye, up, scale, script, out, ops};
+        return {figure, angle, zoom, eye, up, scale, script, out, ops, flat};
     }
     QList<QCommandLineOption> ViewOptions() const { return {figure, angle, zoom, eye, up}; }
 };
@@ -155,6 +157,8 @@ QString CheckCombination(const QCommandLineParser& parser, const Options& option
         return Tr("--ops necesita el nombre de un archivo");
     if (!args.scriptGiven && !UpFixesTheFrame(args))
         return Tr("--up no puede ser cero ni estar en la línea de visión");
+    if (args.flat && !args.scriptGiven && args.figure == CurveKind::None)
+        return Tr("--flat necesita una figura: --figure helix, conical o spherical");
     return {};
 }
 
@@ -164,7 +168,8 @@ QString SnapshotUsage()
 {
     return Tr("uso: torsiva-snapshot (--figure %1 [--angle N] [--zoom Z]\n"
               "                        [--eye X,Y,Z] [--up X,Y,Z] | --script GUION.json)\n"
-              "                       [--scale S] --out ARCHIVO.png|.svg|.pdf [--ops ARCHIVO.txt]\n"
+              "                       [--flat] [--scale S] --out ARCHIVO.png|.svg|.pdf\n"
+              "                       [--ops ARCHIVO.txt]\n"
               "       torsiva-snapshot --help | --version")
         .arg(FigureChoices());
 }
@@ -215,6 +220,7 @@ ParsedCommandLine ParseArguments(const QStringList& arguments)
     args.ops = parser.value(options.ops);
     args.script = parser.value(options.script);
     args.scriptGiven = parser.isSet(options.script);
+    args.flat = parser.isSet(options.flat);
     result.error = CheckCombination(parser, options, args);
     if (result.error.isEmpty())
         result.arguments = args;

@@ -16,6 +16,7 @@ struct SnapshotArguments {
     Vec3 eye = kDefaultEye;
     Vec3 up = kDefaultUp;
     double scale = 1.0; // the picture is round(500 · scale) pixels square
+    bool flat = false;  // the flat picture instead of the figure
     QString out;
     QString ops;
     QString script;

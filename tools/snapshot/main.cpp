@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // torsiva-snapshot: renders one picture with the program's own redraw and
-// writes it to a file, optionally with the list of canvas operations.
+// writes it to a file, optionally with the list of canvas operations. With
+// --flat the picture is the flat picture of the figure at its angle.
 //
 // Exit status: 0 when every file was written, 1 when a file or the standard
 // output could not be written (then no file is left behind), 2 for a bad
@@ -18,6 +19,7 @@
 #include "geometry/view_frame.h"
 #include "geometry/view_state.h"
 #include "render/draw_figure.h"
+#include "render/flat_picture.h"
 #include "render/picture_scale.h"
 #include "tools/snapshot/arguments.h"
 #include "tools/snapshot/link_target.h"
@@ -138,11 +140,24 @@ int RunScript(const SnapshotArguments& args)
     });
     ViewControls controls(panel);
     ReplayScript(*actions, controls);
-    // Nothing redrew: the picture of the final view, framed as a redraw
-    // would frame it, on a copy.
-    if (panel.redraws == 0)
+    if (args.flat) {
+        // The flat picture of where the script ends: only its figure and
+        // angle matter.
+        if (controls.State().curveKind == CurveKind::None) {
+            PrintError(
+                Tr("--flat necesita una figura, y el guion no elige ninguna: %1").arg(args.script));
+            return kBadUsage;
+        }
+        canvas = CanvasFor(args);
+        FlatCache flat;
+        ComposeFlatPicture(*canvas, flat, controls.State().curveKind, controls.State().angleDeg,
+                           mapping);
+    } else if (panel.redraws == 0) {
+        // Nothing redrew: the picture of the final view, framed as a redraw
+        // would frame it, on a copy.
         ComposeFigure(*canvas, figures, Framed(controls.State()), mapping);
-    const int status = WriteOutputs(args, {*canvas, controls.State(), args.scale});
+    }
+    const int status = WriteOutputs(args, {*canvas, controls.State(), args.scale, args.flat});
     if (status != 0)
         return status;
     std::printf("%s\n", StateJson(controls.State(), panel).c_str());
@@ -218,7 +233,13 @@ int main(int argc, char** argv)
         return RunScript(args);
     const ViewState view = ViewOf(args);
     const auto canvas = CanvasFor(args);
-    FigureCache figures;
-    ComposeFigure(*canvas, figures, Framed(view), PictureMapping{args.scale, LineStyle::Exact});
-    return WriteOutputs(args, {*canvas, view, args.scale});
+    const PictureMapping mapping{args.scale, LineStyle::Exact};
+    if (args.flat) {
+        FlatCache flat;
+        ComposeFlatPicture(*canvas, flat, view.curveKind, view.angleDeg, mapping);
+    } else {
+        FigureCache figures;
+        ComposeFigure(*canvas, figures, Framed(view), mapping);
+    }
+    return WriteOutputs(args, {*canvas, view, args.scale, args.flat});
 }

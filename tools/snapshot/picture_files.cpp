@@ -5,6 +5,8 @@
 #include <QImage>
 
 #include "export/canvas_image.h"
+#include "export/figure_titles.h"
+#include "export/flat_svg.h"
 #include "export/picture_file.h"
 #include "export/picture_page.h"
 #include "export/picture_svg.h"
@@ -15,12 +17,17 @@ namespace {
 // they do not depend on the canvas or its scale.
 std::optional<QByteArray> EncodeSvg(const RenderedPicture& picture)
 {
-    return PictureSvg(picture.view);
+    const ViewState& view = picture.view;
+    return picture.flat ? FlatPictureSvg(view.curveKind, view.angleDeg) : PictureSvg(view);
 }
 
 std::optional<QByteArray> EncodePdf(const RenderedPicture& picture)
 {
-    QByteArray pdf = PicturePdf(picture.view);
+    const ViewState& view = picture.view;
+    QByteArray pdf =
+        picture.flat ? PicturePdf({FlatPicturePaths(MakeFlatFigure(view.curveKind, view.angleDeg))},
+                                  FlatCaption(view.curveKind, view.angleDeg))
+                     : PicturePdf(view);
     if (pdf.isEmpty())
         return std::nullopt;
     return pdf;

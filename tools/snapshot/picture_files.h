@@ -12,12 +12,13 @@
 #include "geometry/view_state.h"
 #include "render/recording_canvas.h"
 
-// One finished redraw: its canvas, the view it was drawn from, and the scale
-// it was drawn at.
+// One finished redraw: its canvas, the view it was drawn from, the scale it
+// was drawn at, and whether it is the flat picture of the view's figure.
 struct RenderedPicture {
     const RecordingCanvas& canvas;
     const ViewState& view;
     double scale = 1.0;
+    bool flat = false;
 };
 
 using PictureEncoder = std::optional<QByteArray> (*)(const RenderedPicture& picture);

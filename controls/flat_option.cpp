@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#include "controls/flat_option.h"
+
+#include <algorithm>
+
+#include "controls/picture_layout.h"
+
+WindowChange FlatOption::TurnOn(int clientWidth, int side, int roomRight, int roomLeft)
+{
+    if (m_on)
+        return {clientWidth, 0};
+    m_on = true;
+    const int wanted = side + kFlatPictureGap;
+    const int right = std::clamp(roomRight, 0, wanted);
+    m_movedLeft = std::clamp(roomLeft, 0, wanted - right);
+    m_grownBy = right + m_movedLeft;
+    return {clientWidth + m_grownBy, m_movedLeft};
+}
+
+WindowChange FlatOption::TurnOff(int clientWidth, int minimumWidth)
+{
+    if (!m_on)
+        return {clientWidth, 0};
+    m_on = false;
+    const WindowChange change{std::max(minimumWidth, clientWidth - m_grownBy), -m_movedLeft};
+    m_grownBy = 0;
+    m_movedLeft = 0;
+    return change;
+}
+
+WindowChange FlatOption::Resume(bool on, int clientWidth, int savedGrowth, int side, int roomRight,
+                                int roomLeft, int minimumWidth)
+{
+    if (savedGrowth <= 0)
+        return on ? TurnOn(clientWidth, side, roomRight, roomLeft) : WindowChange{clientWidth, 0};
+    // Where the window stood before it widened is not remembered: it stays
+    // where it was left.
+    m_on = true;
+    m_grownBy = savedGrowth;
+    m_movedLeft = 0;
+    return on ? WindowChange{clientWidth, 0} : TurnOff(clientWidth, minimumWidth);
+}

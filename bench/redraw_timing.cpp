@@ -11,6 +11,7 @@
 
 #include "geometry/view_frame.h"
 #include "render/draw_figure.h"
+#include "render/kept_canvas.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr int kTimed = 200;
 double MedianRedraw(double scale)
 {
     ViewState view = Framed(DefaultView(CurveKind::Helix, 89));
-    Canvas canvas = Canvas::ForPicture(PictureSide(scale));
+    KeptCanvas canvas{Canvas::ForPicture(PictureSide(scale))};
     FigureCache figures;
     std::vector<double> times;
     for (int i = 0; i < kWarmUp + kTimed; ++i) {

@@ -9,12 +9,14 @@ namespace {
 
 // The canvas allocates with new, which cannot report a failure without
 // exceptions (the page is built without them): its memory is asked of malloc
-// first, which can, and given back at once for the canvas to take. The
+// first, which can, and given back at once for the canvas to take. A quarter
+// more covers its erase log at the most the log's budget lets it hold. The
 // pointer is kept in a volatile, or the compiler, seeing the block unused,
 // would drop the malloc and its free and take the test for passed.
 std::unique_ptr<RgbaCanvas> CanvasIfMemory(int side)
 {
-    void* volatile room = std::malloc(size_t(side) * size_t(side + kRowsBelowPicture) * 4);
+    const size_t canvasBytes = size_t(side) * size_t(side + kRowsBelowPicture) * 4;
+    void* volatile room = std::malloc(canvasBytes + canvasBytes / 4);
     if (!room)
         return nullptr;
     std::free(room);

@@ -17,6 +17,7 @@
 #include "geometry/view_state.h"
 #include "render/canvas.h"
 #include "render/figure_model.h"
+#include "render/kept_canvas.h"
 #include "render/picture_scale.h"
 
 // 0xAARRGGBB as 0xAABBGGRR, and back.
@@ -25,10 +26,11 @@ constexpr uint32_t SwapRedBlue(uint32_t colour)
     return (colour & 0xFF00FF00u) | ((colour >> 16) & 0xFFu) | ((colour & 0xFFu) << 16);
 }
 
-// A canvas for a picture of `side` pixels whose every colour is swapped.
-class RgbaCanvas final : public Canvas {
+// A kept canvas for a picture of `side` pixels whose every colour is
+// swapped.
+class RgbaCanvas final : public KeptCanvas {
 public:
-    explicit RgbaCanvas(int side) : Canvas(side, side + kRowsBelowPicture) {}
+    explicit RgbaCanvas(int side) : KeptCanvas(Canvas::ForPicture(side)) {}
 
     void SelectFill(uint32_t colour) override { Canvas::SelectFill(SwapRedBlue(colour)); }
     void SelectPen(const Pen& pen) override

@@ -3,14 +3,19 @@
 
 #include "render/tracers.h"
 
+void PaintPictureSquare(Canvas& canvas, double scale)
+{
+    const int side = PictureSide(scale);
+    canvas.SelectPen(kBorderPen);
+    canvas.SelectFill(kOpaqueBlack);
+    canvas.Rectangle(0, 0, side, side);
+}
+
 void ComposeFigure(Canvas& canvas, FigureCache& figures, const ViewState& view,
                    PictureMapping mapping)
 {
     mapping.scale = DrawableScale(mapping.scale);
-    const int side = PictureSide(mapping.scale);
-    canvas.SelectPen(kBorderPen);
-    canvas.SelectFill(kOpaqueBlack);
-    canvas.Rectangle(0, 0, side, side);
+    PaintPictureSquare(canvas, mapping.scale);
     canvas.SelectPen(kCurvePen);
 
     if (FigureBuilder build = BuilderOf(view.curveKind))

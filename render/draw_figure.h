@@ -12,6 +12,10 @@ constexpr Pen kCurvePen{"curve", 0xFF0000FFu};   // blue
 constexpr Pen kWirePen{"wire", 0xFF323232u};     // dark grey
 constexpr Pen kBorderPen{"border", 0xFFFFFFFFu}; // white
 
+// The black square with its white border of a picture at a drawable scale,
+// Rectangle(0, 0, N, N) for N = PictureSide(scale): how every picture starts.
+void PaintPictureSquare(Canvas& canvas, double scale);
+
 // Composes the picture of `view` on `canvas`: the black square with its
 // white border, then the figure that view.curveKind selects (none for
 // CurveKind::None or any unknown value), projected by the view's frame as it

@@ -208,10 +208,7 @@ void ComposeFlatPicture(Canvas& canvas, FlatCache& cache, CurveKind figure, int 
                         PictureMapping mapping)
 {
     mapping.scale = DrawableScale(mapping.scale);
-    const int side = PictureSide(mapping.scale);
-    canvas.SelectPen(kBorderPen);
-    canvas.SelectFill(kOpaqueBlack);
-    canvas.Rectangle(0, 0, side, side);
+    PaintPictureSquare(canvas, mapping.scale);
     if (figure != CurveKind::Helix && figure != CurveKind::ConicalHelix &&
         figure != CurveKind::SphericalHelix)
         return;

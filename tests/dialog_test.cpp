@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include "controls/control_ids.h"
+#include "dialog_controls.h"
 #include "export/canvas_image.h"
 #include "golden_pictures.h"
 #include "render/draw_figure.h"
@@ -52,14 +53,6 @@ constexpr const char* kInstructionsText =
     "\n5. Barra P\n"
     "    Se modifica la perspectiva alejando o acercando el ojo del observador al objeto. Cuanto "
     "menos es la distancia más se distorsiona la imagen.\n";
-
-QPushButton* ButtonOf(QWidget* dialog, const char* text)
-{
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        if (button->text() == QString::fromUtf8(text))
-            return button;
-    return nullptr;
-}
 
 // What the window shows where the picture stands.
 QImage ShownPicture(QWidget* dialog)

@@ -24,6 +24,7 @@
 #include <QTimer>
 
 #include "controls/control_ids.h"
+#include "dialog_controls.h"
 #include "export/flat_svg.h"
 #include "export/picture_svg.h"
 #include "file_size_limit.h"
@@ -35,22 +36,6 @@
 #include "ui/picture_export_actions.h"
 
 namespace {
-
-QPushButton* ButtonOf(QWidget* dialog, const char* text)
-{
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        if (button->text() == QString::fromUtf8(text))
-            return button;
-    return nullptr;
-}
-
-ControlScrollBar* BarOf(QWidget* dialog, int controlId)
-{
-    for (ControlScrollBar* bar : dialog->findChildren<ControlScrollBar*>())
-        if (bar->ControlId() == controlId)
-            return bar;
-    return nullptr;
-}
 
 // Runs `act` once a window-modal child of type Modal has opened, then
 // returns it (or null if none opened).

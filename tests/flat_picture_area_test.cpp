@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "controls/control_ids.h"
+#include "dialog_controls.h"
 #include "export/canvas_image.h"
 #include "render/flat_picture.h"
 #include "test_support.h"
@@ -20,14 +21,6 @@
 #include "ui/picture_area.h"
 
 namespace {
-
-QScrollBar* BarOf(QWidget* dialog, int controlId)
-{
-    for (ControlScrollBar* bar : dialog->findChildren<ControlScrollBar*>())
-        if (bar->ControlId() == controlId)
-            return bar;
-    return nullptr;
-}
 
 QImage FlatComposed(const ViewState& view, PictureMapping mapping)
 {

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "controls/control_ids.h"
+#include "dialog_controls.h"
 #include "export/canvas_image.h"
 #include "render/draw_figure.h"
 #include "test_support.h"
@@ -20,14 +21,6 @@
 #include "ui/picture_area.h"
 
 namespace {
-
-QScrollBar* BarOf(QWidget* dialog, int controlId)
-{
-    for (ControlScrollBar* bar : dialog->findChildren<ControlScrollBar*>())
-        if (bar->ControlId() == controlId)
-            return bar;
-    return nullptr;
-}
 
 // The picture of the dialog's view as a redraw of it composes it.
 QImage Composed(CFigureDlg& dialog, PictureMapping mapping)

@@ -210,7 +210,7 @@ void ViewControls::Orbit(ScreenPoint from, ScreenPoint to)
 // (its last cursor position) untouched.
 void ViewControls::OnOrbitKey(OrbitKey key)
 {
-    if (!FigureShown())
+    if (!FigureShown(m_view))
         return;
     // In the order of OrbitKey: left, right, up, down; screen y grows down.
     constexpr ScreenPoint kSteps[] = {
@@ -220,7 +220,7 @@ void ViewControls::OnOrbitKey(OrbitKey key)
 
 void ViewControls::OnZoomKey(bool bigger)
 {
-    if (FigureShown())
+    if (FigureShown(m_view))
         OnScroll(Bar::Z, bigger ? ScrollCode::LineUp : ScrollCode::LineDown);
 }
 

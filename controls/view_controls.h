@@ -67,7 +67,6 @@ private:
     void ScrollEyeDistance(ScrollCode code, int position);
     void Orbit(ScreenPoint from, ScreenPoint to);
     void ShowAngle();
-    bool FigureShown() const { return m_view.curveKind != CurveKind::None; }
 
     ControlPanel& m_panel;
     ViewState m_view;

@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int figureRedraws = 0;
     CheckedActions actions(kTolerance, Broken, [&figureRedraws](const ViewState& view) {
         ComposeFigure(ReusedCanvas(), ReusedFigures(), view);
-        figureRedraws += view.curveKind != CurveKind::None ? 1 : 0;
+        figureRedraws += FigureShown(view) ? 1 : 0;
     });
     ByteReader in(data, size);
     while (!in.Done() && figureRedraws < kMaxFigureRedraws &&

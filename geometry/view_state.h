@@ -48,6 +48,9 @@ constexpr Vec3 kDefaultUp{0.0, 0.0, 1.0};
 constexpr double kDefaultZoom = 50.0;
 constexpr int32_t kDefaultAngleDeg = 60;
 
+// Whether the view shows a figure: false before the first curve button.
+inline bool FigureShown(const ViewState& view) { return view.curveKind != CurveKind::None; }
+
 // A start-of-run record showing `figure` in the default view: what the curve
 // button leaves at the start of a run. For whatever draws single pictures.
 ViewState DefaultView(CurveKind figure, int32_t angleDeg = kDefaultAngleDeg);

@@ -422,11 +422,11 @@ void CFigureDlg::resizeEvent(QResizeEvent* event)
 void CFigureDlg::NamePicture(const ViewState& view)
 {
     m_picture->setAccessibleName(
-        view.curveKind == CurveKind::None
+        !FigureShown(view)
             ? tr("Todavía no hay figura: elija una curva")
             : tr("%1, ángulo %2º").arg(FigureTitle(view.curveKind)).arg(view.angleDeg));
     m_flatPicture->setAccessibleName(
-        view.curveKind == CurveKind::None
+        !FigureShown(view)
             ? tr("Desarrollo: todavía no hay figura")
             : tr("%1, ángulo %2º").arg(FlatTitle(view.curveKind)).arg(view.angleDeg));
 }

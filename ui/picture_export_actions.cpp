@@ -85,7 +85,7 @@ QAction* PictureExportActions::AddAction(const QString& text, const QKeySequence
 void PictureExportActions::UpdateEnabled()
 {
     // A curve button always redraws, so a figure is always on the picture.
-    const bool enabled = m_view.curveKind != CurveKind::None;
+    const bool enabled = FigureShown(m_view);
     for (QAction* action : Actions())
         action->setEnabled(enabled);
 }

@@ -143,7 +143,7 @@ int RunScript(const SnapshotArguments& args)
     if (args.flat) {
         // The flat picture of where the script ends: only its figure and
         // angle matter.
-        if (controls.State().curveKind == CurveKind::None) {
+        if (!FigureShown(controls.State())) {
             PrintError(
                 Tr("--flat necesita una figura, y el guion no elige ninguna: %1").arg(args.script));
             return kBadUsage;

@@ -44,6 +44,13 @@ function Program(module) {
             const side = module._torsiva_picture_side(page);
             return Bytes(module._torsiva_picture_rgba(page), side * side * 4);
         },
+        setFlat: (on) => module._torsiva_set_flat(page, on ? 1 : 0),
+        flatRedraws: () => module._torsiva_flat_redraws(page),
+        flatSide: () => module._torsiva_flat_side(page),
+        flatBytes() {
+            const side = module._torsiva_flat_side(page);
+            return Bytes(module._torsiva_flat_rgba(page), side * side * 4);
+        },
         fileStem() {
             const pointer = module._torsiva_file_stem(page);
             const bytes = module.HEAPU8.subarray(pointer, module.HEAPU8.indexOf(0, pointer));
@@ -69,9 +76,9 @@ function Program(module) {
 
 // Figures as the core's CurveKind, in the order of their buttons.
 const kFigures = [
-    {id: 'helix', kind: 1, title: kTexts.helix},
-    {id: 'conical', kind: 2, title: kTexts.conical},
-    {id: 'spherical', kind: 3, title: kTexts.spherical},
+    {id: 'helix', kind: 1, title: kTexts.helix, flatTitle: kTexts.helixFlat},
+    {id: 'conical', kind: 2, title: kTexts.conical, flatTitle: kTexts.conicalFlat},
+    {id: 'spherical', kind: 3, title: kTexts.spherical, flatTitle: kTexts.sphericalFlat},
 ];
 // Ctrl with an arrow, as ViewControls::OrbitKey numbers them; Ctrl with
 // "+" (or "=", the same key without the shift) or "-".
@@ -87,6 +94,7 @@ const kZoomKeys = {
     '-': false
 };
 const kSmoothKey = 'torsiva.smoothLines';
+const kFlatKey = 'torsiva.flatPicture';
 
 function Download(blob, name) {
     const url = URL.createObjectURL(blob);
@@ -99,19 +107,19 @@ function Download(blob, name) {
     setTimeout(() => URL.revokeObjectURL(url), 60000);
 }
 
-// The smooth-lines choice is remembered, as the desktop's is; a browser
-// that keeps nothing for a file page just forgets it.
-function RememberedSmooth() {
+// The options are remembered, as the desktop's are; a browser that keeps
+// nothing for a file page just forgets them.
+function Remembered(key) {
     try {
-        return window.localStorage.getItem(kSmoothKey) === '1';
+        return window.localStorage.getItem(key) === '1';
     } catch (error) {
         return false;
     }
 }
 
-function RememberSmooth(on) {
+function Remember(key, on) {
     try {
-        window.localStorage.setItem(kSmoothKey, on ? '1' : '0');
+        window.localStorage.setItem(key, on ? '1' : '0');
     } catch (error) {
         // Nothing to remember it in.
     }
@@ -132,19 +140,24 @@ function ShowTexts(tr, byId) {
     byId('save-png').textContent = tr(kTexts.savePng);
     byId('save-svg').textContent = tr(kTexts.saveSvg);
     byId('smooth-text').textContent = tr(kTexts.smoothLines);
+    byId('flat-text').textContent = tr(kTexts.flat);
 }
 
-// The desktop's keys anywhere in the window, once a figure is shown: Ctrl
-// with the arrows and with "+" and "-" (Command on a Mac, where the
-// desktop's toolkit puts Ctrl). While a dialog is open they wait, as the
-// main window's keys do behind a modal dialog.
-function WireKeys(program, changed) {
+// The desktop's keys anywhere in the window: Ctrl+D for the flat picture,
+// and once a figure is shown Ctrl with the arrows and with "+" and "-"
+// (Command on a Mac, where the desktop's toolkit puts Ctrl). While a dialog
+// is open they wait, as the main window's keys do behind a modal dialog.
+function WireKeys(program, flatOption, changed) {
     const isMac = /Mac|iP(hone|ad|od)/.test(navigator.platform || '');
     document.addEventListener('keydown', (event) => {
         const command = isMac ? event.metaKey : event.ctrlKey;
-        if (!command || event.altKey || DialogOpen() || !program.figure())
+        if (!command || event.altKey || DialogOpen())
             return;
-        if (event.key in kOrbitKeys)
+        if (event.key === 'd' || event.key === 'D')
+            flatOption.click();
+        else if (!program.figure())
+            return;
+        else if (event.key in kOrbitKeys)
             program.orbitKey(kOrbitKeys[event.key]);
         else if (event.key in kZoomKeys)
             program.zoomKey(kZoomKeys[event.key]);
@@ -155,12 +168,13 @@ function WireKeys(program, changed) {
     });
 }
 
-function WireSmoothLines(program, checkbox, changed) {
-    checkbox.checked = RememberedSmooth();
-    program.setSmooth(checkbox.checked);
+// An option of the window: a checkbox, remembered, applied by `apply`.
+function WireOption(checkbox, key, apply, changed) {
+    checkbox.checked = Remembered(key);
+    apply(checkbox.checked);
     checkbox.addEventListener('change', () => {
-        RememberSmooth(checkbox.checked);
-        program.setSmooth(checkbox.checked);
+        Remember(key, checkbox.checked);
+        apply(checkbox.checked);
         changed();
     });
 }
@@ -192,6 +206,8 @@ function Run(module, tr, version) {
     ShowTexts(tr, byId);
     WireDialogs(tr, version);
 
+    const flatCanvas = byId('flat-picture');
+    const flatOption = byId('flat');
     let view = null;
     function Changed() {
         view.show();
@@ -199,9 +215,12 @@ function Run(module, tr, version) {
         const angle = program.labelAngle();
         label.textContent = angle === null ? '' : Arg(tr(kTexts.angleLabel), angle);
         const figure = kFigures.find((f) => f.kind === program.figure());
-        canvas.setAttribute('aria-label',
-                            figure ? Arg(tr(kTexts.pictureName), tr(figure.title), program.angle())
-                                   : tr(kTexts.noFigure));
+        const Name = (title, none) =>
+            figure ? Arg(tr(kTexts.pictureName), tr(title), program.angle()) : tr(none);
+        canvas.setAttribute('aria-label', Name(figure && figure.title, kTexts.noFigure));
+        flatCanvas.setAttribute('aria-label',
+                                Name(figure && figure.flatTitle, kTexts.flatNoFigure));
+        byId('flat-frame').hidden = !flatOption.checked;
         for (const button of exports)
             button.disabled = !figure;
     }
@@ -212,10 +231,11 @@ function Run(module, tr, version) {
             Changed();
         });
     WireBars(program, sliders, Changed);
-    WireSmoothLines(program, byId('smooth'), Changed);
-    view = PictureView(byId('picture-frame'), canvas, program);
+    WireOption(byId('smooth'), kSmoothKey, program.setSmooth, Changed);
+    WireOption(flatOption, kFlatKey, program.setFlat, Changed);
+    view = PictureView(byId('picture-frame'), canvas, flatCanvas, program);
     WirePictureInput(canvas, program, Changed);
-    WireKeys(program, Changed);
+    WireKeys(program, flatOption, Changed);
     WireExports(program, canvas, tr, byId);
 
     Changed();

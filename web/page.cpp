@@ -27,6 +27,27 @@ void Page::SetPicture(double scale, LineStyle lines)
         controls_.Redraw();
 }
 
+void Page::Draw(const ViewState& view)
+{
+    picture_.Draw(view);
+    if (flatOn_)
+        ShowFlat(view);
+}
+
+void Page::ShowFlat(const ViewState& view)
+{
+    if (picture_.HasPicture())
+        flat_.Show(view.curveKind, view.angleDeg,
+                   PictureMapping{picture_.DrawnScale(), picture_.Lines()});
+}
+
+void Page::SetFlat(bool on)
+{
+    flatOn_ = on;
+    if (on)
+        ShowFlat(controls_.State());
+}
+
 double Page::SpokenValue(Bar bar) const { return SpokenBarValue(controls_, bar); }
 
 const std::vector<PicturePath>& Page::UpdatePaths()

@@ -12,6 +12,7 @@
 
 #include "controls/recorded_panel.h"
 #include "controls/view_controls.h"
+#include "page_flat_picture.h"
 #include "page_picture.h"
 #include "page_sliders.h"
 #include "render/picture_paths.h"
@@ -31,6 +32,13 @@ public:
     // there is one: the redraw no control asked for, as the desktop's on a
     // resize.
     void SetPicture(double scale, LineStyle lines);
+
+    // "Desarrollo": the flat picture shown beside the figure, drawn with every
+    // redraw at the figure's scale and line style (and at once, when turned
+    // on with a figure drawn).
+    void SetFlat(bool on);
+    bool FlatOn() const { return flatOn_; }
+    const PageFlatPicture& Flat() const { return flat_; }
 
     SliderShown Slider(Bar bar) const { return SliderOf(bar, panel_.Record(bar)); }
     // What a screen reader says of a bar: the view value it stands for, as
@@ -60,8 +68,13 @@ private:
         std::optional<int> labelAngle;
     };
 
+    void Draw(const ViewState& view);
+    void ShowFlat(const ViewState& view);
+
     PagePicture picture_;
-    Panel panel_{[this](const ViewState& view) { picture_.Draw(view); }};
+    PageFlatPicture flat_;
+    bool flatOn_ = false;
+    Panel panel_{[this](const ViewState& view) { Draw(view); }};
     ViewControls controls_{panel_};
     std::vector<PicturePath> paths_;
     std::string fileStem_;

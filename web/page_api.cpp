@@ -93,6 +93,20 @@ EMSCRIPTEN_KEEPALIVE void torsiva_set_picture(Page* page, double scale, int smoo
     page->SetPicture(scale, smooth ? LineStyle::Smooth : LineStyle::Exact);
 }
 
+EMSCRIPTEN_KEEPALIVE void torsiva_set_flat(Page* page, int on) { page->SetFlat(on != 0); }
+
+EMSCRIPTEN_KEEPALIVE double torsiva_flat_redraws(const Page* page)
+{
+    return double(page->Flat().Redraws());
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_flat_side(const Page* page) { return page->Flat().Side(); }
+
+EMSCRIPTEN_KEEPALIVE const uint8_t* torsiva_flat_rgba(const Page* page)
+{
+    return page->Flat().Rgba();
+}
+
 EMSCRIPTEN_KEEPALIVE int torsiva_slider_min(const Page* page, int bar)
 {
     const std::optional<Bar> which = BarOf(bar);

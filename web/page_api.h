@@ -34,6 +34,13 @@ void torsiva_zoom_key(Page* page, int bigger);
 // (0 exact, 1 smooth); a change draws it again once there is one.
 void torsiva_set_picture(Page* page, double scale, int smooth);
 
+// "Desarrollo" on or off; its picture's redraws, side and bytes, as the
+// figure's below.
+void torsiva_set_flat(Page* page, int on);
+double torsiva_flat_redraws(const Page* page);
+int torsiva_flat_side(const Page* page);
+const uint8_t* torsiva_flat_rgba(const Page* page);
+
 // What the page shows: the sliders, what a screen reader says of each bar,
 // the label's angle (0 with `shown` 0 while the label is empty), the figure
 // and angle of the view.

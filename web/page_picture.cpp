@@ -5,15 +5,13 @@
 
 #include "render/draw_figure.h"
 
-namespace {
-
 // The canvas allocates with new, which cannot report a failure without
 // exceptions (the page is built without them): its memory is asked of malloc
 // first, which can, and given back at once for the canvas to take. A quarter
 // more covers its erase log at the most the log's budget lets it hold. The
 // pointer is kept in a volatile, or the compiler, seeing the block unused,
 // would drop the malloc and its free and take the test for passed.
-std::unique_ptr<RgbaCanvas> CanvasIfMemory(int side)
+std::unique_ptr<RgbaCanvas> RgbaCanvasIfMemory(int side)
 {
     const size_t canvasBytes = size_t(side) * size_t(side + kRowsBelowPicture) * 4;
     void* volatile room = std::malloc(canvasBytes + canvasBytes / 4);
@@ -23,8 +21,6 @@ std::unique_ptr<RgbaCanvas> CanvasIfMemory(int side)
     return std::make_unique<RgbaCanvas>(side);
 }
 
-} // namespace
-
 void PagePicture::Draw(const ViewState& view)
 {
     // The same canvas serves every redraw at one scale and then costs only
@@ -32,7 +28,7 @@ void PagePicture::Draw(const ViewState& view)
     if (!canvas_ || madeFor_ != scale_) {
         canvas_.reset(); // its memory counts towards the new one
         double scale = scale_;
-        while (!(canvas_ = CanvasIfMemory(PictureSide(scale)))) {
+        while (!(canvas_ = RgbaCanvasIfMemory(PictureSide(scale)))) {
             if (scale <= kMinPictureScale)
                 return;
             scale = DrawableScale(scale / 2);

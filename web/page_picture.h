@@ -39,6 +39,11 @@ public:
     }
 };
 
+// A canvas for a picture of `side` pixels, or none when its memory cannot be
+// had; the page is built without exceptions, so a failed allocation must be
+// seen before it happens.
+std::unique_ptr<RgbaCanvas> RgbaCanvasIfMemory(int side);
+
 class PagePicture {
 public:
     // The scale the next redraw draws at, held to the drawable range as the

@@ -1,25 +1,26 @@
 // SPDX-License-Identifier: MIT
-// The picture on the page: a canvas element with one canvas pixel per device
-// pixel, filled from the program's picture with putImageData. Its frame
-// is laid out in CSS pixels; a frame of side `side` on a screen of device
-// pixel ratio r asks for the scale side · r / 500, as the desktop's picture
-// does, and the picture is shown pixel for pixel, never scaled up. A picture
-// smaller than its frame (the largest scale is 16, or memory ran short)
-// stands in its top left corner.
+// The pictures on the page: canvas elements with one canvas pixel per device
+// pixel, filled from the program's pictures with putImageData. The figure's
+// frame is laid out in CSS pixels; a frame of side `side` on a screen of
+// device pixel ratio r asks for the scale side · r / 500, as the desktop's
+// picture does, and the flat picture follows it. A picture is shown pixel
+// for pixel, never scaled up: one smaller than its frame (the largest scale
+// is 16, or memory ran short) stands in its top left corner.
 
-function PictureView(frame, canvas, program) {
-    // Opaque, as every pixel of the picture is: putImageData then has no
+// Shows a picture of the program on `canvas` whenever it has been drawn
+// again; `picture` gives its redraw count, side and bytes.
+function CanvasShow(canvas, picture) {
+    // Opaque, as every pixel of a picture is: putImageData then has no
     // alpha to premultiply, at half the cost.
     const context = canvas.getContext('2d', {alpha: false});
-    // Until the first redraw the picture shows the window's background, as
+    // Until the first redraw a picture shows the window's background, as
     // the desktop's does.
     context.fillStyle = getComputedStyle(document.documentElement).backgroundColor;
     context.fillRect(0, 0, canvas.width, canvas.height);
     let shownRedraw = -1;
-
-    function Show() {
-        const redraw = program.redraws();
-        const side = program.pictureSide();
+    return function Show() {
+        const redraw = picture.redraws();
+        const side = picture.side();
         if (redraw === shownRedraw || side === 0)
             return;
         shownRedraw = redraw;
@@ -30,7 +31,24 @@ function PictureView(frame, canvas, program) {
         const ratio = window.devicePixelRatio || 1;
         canvas.style.width = side / ratio + 'px';
         canvas.style.height = side / ratio + 'px';
-        context.putImageData(new ImageData(program.pictureBytes(), side, side), 0, 0);
+        context.putImageData(new ImageData(picture.bytes(), side, side), 0, 0);
+    };
+}
+
+function PictureView(frame, canvas, flatCanvas, program) {
+    const showFigure = CanvasShow(canvas, {
+        redraws: program.redraws,
+        side: program.pictureSide,
+        bytes: program.pictureBytes,
+    });
+    const showFlat = CanvasShow(flatCanvas, {
+        redraws: program.flatRedraws,
+        side: program.flatSide,
+        bytes: program.flatBytes,
+    });
+    function Show() {
+        showFigure();
+        showFlat();
     }
 
     // The scale from the frame's side in CSS pixels, as the desktop's from

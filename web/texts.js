@@ -26,12 +26,19 @@ const kTexts = {
     letterZ: QT_TRANSLATE_NOOP('CFigureDlg', 'Z', 'letter under the zoom bar'),
     letterP: QT_TRANSLATE_NOOP('CFigureDlg', 'P', 'letter under the eye-distance bar'),
     smoothLines: QT_TRANSLATE_NOOP('CFigureDlg', 'Líneas suavizadas'),
+    flat: QT_TRANSLATE_NOOP('CFigureDlg', 'Desarrollo'),
+    flatNoFigure: QT_TRANSLATE_NOOP('CFigureDlg', 'Desarrollo: todavía no hay figura'),
     noFigure: QT_TRANSLATE_NOOP('CFigureDlg', 'Todavía no hay figura: elija una curva'),
     pictureName: QT_TRANSLATE_NOOP('CFigureDlg', '%1, ángulo %2º'),
     helix: QT_TRANSLATE_NOOP('FigureTitles', 'Hélice'),
     conical: QT_TRANSLATE_NOOP('FigureTitles', 'Hélice cónica'),
     spherical: QT_TRANSLATE_NOOP('FigureTitles', 'Hélice esférica'),
     angleLabel: QT_TRANSLATE_NOOP('FigureTitles', 'Ángulo = %1º'),
+    helixFlat: QT_TRANSLATE_NOOP('FigureTitles', 'Desarrollo del cilindro: la hélice es una recta'),
+    conicalFlat: QT_TRANSLATE_NOOP(
+        'FigureTitles', 'Desarrollo del cono: la hélice cónica es una espiral logarítmica'),
+    sphericalFlat: QT_TRANSLATE_NOOP(
+        'FigureTitles', 'Mapa de Mercator de la esfera: la hélice esférica es una recta'),
     caption: QT_TRANSLATE_NOOP('PictureCaption', '%1 — %2'),
     savePng: QT_TRANSLATE_NOOP('PictureExportActions', 'Guardar imagen'),
     saveSvg: QT_TRANSLATE_NOOP('WebPage', 'Guardar SVG'),
@@ -77,6 +84,11 @@ const kKeysLines = [
                       '    Ctrl + flechas: giran la figura como un arrastre corto con el ratón.'),
     QT_TRANSLATE_NOOP('CInstructionsDlg',
                       '    Ctrl + «+» y Ctrl + «-»: amplían o encogen la imagen, como la barra Z.'),
+    QT_TRANSLATE_NOOP(
+        'CInstructionsDlg',
+        '    Ctrl + D, o «Desarrollo» en el menú del botón «Ver»: muestra al lado la ' +
+            'superficie desarrollada en el plano, donde la curva corta las ' +
+            'generatrices con el mismo ángulo.'),
     QT_TRANSLATE_NOOP('CInstructionsDlg',
                       '    Flechas arriba y abajo sobre una barra: la mueven un paso.'),
     QT_TRANSLATE_NOOP('CInstructionsDlg', '    Tabulador: pasa al control siguiente. ' +

@@ -62,16 +62,17 @@ export async function OpenPage(browser, options = {}) {
     return {context, page, problems};
 }
 
-// The picture's pixels as R, G, B, A bytes, with its side in device pixels.
-export async function PagePixels(page) {
-    const picture = await page.evaluate(() => {
-        const canvas = document.getElementById('picture');
+// A picture's pixels as R, G, B, A bytes, with its side in device pixels:
+// the figure's, or the flat picture's ('flat-picture').
+export async function PagePixels(page, id = 'picture') {
+    const picture = await page.evaluate((id) => {
+        const canvas = document.getElementById(id);
         const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
         let text = '';
         for (let i = 0; i < data.length; i += 0x8000)
             text += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
         return {side: canvas.width, height: canvas.height, bytes: btoa(text)};
-    });
+    }, id);
     return {
         width: picture.side,
         height: picture.height,

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// The page's flat picture ("Desarrollo"): the development of the figure at
+// its angle, drawn as the desktop's beside the figure at the figure's scale
+// and line style, again only when one of those or the figure or the angle
+// changes (a drag or a zoom leaves it as it is). Its canvas swaps red and
+// blue as the figure's does, so the browser shows its memory as it is.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "page_picture.h"
+#include "render/flat_picture.h"
+
+class PageFlatPicture {
+public:
+    // Draws the flat picture unless it shows it already. When the memory for
+    // it cannot be had, there is none, and nothing is thrown.
+    void Show(CurveKind figure, int angleDeg, PictureMapping mapping);
+
+    bool HasPicture() const { return canvas_ != nullptr; }
+    int Side() const { return canvas_ ? canvas_->Width() : 0; }
+    // Side() rows of Side() R, G, B, A bytes; null before the first.
+    const uint8_t* Rgba() const
+    {
+        return canvas_ ? reinterpret_cast<const uint8_t*>(canvas_->Bits()) : nullptr;
+    }
+    // How many flat pictures have been drawn.
+    uint64_t Redraws() const { return redraws_; }
+
+private:
+    std::unique_ptr<RgbaCanvas> canvas_;
+    FlatCache cache_;
+    CurveKind figure_ = CurveKind::None;
+    int angleDeg_ = 0;
+    PictureMapping mapping_;
+    uint64_t redraws_ = 0;
+};

@@ -157,6 +157,16 @@ void Canvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
     PaintRectangle(left, top, right, bottom);
 }
 
+// A rectangle is a few spans a row: inlined into it.
+TORSIVA_ALWAYS_INLINE void Canvas::FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour)
+{
+    const PixelBox span = Clip({x0, y, x1, y + 1});
+    if (span.Empty())
+        return;
+    uint32_t* row = pixels_.get() + Index(0, int(y));
+    std::fill(row + span.left, row + span.right, colour);
+}
+
 void Canvas::PaintRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
     const int64_t firstRow = std::max<int64_t>(top, 0);
@@ -189,8 +199,8 @@ void Canvas::MoveTo(int32_t x, int32_t y)
 // 32-bit arithmetic and with no clipping. Most lines of a figure are a
 // pixel or two long, so the set-up is what counts here, and the function is
 // inlined into its callers.
-TORSIVA_ALWAYS_INLINE void Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1,
-                                                    uint32_t colour)
+TORSIVA_ALWAYS_INLINE int32_t Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1,
+                                                       int32_t y1, uint32_t colour)
 {
     const int32_t dx = x1 - x0;
     const int32_t dy = y1 - y0;
@@ -222,26 +232,44 @@ TORSIVA_ALWAYS_INLINE void Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, int3
             pixel += yStride;
         }
     }
+    return adx >= ady ? adx : ady;
+}
+
+TORSIVA_ALWAYS_INLINE int64_t Canvas::DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1,
+                                               uint32_t colour)
+{
+    if (OnCanvas(x0, y0) && OnCanvas(x1, y1))
+        return DrawLineOnCanvas(x0, y0, x1, y1, colour);
+    return DrawLineIn(Bounds(), x0, y0, x1, y1, colour);
 }
 
 void Canvas::LineTo(int32_t x, int32_t y)
 {
-    const int32_t x0 = currentX_, y0 = currentY_;
+    DrawLine(currentX_, currentY_, x, y, penColour_);
     currentX_ = x;
     currentY_ = y;
-    if (OnCanvas(x0, y0) && OnCanvas(x, y))
-        DrawLineOnCanvas(x0, y0, x, y, penColour_);
-    else
-        DrawLineIn(Bounds(), x0, y0, x, y, penColour_);
 }
 
 void Canvas::Polyline(const int32_t* xs, const int32_t* ys, size_t count)
 {
+    DrawPolyline(xs, ys, count);
+}
+
+// Moving to the first point and drawing to it writes nothing: the lines
+// start at the second.
+Canvas::Written Canvas::DrawPolyline(const int32_t* xs, const int32_t* ys, size_t count)
+{
+    Written written;
     if (count == 0)
-        return;
-    Canvas::MoveTo(xs[0], ys[0]);
-    for (size_t i = 0; i < count; ++i)
-        Canvas::LineTo(xs[i], ys[i]);
+        return written;
+    for (size_t i = 1; i < count; ++i) {
+        const int64_t pixels = DrawLine(xs[i - 1], ys[i - 1], xs[i], ys[i], penColour_);
+        written.pixels += pixels;
+        written.lines += pixels > 0;
+    }
+    currentX_ = xs[count - 1];
+    currentY_ = ys[count - 1];
+    return written;
 }
 
 void Canvas::PolylineWithin(const int32_t* xs, const int32_t* ys, size_t count, uint32_t colour,
@@ -258,12 +286,6 @@ void Canvas::PolylineWithin(const int32_t* xs, const int32_t* ys, size_t count, 
     }
 }
 
-int64_t Canvas::ClippedLinePixels(int64_t x0, int64_t y0, int64_t x1, int64_t y1) const
-{
-    const StepRange steps = StepsInside(x0, y0, x1, y1, width_, height_).steps;
-    return steps.Empty() ? 0 : steps.last - steps.first + 1;
-}
-
 // Every line is defined by one formula, on an unbounded raster: along the
 // major axis (the longer extent, x on ties) the k-th pixel, k = 0 … n − 1,
 // stands k steps from the start, and along the minor axis
@@ -273,14 +295,14 @@ int64_t Canvas::ClippedLinePixels(int64_t x0, int64_t y0, int64_t x1, int64_t y1
 // is bounded by the box's size whatever the coordinates. Lines that need it
 // are few and their set-up is long: kept out of LineTo, so that the common
 // case stays small enough to inline.
-void Canvas::DrawLineIn(const PixelBox& box, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
-                        uint32_t colour)
+int64_t Canvas::DrawLineIn(const PixelBox& box, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
+                           uint32_t colour)
 {
     const LineSteps line = StepsInside(x0 - box.left, y0 - box.top, x1 - box.left, y1 - box.top,
                                        box.right - box.left, box.bottom - box.top);
     const StepRange steps = line.steps;
     if (steps.Empty())
-        return;
+        return 0;
 
     // The error term at the first step: with k·m = q·n + r,
     // 2·k·m + n = 2q·n + (2r + n), so the minor offset is q + (2r + n) / 2n.
@@ -310,15 +332,7 @@ void Canvas::DrawLineIn(const PixelBox& box, int64_t x0, int64_t y0, int64_t x1,
             index += minorStride;
         }
     }
-}
-
-void Canvas::FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour)
-{
-    const PixelBox span = Clip({x0, y, x1, y + 1});
-    if (span.Empty())
-        return;
-    uint32_t* row = pixels_.get() + Index(0, int(y));
-    std::fill(row + span.left, row + span.right, colour);
+    return steps.last - steps.first + 1;
 }
 
 void Canvas::SmoothLine(double x0, double y0, double x1, double y1)

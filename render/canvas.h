@@ -19,7 +19,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
 #include "geometry/picture.h"
@@ -106,13 +105,13 @@ public:
     // its weight, set to `colour`.
     void CoverWuSegments(const WuSegment* segments, size_t count, uint32_t colour, PixelBox box);
 
-    // How many pixels LineTo from (x0, y0) to (x1, y1) writes.
-    int64_t LinePixels(int32_t x0, int32_t y0, int32_t x1, int32_t y1) const
-    {
-        if (OnCanvas(x0, y0) && OnCanvas(x1, y1))
-            return std::max(std::abs(x1 - x0), std::abs(y1 - y0));
-        return ClippedLinePixels(x0, y0, x1, y1);
-    }
+    // What a polyline wrote: its pixels, and how many of its lines wrote any.
+    struct Written {
+        int64_t pixels = 0;
+        int64_t lines = 0;
+    };
+    // Polyline(xs, ys, count), saying what it wrote.
+    Written DrawPolyline(const int32_t* xs, const int32_t* ys, size_t count);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -131,7 +130,6 @@ private:
     explicit Canvas(Unpainted);
 
     void PaintRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom);
-    int64_t ClippedLinePixels(int64_t x0, int64_t y0, int64_t x1, int64_t y1) const;
 
     std::size_t Index(int x, int y) const
     {
@@ -145,10 +143,12 @@ private:
     PixelBox Clip(const PixelBox& box) const { return box.Meet(Bounds()); }
     // The ways pixels are written, each inside a box that Clip returned.
     // DrawLineOnCanvas takes a line whose ends both lie in it; DrawLineIn
-    // clips any line to it exactly, step by step, before it writes.
-    void DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t colour);
-    void DrawLineIn(const PixelBox& box, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
-                    uint32_t colour);
+    // clips any line to it exactly, step by step, before it writes. Each
+    // says how many pixels it wrote.
+    int64_t DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t colour);
+    int32_t DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t colour);
+    int64_t DrawLineIn(const PixelBox& box, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
+                       uint32_t colour);
     void FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour);
 
     int width_;

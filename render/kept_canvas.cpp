@@ -40,14 +40,12 @@ void KeptCanvas::LineTo(int32_t x, int32_t y)
 {
     const int32_t xs[] = {CurrentX(), x};
     const int32_t ys[] = {CurrentY(), y};
-    Remember(xs, ys, 2);
-    Canvas::LineTo(x, y);
+    Remember(xs, ys, 2, DrawPolyline(xs, ys, 2));
 }
 
 void KeptCanvas::Polyline(const int32_t* xs, const int32_t* ys, size_t count)
 {
-    Remember(xs, ys, count);
-    Canvas::Polyline(xs, ys, count);
+    Remember(xs, ys, count, DrawPolyline(xs, ys, count));
 }
 
 void KeptCanvas::SmoothLine(double x0, double y0, double x1, double y1)
@@ -81,43 +79,13 @@ bool KeptCanvas::Charge(int64_t pixels)
 }
 
 // Each line is charged the pixels it writes and its set-up; a polyline
-// that writes none, such as a lone point, needs no remembering. The
-// polyline is kept as runs of lines that lie wholly inside the outline or
-// not, so that only the few that meet it are walked along its sides.
-void KeptCanvas::Remember(const int32_t* xs, const int32_t* ys, size_t count)
+// that writes none, such as a lone point, needs no remembering.
+void KeptCanvas::Remember(const int32_t* xs, const int32_t* ys, size_t count, Written written)
 {
-    if (!Remembering() || count < 2)
+    if (!Remembering() || written.pixels == 0 ||
+        !Charge(written.pixels + kPixelsPerRememberedLine * written.lines))
         return;
-    int64_t cost = 0;
-    for (size_t i = 1; i < count; ++i) {
-        const int64_t pixels = LinePixels(xs[i - 1], ys[i - 1], xs[i], ys[i]);
-        if (pixels > 0)
-            cost += pixels + kPixelsPerRememberedLine;
-        if (cost > eraseBudget_)
-            break;
-    }
-    if (cost == 0 || !Charge(cost))
-        return;
-    const PixelBox& inside = painted_->inside;
-    size_t runStart = 0;
-    bool runInside = inside.Contains(xs[0], ys[0]) && inside.Contains(xs[1], ys[1]);
-    bool lastInside = inside.Contains(xs[1], ys[1]);
-    for (size_t i = 2; i < count; ++i) {
-        const bool pointInside = inside.Contains(xs[i], ys[i]);
-        const bool lineInside = lastInside && pointInside;
-        lastInside = pointInside;
-        if (lineInside == runInside)
-            continue;
-        AddRun(xs + runStart, ys + runStart, i - runStart, runInside);
-        runStart = i - 1;
-        runInside = lineInside;
-    }
-    AddRun(xs + runStart, ys + runStart, count - runStart, runInside);
-}
-
-void KeptCanvas::AddRun(const int32_t* xs, const int32_t* ys, size_t count, bool inside)
-{
-    polylines_.push_back({xs_.size(), count, inside});
+    polylines_.push_back({xs_.size(), count});
     xs_.insert(xs_.end(), xs, xs + count);
     ys_.insert(ys_.end(), ys, ys + count);
 }
@@ -153,12 +121,33 @@ void KeptCanvas::Erase()
         const int32_t* xs = xs_.data() + p->first;
         const int32_t* ys = ys_.data() + p->first;
         PolylineWithin(xs, ys, p->count, r.fill, r.inside);
-        if (!p->inside)
-            for (const PixelBox& side : r.sides)
-                PolylineWithin(xs, ys, p->count, r.pen, side);
+        PutBackOnTheSides(xs, ys, p->count);
     }
     CoverWuSegments(smoothInside_.data(), smoothInside_.size(), r.fill, r.inside);
     CoverWuSegments(smoothOnOutline_.data(), smoothOnOutline_.size(), r.fill, r.inside);
     for (const PixelBox& side : r.sides)
         CoverWuSegments(smoothOnOutline_.data(), smoothOnOutline_.size(), r.pen, side);
+}
+
+// The lines of a polyline that meet the outline, each run of them drawn
+// again on its four sides: a line between two points inside the outline
+// lies wholly inside it.
+void KeptCanvas::PutBackOnTheSides(const int32_t* xs, const int32_t* ys, size_t count)
+{
+    const PaintedRectangle& r = *painted_;
+    size_t i = 0;
+    while (i < count) {
+        while (i < count && r.inside.Contains(xs[i], ys[i]))
+            ++i;
+        if (i == count)
+            return;
+        // Point i lies outside: the lines on either side of it meet the
+        // outline, up to the next point inside.
+        const size_t first = i > 0 ? i - 1 : 0;
+        while (i < count && !r.inside.Contains(xs[i], ys[i]))
+            ++i;
+        const size_t last = i < count ? i : count - 1;
+        for (const PixelBox& side : r.sides)
+            PolylineWithin(xs + first, ys + first, last - first + 1, r.pen, side);
+    }
 }

@@ -56,13 +56,10 @@ private:
     };
     PaintedRectangle Painted(int32_t left, int32_t top, int32_t right, int32_t bottom) const;
 
-    // A run of a polyline remembered: its points in xs_ and ys_ from `first`
-    // on, and whether they all lie inside the outline, so that every pixel
-    // of it does.
+    // A polyline remembered: its points in xs_ and ys_ from `first` on.
     struct RememberedPolyline {
         size_t first;
         size_t count;
-        bool inside;
     };
 
     // Nothing drawn before the first rectangle needs remembering, as the
@@ -72,12 +69,12 @@ private:
     // Charges `pixels` to the budget: true when the log can take them. Past
     // the budget it drops the log.
     bool Charge(int64_t pixels);
-    void Remember(const int32_t* xs, const int32_t* ys, size_t count);
-    void AddRun(const int32_t* xs, const int32_t* ys, size_t count, bool inside);
+    void Remember(const int32_t* xs, const int32_t* ys, size_t count, Written written);
     void Remember(const WuSegment& segment);
     void StartLog();
     // Puts back the painted rectangle under everything remembered.
     void Erase();
+    void PutBackOnTheSides(const int32_t* xs, const int32_t* ys, size_t count);
 
     std::optional<PaintedRectangle> painted_;
     std::vector<int32_t> xs_;

@@ -281,19 +281,30 @@ TEST(CanvasTest, LineFromFarOutsideEndsExactlyAtItsInsideEnd)
     EXPECT_EQ(CountPainted(canvas), 100);
 }
 
-// LinePixels says how many pixels LineTo writes, for lines on the canvas,
-// across it and far off it.
-TEST(CanvasTest, LinePixelsCountsWhatTheLineWrites)
+// A polyline says how many pixels it wrote, and in how many lines, for
+// lines on the canvas, across it and far off it.
+TEST(CanvasTest, PolylineSaysWhatItWrote)
 {
-    const Canvas canvas;
-    auto counts = [&canvas](int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
-        return canvas.LinePixels(x0, y0, x1, y1) == CountPainted(Line(x0, y0, x1, y1));
+    auto counts = [](int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+        Canvas canvas;
+        canvas.SelectPen(kTestPen);
+        const int32_t xs[] = {x0, x1, x1}, ys[] = {y0, y1, y1};
+        const Canvas::Written written = canvas.DrawPolyline(xs, ys, 3);
+        const int painted = CountPainted(canvas);
+        return written.pixels == painted && written.lines == (painted > 0) &&
+               canvas.CurrentX() == x1 && canvas.CurrentY() == y1;
     };
-    ExpectRandomLines(21, -450, 950, 200, counts);
+    ExpectRandomLines(21, -450, 950, 100, counts);
     ExpectRandomLines(22, kMin, kMax, 40, counts);
     ExpectRandomLinesThrough(23, 100000, 40, counts);
-    EXPECT_EQ(canvas.LinePixels(kMin, 250, kMax, 250), 500);
-    EXPECT_EQ(canvas.LinePixels(10, 10, 10, 10), 0);
+    // Across row 250; back from far right along row 10 to (10, 10), which
+    // is left out; then ten pixels on to (20, 10). Pixels written twice
+    // count twice.
+    Canvas canvas;
+    const int32_t xs[] = {kMin, kMax, 10, 20}, ys[] = {250, 250, 10, 10};
+    const Canvas::Written written = canvas.DrawPolyline(xs, ys, 4);
+    EXPECT_EQ(written.pixels, 500 + 489 + 10);
+    EXPECT_EQ(written.lines, 3);
 }
 
 // A polyline drawn within a box writes exactly the pixels of its lines that

@@ -15,7 +15,7 @@ namespace {
 void BM_FlatDraw(benchmark::State& state, CurveKind figure, int angle, double scale)
 {
     const PictureMapping mapping{scale, LineStyle::Exact};
-    Canvas canvas = Canvas::ForPicture(PictureSide(scale));
+    KeptCanvas canvas(Canvas::ForPicture(PictureSide(scale)));
     FlatCache cache;
     ComposeFlatPicture(canvas, cache, figure, angle, mapping);
     for (auto _ : state) {

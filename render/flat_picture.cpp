@@ -226,10 +226,10 @@ bool KeptFlatPicture::Show(CurveKind figure, int angleDeg, PictureMapping mappin
     if (canvas_ && canvas_->Width() == side && figure == figure_ && angleDeg == angleDeg_ &&
         mapping.scale == mapping_.scale && mapping.lines == mapping_.lines)
         return false;
-    // One canvas for every redraw of one size: drawing again costs only what
-    // the last redraw drew on it.
+    // One kept canvas for every redraw of one size: drawing again costs only
+    // what the last redraw drew on it, not a fill of the whole square.
     if (!canvas_ || canvas_->Width() != side)
-        canvas_ = std::make_unique<Canvas>(Canvas::ForPicture(side));
+        canvas_ = std::make_unique<KeptCanvas>(Canvas::ForPicture(side));
     ComposeFlatPicture(*canvas_, cache_, figure, angleDeg, mapping);
     figure_ = figure;
     angleDeg_ = angleDeg;

@@ -22,6 +22,7 @@
 #include "geometry/view_state.h"
 #include "render/canvas.h"
 #include "render/flat_cuts.h"
+#include "render/kept_canvas.h"
 #include "render/picture_paths.h"
 #include "render/picture_scale.h"
 
@@ -101,7 +102,7 @@ public:
     const Canvas* Picture() const { return canvas_.get(); }
 
 private:
-    std::unique_ptr<Canvas> canvas_;
+    std::unique_ptr<KeptCanvas> canvas_;
     FlatCache cache_;
     CurveKind figure_ = CurveKind::None;
     int angleDeg_ = 0;

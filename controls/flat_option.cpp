@@ -28,15 +28,15 @@ WindowChange FlatOption::TurnOff(int clientWidth, int minimumWidth)
     return change;
 }
 
-WindowChange FlatOption::Resume(bool on, int clientWidth, int savedGrowth, int side, int roomRight,
-                                int roomLeft, int minimumWidth)
+WindowChange FlatOption::Resume(bool on, int clientWidth, FlatWidening saved, int side,
+                                int roomRight, int roomLeft, int minimumWidth)
 {
-    if (savedGrowth <= 0)
+    if (saved.grownBy <= 0)
         return on ? TurnOn(clientWidth, side, roomRight, roomLeft) : WindowChange{clientWidth, 0};
-    // Where the window stood before it widened is not remembered: it stays
-    // where it was left.
     m_on = true;
-    m_grownBy = savedGrowth;
-    m_movedLeft = 0;
+    m_grownBy = saved.grownBy;
+    // A settings file edited by hand never moves the window farther than
+    // the widening it claims.
+    m_movedLeft = std::clamp(saved.movedLeft, 0, saved.grownBy);
     return on ? WindowChange{clientWidth, 0} : TurnOff(clientWidth, minimumWidth);
 }

@@ -55,18 +55,29 @@ TEST(FlatOptionTest, TakesTheRoomRightThenLeftThenShares)
 TEST(FlatOptionTest, ResumesTheWindowAsItWasLeft)
 {
     FlatOption kept;
-    EXPECT_TRUE(Changes(kept.Resume(true, 1274, 510, 500, 0, 0, 764), 1274, 0))
+    EXPECT_TRUE(Changes(kept.Resume(true, 1274, {510, 0}, 500, 0, 0, 764), 1274, 0))
         << "widened already";
     EXPECT_TRUE(kept.On());
     EXPECT_TRUE(Changes(kept.TurnOff(1274, 764), 764, 0));
 
     FlatOption givenBack;
-    EXPECT_TRUE(Changes(givenBack.Resume(false, 1274, 510, 500, 0, 0, 764), 764, 0));
+    EXPECT_TRUE(Changes(givenBack.Resume(false, 1274, {510, 0}, 500, 0, 0, 764), 764, 0));
     EXPECT_FALSE(givenBack.On());
 
+    FlatOption movedBack;
+    EXPECT_TRUE(Changes(movedBack.Resume(false, 1274, {510, 310}, 500, 0, 0, 764), 764, -310))
+        << "widened by moving left: moved back right";
+    FlatOption keptMoved;
+    keptMoved.Resume(true, 1274, {510, 310}, 500, 0, 0, 764);
+    EXPECT_EQ(keptMoved.Widening().movedLeft, 310) << "remembered again at the next close";
+    EXPECT_TRUE(Changes(keptMoved.TurnOff(1274, 764), 764, -310));
+    FlatOption edited;
+    EXPECT_TRUE(Changes(edited.Resume(false, 864, {100, 5000}, 500, 0, 0, 764), 764, -100))
+        << "never farther than the widening";
+
     FlatOption fresh;
-    EXPECT_TRUE(Changes(fresh.Resume(true, 764, 0, 500, 600, 0, 764), 1274, 0)) << "nothing saved";
+    EXPECT_TRUE(Changes(fresh.Resume(true, 764, {}, 500, 600, 0, 764), 1274, 0)) << "nothing saved";
     FlatOption plain;
-    EXPECT_TRUE(Changes(plain.Resume(false, 764, 0, 500, 600, 0, 764), 764, 0));
+    EXPECT_TRUE(Changes(plain.Resume(false, 764, {}, 500, 600, 0, 764), 764, 0));
     EXPECT_FALSE(plain.On());
 }

@@ -296,7 +296,7 @@ void CFigureDlg::ResumeFlatPicture()
 {
     const int side = PictureLayout::ForClient(width(), height()).side;
     const Room room = RoomAround(this);
-    ChangeWindow(m_flatOption.Resume(m_flatAction->isChecked(), width(), SavedFlatGrowth(), side,
+    ChangeWindow(m_flatOption.Resume(m_flatAction->isChecked(), width(), SavedFlatWidening(), side,
                                      room.right, room.left, minimumWidth()));
 }
 
@@ -433,7 +433,7 @@ void CFigureDlg::NamePicture(const ViewState& view)
 
 void CFigureDlg::done(int result)
 {
-    SaveWindowPlacement(this, m_flatOption.GrownBy());
+    SaveWindowPlacement(this, m_flatOption.Widening());
     QDialog::done(result);
 }
 

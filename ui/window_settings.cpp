@@ -12,6 +12,7 @@ const char* const kPlacementKey = "window/geometry";
 const char* const kSmoothLinesKey = "picture/smoothLines";
 const char* const kFlatPictureKey = "picture/flat";
 const char* const kFlatGrowthKey = "window/flatGrowth";
+const char* const kFlatMovedLeftKey = "window/flatMovedLeft";
 
 } // namespace
 
@@ -22,19 +23,21 @@ void RestoreWindowPlacement(QWidget* window)
         window->restoreGeometry(placement);
 }
 
-void SaveWindowPlacement(const QWidget* window, int flatGrowth)
+void SaveWindowPlacement(const QWidget* window, FlatWidening flat)
 {
     QSettings settings;
     settings.setValue(kPlacementKey, window->saveGeometry());
-    settings.setValue(kFlatGrowthKey, flatGrowth);
+    settings.setValue(kFlatGrowthKey, flat.grownBy);
+    settings.setValue(kFlatMovedLeftKey, flat.movedLeft);
 }
 
-int SavedFlatGrowth()
+FlatWidening SavedFlatWidening()
 {
     QSettings settings;
     if (settings.value(kPlacementKey).toByteArray().isEmpty())
-        return 0;
-    return std::max(0, settings.value(kFlatGrowthKey, 0).toInt());
+        return {};
+    return {std::max(0, settings.value(kFlatGrowthKey, 0).toInt()),
+            std::max(0, settings.value(kFlatMovedLeftKey, 0).toInt())};
 }
 
 bool SmoothLinesSetting() { return QSettings().value(kSmoothLinesKey, false).toBool(); }

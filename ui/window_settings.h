@@ -7,14 +7,18 @@
 // names the file and every key.
 #pragma once
 
+#include "controls/flat_option.h"
+
 class QWidget;
 
 // Puts the window where it was left, if it was saved before. The placement
-// remembers how much wider the window was for the flat picture, so that the
-// next run can give that back if the option is off by then.
+// remembers how much wider the window was for the flat picture and how far
+// left it moved for it, so that the next run can give both back if the
+// option is off by then.
 void RestoreWindowPlacement(QWidget* window);
-void SaveWindowPlacement(const QWidget* window, int flatGrowth);
-int SavedFlatGrowth();
+void SaveWindowPlacement(const QWidget* window, FlatWidening flat);
+// Nothing when no placement was saved.
+FlatWidening SavedFlatWidening();
 
 bool SmoothLinesSetting();
 void SaveSmoothLinesSetting(bool on);

@@ -68,12 +68,35 @@ function Program(module) {
             }
             return paths;
         },
+        // The flat picture's pieces in development units, and the fit that
+        // takes them to picture units.
+        flatPaths() {
+            const count = module._torsiva_update_flat_paths(page);
+            const Doubles = (pointer, size) =>
+                Array.from(new Float64Array(module.HEAPU8.buffer, pointer, size));
+            const pieces = [];
+            for (let i = 0; i < count; ++i) {
+                const size = module._torsiva_flat_path_size(page, i);
+                pieces.push({
+                    what: kFlatClasses[module._torsiva_flat_path_class(page, i)],
+                    colour: module._torsiva_flat_path_colour(page, i),
+                    x: Doubles(module._torsiva_flat_path_x(page, i), size),
+                    y: Doubles(module._torsiva_flat_path_y(page, i), size),
+                });
+            }
+            const fit = (which) => module._torsiva_flat_fit(page, which);
+            return {fit: {k: fit(0), e: fit(1), f: fit(2)}, pieces};
+        },
         pictureSize: module._torsiva_picture_size(),
+        flatGap: module._torsiva_flat_picture_gap(),
         squareColour: module._torsiva_square_colour(),
         borderColour: module._torsiva_border_colour(),
     };
 }
 
+// The classes of the flat picture's pieces, as the core's FlatClass
+// numbers them.
+const kFlatClasses = ['outline', 'wire', 'curve'];
 // Figures as the core's CurveKind, in the order of their buttons.
 const kFigures = [
     {id: 'helix', kind: 1, title: kTexts.helix, flatTitle: kTexts.helixFlat},
@@ -179,19 +202,42 @@ function WireOption(checkbox, key, apply, changed) {
     });
 }
 
-// "Guardar imagen" saves the picture as shown, "Guardar SVG" the vector
+// The pictures as shown, as one canvas: the figure's alone or, with
+// "Desarrollo" on, the flat one beside it, the gap's device pixels in the
+// page's colour between them, as the desktop's saved image has them.
+function ShownCanvas(canvas, flatCanvas, flatShown, gap) {
+    if (!flatShown)
+        return canvas;
+    const between = Math.round(gap * (window.devicePixelRatio || 1));
+    const both = document.createElement('canvas');
+    both.width = canvas.width + between + flatCanvas.width;
+    both.height = Math.max(canvas.height, flatCanvas.height);
+    const context = both.getContext('2d', {alpha: false});
+    context.fillStyle = getComputedStyle(document.documentElement).backgroundColor;
+    context.fillRect(0, 0, both.width, both.height);
+    context.drawImage(canvas, 0, 0);
+    context.drawImage(flatCanvas, canvas.width + between, 0);
+    return both;
+}
+
+// "Guardar imagen" saves the pictures as shown, "Guardar SVG" their vector
 // drawing titled as the desktop's is.
-function WireExports(program, canvas, tr, byId) {
+function WireExports(program, canvas, flatCanvas, flatOption, tr, byId) {
     byId('save-png').addEventListener('click', () => {
-        canvas.toBlob((blob) => blob && Download(blob, program.fileStem() + '.png'), 'image/png');
+        ShownCanvas(canvas, flatCanvas, flatOption.checked, program.flatGap)
+            .toBlob((blob) => blob && Download(blob, program.fileStem() + '.png'), 'image/png');
     });
     byId('save-svg').addEventListener('click', () => {
         const figure = kFigures.find((f) => f.kind === program.figure());
         const title = figure ? Arg(tr(kTexts.caption), tr(figure.title),
                                    Arg(tr(kTexts.angleLabel), program.angle()))
                              : '';
-        const svg = PictureSvg(program.paths(), title, program.pictureSize, program.squareColour,
-                               program.borderColour);
+        const square = {side: program.pictureSize, black: program.squareColour,
+                        white: program.borderColour};
+        const svg = flatOption.checked
+                        ? SideBySideSvg(program.paths(), program.flatPaths(), title, square,
+                                        program.flatGap)
+                        : PictureSvg(program.paths(), title, square);
         Download(new Blob([svg], {type: 'image/svg+xml'}), program.fileStem() + '.svg');
     });
 }
@@ -236,7 +282,7 @@ function Run(module, tr, version) {
     view = PictureView(byId('picture-frame'), canvas, flatCanvas, program);
     WirePictureInput(canvas, program, Changed);
     WireKeys(program, flatOption, Changed);
-    WireExports(program, canvas, tr, byId);
+    WireExports(program, canvas, flatCanvas, flatOption, tr, byId);
 
     Changed();
     document.documentElement.classList.add('running');

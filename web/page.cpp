@@ -56,6 +56,13 @@ const std::vector<PicturePath>& Page::UpdatePaths()
     return paths_;
 }
 
+const FlatFigure& Page::UpdateFlatFigure()
+{
+    const ViewState& view = controls_.State();
+    flatFigure_ = MakeFlatFigure(view.curveKind, view.angleDeg);
+    return flatFigure_;
+}
+
 const std::string& Page::UpdateFileStem()
 {
     const ViewState& view = controls_.State();

@@ -52,6 +52,10 @@ public:
     // them; kept until the next call.
     const std::vector<PicturePath>& UpdatePaths();
     const std::vector<PicturePath>& Paths() const { return paths_; }
+    // The flat picture of the view's figure at its angle, as the desktop's
+    // SVG draws it beside the figure; kept until the next call.
+    const FlatFigure& UpdateFlatFigure();
+    const FlatFigure& FlatFigureKept() const { return flatFigure_; }
     // The name a saved picture of the view is offered under, without its
     // extension; kept until the next call.
     const std::string& UpdateFileStem();
@@ -77,5 +81,6 @@ private:
     Panel panel_{[this](const ViewState& view) { Draw(view); }};
     ViewControls controls_{panel_};
     std::vector<PicturePath> paths_;
+    FlatFigure flatFigure_;
     std::string fileStem_;
 };

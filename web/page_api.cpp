@@ -5,6 +5,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include "controls/picture_layout.h"
 #include "page.h"
 #include "render/draw_figure.h"
 
@@ -33,6 +34,14 @@ const PicturePath* PathOf(const Page* page, int path)
     if (path < 0 || size_t(path) >= page->Paths().size())
         return nullptr;
     return &page->Paths()[size_t(path)];
+}
+
+const FlatPiece* FlatPieceOf(const Page* page, int piece)
+{
+    const std::vector<FlatPiece>& pieces = page->FlatFigureKept().paths.pieces;
+    if (piece < 0 || size_t(piece) >= pieces.size())
+        return nullptr;
+    return &pieces[size_t(piece)];
 }
 
 static_assert(sizeof(PicturePoint) == 2 * sizeof(double), "points are read as pairs of doubles");
@@ -170,6 +179,8 @@ EMSCRIPTEN_KEEPALIVE const char* torsiva_file_stem(Page* page)
 
 EMSCRIPTEN_KEEPALIVE int torsiva_picture_size() { return kPictureSize; }
 
+EMSCRIPTEN_KEEPALIVE int torsiva_flat_picture_gap() { return kFlatPictureGap; }
+
 EMSCRIPTEN_KEEPALIVE uint32_t torsiva_square_colour() { return kOpaqueBlack; }
 
 EMSCRIPTEN_KEEPALIVE uint32_t torsiva_border_colour() { return kBorderPen.colour; }
@@ -195,5 +206,55 @@ EMSCRIPTEN_KEEPALIVE const double* torsiva_path_points(const Page* page, int pat
 {
     const PicturePath* p = PathOf(page, path);
     return p ? &p->points.front().x : nullptr;
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_update_flat_paths(Page* page)
+{
+    return int(page->UpdateFlatFigure().paths.pieces.size());
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_flat_path_class(const Page* page, int piece)
+{
+    const FlatPiece* p = FlatPieceOf(page, piece);
+    return p ? static_cast<int>(p->what) : -1;
+}
+
+EMSCRIPTEN_KEEPALIVE uint32_t torsiva_flat_path_colour(const Page* page, int piece)
+{
+    const FlatPiece* p = FlatPieceOf(page, piece);
+    return p ? FlatPen(p->what).colour : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_flat_path_size(const Page* page, int piece)
+{
+    const FlatPiece* p = FlatPieceOf(page, piece);
+    return p ? int(p->count) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const double* torsiva_flat_path_x(const Page* page, int piece)
+{
+    const FlatPiece* p = FlatPieceOf(page, piece);
+    return p ? page->FlatFigureKept().paths.x.data() + p->first : nullptr;
+}
+
+EMSCRIPTEN_KEEPALIVE const double* torsiva_flat_path_y(const Page* page, int piece)
+{
+    const FlatPiece* p = FlatPieceOf(page, piece);
+    return p ? page->FlatFigureKept().paths.y.data() + p->first : nullptr;
+}
+
+EMSCRIPTEN_KEEPALIVE double torsiva_flat_fit(const Page* page, int which)
+{
+    const FlatFit& fit = page->FlatFigureKept().fit;
+    switch (which) {
+    case 0:
+        return fit.k;
+    case 1:
+        return fit.e;
+    case 2:
+        return fit.f;
+    default:
+        return 0.0;
+    }
 }
 }

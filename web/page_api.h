@@ -66,6 +66,9 @@ const char* torsiva_file_stem(Page* page);
 // The picture's side in picture units (500), the square's fill and the
 // border's colour, as 0xAARRGGBB.
 int torsiva_picture_size();
+// The gap between the figure's picture and the flat one, in logical pixels
+// (CSS pixels on the page, picture units in the SVG).
+int torsiva_flat_picture_gap();
 uint32_t torsiva_square_colour();
 uint32_t torsiva_border_colour();
 
@@ -77,4 +80,18 @@ int torsiva_update_paths(Page* page);
 uint32_t torsiva_path_colour(const Page* page, int path);
 int torsiva_path_size(const Page* page, int path);
 const double* torsiva_path_points(const Page* page, int path);
+
+// The flat picture's pieces, as the desktop's SVG has them beside the
+// figure: made afresh by torsiva_update_flat_paths, which gives their
+// number, then read one by one (the piece's FlatClass: 0 outline, 1 wire,
+// 2 curve; its pen's colour; its number of points; its X and its Y in
+// development units), with the fit that takes them to picture units
+// (0 k, 1 e, 2 f: x = k·X + e, y = f − k·Y).
+int torsiva_update_flat_paths(Page* page);
+int torsiva_flat_path_class(const Page* page, int piece);
+uint32_t torsiva_flat_path_colour(const Page* page, int piece);
+int torsiva_flat_path_size(const Page* page, int piece);
+const double* torsiva_flat_path_x(const Page* page, int piece);
+const double* torsiva_flat_path_y(const Page* page, int piece);
+double torsiva_flat_fit(const Page* page, int which);
 }

@@ -6,6 +6,14 @@
 // every stroke 1 unit wide and not scaled. Built with the DOM and written
 // out by XMLSerializer, so that the document is well formed whatever it
 // holds.
+//
+// With "Desarrollo" on, the two pictures side by side, as the desktop saves
+// them: a viewBox one gap wider than two pictures, each picture in a nested
+// 500 × 500 <svg> that shows nothing outside its square, the figure's at
+// x = 0 and the flat one a picture and a gap to its right. The flat one
+// holds <g id="flat" transform="matrix(k 0 0 -k e f)"> with one <polyline>
+// per piece in development units, class "outline", "wire" or "curve", its
+// stroke one picture unit (1/k development units) wide.
 
 const kSvgNamespace = 'http://www.w3.org/2000/svg';
 
@@ -24,33 +32,104 @@ function SvgPoints(points) {
     return pairs.join(' ');
 }
 
-// `paths` is a list of {colour, points} with the points as x, y pairs.
-function PictureSvg(paths, title, side, black, white) {
-    const svg = document.createElementNS(kSvgNamespace, 'svg');
-    svg.setAttribute('version', '1.1');
-    svg.setAttribute('width', String(side));
-    svg.setAttribute('height', String(side));
-    svg.setAttribute('viewBox', '0 0 ' + side + ' ' + side);
-    const Add = (name, attributes) => {
-        const element = document.createElementNS(kSvgNamespace, name);
-        for (const [key, value] of attributes)
-            element.setAttribute(key, value);
-        svg.appendChild(element);
-        return element;
-    };
-    const Stroke = (colour) => [['fill', 'none'], ['stroke', SvgColour(colour)],
-                                ['stroke-width', '1'], ['vector-effect', 'non-scaling-stroke']];
-    if (title)
-        Add('title', []).textContent = title;
-    Add('rect', [['width', String(side)], ['height', String(side)], ['fill', SvgColour(black)]]);
+// Nine decimals in development units, as the desktop's flat pieces.
+function FlatPoints(piece) {
+    const pairs = [];
+    for (let i = 0; i < piece.x.length; ++i)
+        pairs.push(piece.x[i].toFixed(9) + ',' + piece.y[i].toFixed(9));
+    return pairs.join(' ');
+}
+
+// A new element `name` with `attributes` (pairs), appended to `parent`.
+function SvgElement(parent, name, attributes) {
+    const element = document.createElementNS(kSvgNamespace, name);
+    for (const [key, value] of attributes)
+        element.setAttribute(key, value);
+    if (parent)
+        parent.appendChild(element);
+    return element;
+}
+
+function Stroke(colour) {
+    return [['fill', 'none'], ['stroke', SvgColour(colour)], ['stroke-width', '1'],
+            ['vector-effect', 'non-scaling-stroke']];
+}
+
+// The black square of side `square.side`, with its white border.
+function AddSquare(parent, square) {
+    const side = square.side;
+    SvgElement(parent, 'rect',
+               [['width', String(side)], ['height', String(side)],
+                ['fill', SvgColour(square.black)]]);
     // A 1-unit stroke lies half each side of its line: centred half a unit
     // inside the edges, it covers exactly the outer columns and rows.
-    Add('rect', [
+    SvgElement(parent, 'rect', [
         ['x', '0.5'], ['y', '0.5'], ['width', String(side - 1)], ['height', String(side - 1)],
-        ...Stroke(white)
+        ...Stroke(square.white)
     ]);
+}
+
+// `paths` is a list of {colour, points} with the points as x, y pairs.
+function AddPaths(parent, paths) {
     for (const path of paths)
-        Add('polyline', [['points', SvgPoints(path.points)], ...Stroke(path.colour)]);
+        SvgElement(parent, 'polyline', [['points', SvgPoints(path.points)], ...Stroke(path.colour)]);
+}
+
+// `flat` is {fit: {k, e, f}, pieces: [{what, colour, x, y}]}.
+function AddFlatPicture(parent, flat) {
+    const fit = flat.fit;
+    const group = SvgElement(parent, 'g', [
+        ['id', 'flat'],
+        ['transform', 'matrix(' + [fit.k, 0, 0, -fit.k, fit.e, fit.f].map(String).join(' ') + ')']
+    ]);
+    // One picture unit in the group's units: written out rather than as a
+    // stroke that does not scale, which not every renderer honours.
+    const width = String(1 / fit.k);
+    for (const piece of flat.pieces)
+        SvgElement(group, 'polyline', [
+            ['class', piece.what], ['points', FlatPoints(piece)], ['fill', 'none'],
+            ['stroke', SvgColour(piece.colour)], ['stroke-width', width]
+        ]);
+}
+
+// The document's root, `width` wide and one picture high, with its title.
+function SvgRoot(width, height, title) {
+    const svg = SvgElement(null, 'svg', [
+        ['version', '1.1'], ['width', String(width)], ['height', String(height)],
+        ['viewBox', '0 0 ' + width + ' ' + height]
+    ]);
+    if (title)
+        SvgElement(svg, 'title', []).textContent = title;
+    return svg;
+}
+
+function SvgText(svg) {
     return '<?xml version="1.0" encoding="UTF-8"?>\n' + new XMLSerializer().serializeToString(svg) +
            '\n';
+}
+
+// `square` is {side, black, white}: the picture's side in picture units and
+// the colours of its square and border.
+function PictureSvg(paths, title, square) {
+    const svg = SvgRoot(square.side, square.side, title);
+    AddSquare(svg, square);
+    AddPaths(svg, paths);
+    return SvgText(svg);
+}
+
+// The figure's picture and the flat one, `gap` units apart.
+function SideBySideSvg(paths, flat, title, square, gap) {
+    const side = square.side;
+    const svg = SvgRoot(2 * side + gap, side, title);
+    const Picture = (x) => SvgElement(svg, 'svg', [
+        ['x', String(x)], ['y', '0'], ['width', String(side)], ['height', String(side)],
+        ['viewBox', '0 0 ' + side + ' ' + side]
+    ]);
+    const figure = Picture(0);
+    AddSquare(figure, square);
+    AddPaths(figure, paths);
+    const flatPicture = Picture(side + gap);
+    AddSquare(flatPicture, square);
+    AddFlatPicture(flatPicture, flat);
+    return SvgText(svg);
 }

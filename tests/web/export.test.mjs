@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // "Guardar imagen" and "Guardar SVG": the PNG is the picture shown, pixel
 // for pixel; the SVG is the desktop's document of the same view, element
-// for element and coordinate for coordinate.
+// for element and coordinate for coordinate. With "Desarrollo" on, both
+// hold the two pictures side by side, as the desktop's window saves them.
 import assert from 'node:assert/strict';
 import {spawnSync} from 'node:child_process';
 import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
@@ -29,13 +30,14 @@ async function Download(name) {
     return {name: download.suggestedFilename(), bytes: readFileSync(await download.path())};
 }
 
-// The desktop's SVG of a script of actions.
-function DesktopSvg(actions) {
+// The desktop's SVG of a script of actions (`extra`: more arguments).
+function DesktopSvg(actions, extra = []) {
     const work = mkdtempSync(join(tmpdir(), 'torsiva-svg-'));
     try {
         writeFileSync(join(work, 'a.json'), JSON.stringify(actions));
         const run =
-            spawnSync(kSnapshot, ['--script', join(work, 'a.json'), '--out', join(work, 'a.svg')],
+            spawnSync(kSnapshot,
+                      ['--script', join(work, 'a.json'), ...extra, '--out', join(work, 'a.svg')],
                       {encoding: 'utf8'});
         assert.equal(run.status, 0, run.stderr);
         return readFileSync(join(work, 'a.svg'), 'utf8');
@@ -46,18 +48,35 @@ function DesktopSvg(actions) {
 
 // A document's elements in order, each with its attributes sorted and its
 // text, parsed by the browser: a refusal to parse fails the comparison.
-function Elements(page, svg) {
-    return page.evaluate((text) => {
+// `within` picks the elements inside the first element it matches, as the
+// picture nested in a side-by-side document. Numbers that the two programs
+// may write in different but equal forms (the flat picture's matrix and
+// stroke width) are compared as numbers.
+function Elements(page, svg, within = null) {
+    return page.evaluate(([text, within]) => {
         const document = new DOMParser().parseFromString(text, 'image/svg+xml');
         if (document.getElementsByTagName('parsererror').length)
             return null;
-        return [...document.querySelectorAll('*')].map(
+        const Number = (value) => value.replace(/-?[0-9.]+(e-?[0-9]+)?/g, (n) => String(+n));
+        const Value = (a) =>
+            a.name === 'transform' || a.name === 'stroke-width' ? Number(a.value) : a.value;
+        const root = within ? document.querySelector(within) : document;
+        return [...root.querySelectorAll(within ? ':scope *' : '*')].map(
             (element) => [element.namespaceURI,
                           element.localName,
-                          ...[...element.attributes].map((a) => a.name + '=' + a.value).sort(),
+                          ...[...element.attributes].map((a) => a.name + '=' + Value(a)).sort(),
                           element.children.length ? '' : element.textContent,
         ]);
-    }, svg);
+    }, [svg, within]);
+}
+
+// Columns [x, x + width) of an image.
+function Columns(image, x, width) {
+    const rgba = Buffer.alloc(width * image.height * 4);
+    for (let row = 0; row < image.height; ++row)
+        image.rgba.copy(rgba, row * width * 4, (row * image.width + x) * 4,
+                        (row * image.width + x + width) * 4);
+    return {width, height: image.height, rgba};
 }
 
 test('before a figure there is nothing to save', async () => {
@@ -89,5 +108,51 @@ test('the SVG is the desktop\'s document of the view', async () => {
     assert.ok(page, 'the page writes a well-formed document');
     assert.ok(page.length > 15, `${page.length} elements`);
     assert.deepEqual(page, await Elements(opened.page, desktop));
+    assert.deepEqual(opened.problems, []);
+});
+
+test('with "Desarrollo" on, the PNG holds both pictures as shown', async () => {
+    const page = opened.page;
+    await page.getByRole('checkbox', {name: 'Desarrollo'}).check();
+    await page.getByRole('button', {name: 'Hélice', exact: true}).click();
+    const png = DecodePng((await Download('Guardar imagen')).bytes);
+    const figure = await PagePixels(page);
+    const flat = await PagePixels(page, 'flat-picture');
+    assert.equal(png.width, 500 + 10 + 500);
+    assert.equal(png.height, 500);
+    assert.equal(DifferingPixels(Columns(png, 0, 500), figure), 0);
+    assert.equal(DifferingPixels(Columns(png, 510, 500), flat), 0);
+    const gap = Columns(png, 500, 10);
+    const background = await page.evaluate(
+        () => getComputedStyle(document.documentElement).backgroundColor);
+    const [r, g, b] = background.match(/[0-9]+/g).map(Number);
+    for (let i = 0; i < gap.rgba.length; i += 4)
+        assert.deepEqual([...gap.rgba.subarray(i, i + 3)], [r, g, b], 'the page\'s colour between');
+    await page.getByRole('checkbox', {name: 'Desarrollo'}).uncheck();
+});
+
+test('with "Desarrollo" on, the SVG holds the figure and its flat picture', async () => {
+    const page = opened.page;
+    await page.getByRole('checkbox', {name: 'Desarrollo'}).check();
+    await page.getByRole('button', {name: 'Hélice cónica'}).click();
+    await page.keyboard.press('Control+ArrowLeft');
+    const svg = (await Download('Guardar SVG')).bytes.toString('utf8');
+    const script = [{button: 'conical'}, {press: [0, 0]}, {move: [-10, 0]}, {release: [-10, 0]}];
+    const root = await page.evaluate((text) => {
+        const svg = new DOMParser().parseFromString(text, 'image/svg+xml').documentElement;
+        return [svg.getAttribute('viewBox'),
+                [...svg.children].map((c) => c.localName + ' ' + (c.getAttribute('x') || ''))];
+    }, svg);
+    assert.deepEqual(root, ['0 0 1010 500', ['title ', 'svg 0', 'svg 510']]);
+    // Each nested picture holds what the desktop's document of it alone holds.
+    const figure = await Elements(page, svg, 'svg > svg[x="0"]');
+    const alone = await Elements(page, DesktopSvg(script), 'svg');
+    assert.ok(figure.length > 15, `${figure.length} elements`);
+    assert.deepEqual(figure, alone.filter((e) => e[1] !== 'title'));
+    const flat = await Elements(page, svg, 'svg > svg[x="510"]');
+    const flatAlone = await Elements(page, DesktopSvg(script, ['--flat']), 'svg');
+    assert.ok(flat.some((e) => e.includes('class=curve')), 'the curve is there');
+    assert.deepEqual(flat, flatAlone.filter((e) => e[1] !== 'title'));
+    await page.getByRole('checkbox', {name: 'Desarrollo'}).uncheck();
     assert.deepEqual(opened.problems, []);
 });

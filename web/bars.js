@@ -61,6 +61,9 @@ function ShowBars(program, sliders) {
         slider.min = String(shown.min);
         slider.max = String(shown.max);
         slider.value = String(shown.value);
+        // A bar with no range yet (before the first figure) shows no
+        // thumb, as the desktop's empty scroll bar shows none.
+        slider.classList.toggle('empty', shown.min === shown.max);
         slider.setAttribute('aria-valuetext', String(program.spokenValue(bar)));
     });
 }

@@ -4,6 +4,8 @@
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
+import {DecodePng} from './png.mjs';
+
 import {
     DifferingPixels,
     kBarIds,
@@ -39,7 +41,22 @@ async function Press(name, key, times) {
         await opened.page.keyboard.press(key);
 }
 
+// How many of a bar's pixels are in the colour of its thumb (and of its
+// filled part): a thumb is a disc some 16 pixels across, some 200 pixels;
+// an empty bar's fill is at most a cap at one end.
+async function ThumbPixels(name) {
+    const shot = DecodePng(await Slider(name).screenshot());
+    let count = 0;
+    for (let i = 0; i < shot.rgba.length; i += 4) {
+        const [r, g, b] = shot.rgba.subarray(i, i + 3);
+        count += b > 150 && r < 100 && b - g > 60;
+    }
+    return count;
+}
+
 test('before a figure the bars have no range, yet their arrows work', async () => {
+    for (const bar of [kA, kZ, kP])
+        assert.ok(await ThumbPixels(bar) < 150, `${bar}: no thumb on an empty bar`);
     assert.deepEqual(await Shown(kA), {min: 0, max: 0, value: 0, spoken: '60'});
     await Press(kA, 'ArrowDown', 1);
     assert.equal(await opened.page.locator('#angle-label').textContent(), 'Ángulo = 61º');
@@ -56,6 +73,8 @@ test('each bar stops at its ends', async () => {
     assert.deepEqual(await Shown(kA), {min: 2, max: 89, value: 60, spoken: '60'});
     assert.deepEqual(await Shown(kZ), {min: 0, max: 100, value: 50, spoken: '50'});
     assert.deepEqual(await Shown(kP), {min: 20, max: 300, value: 300, spoken: '300'});
+    for (const bar of [kA, kZ, kP])
+        assert.ok(await ThumbPixels(bar) > 600, `${bar}: its thumb once it has a range`);
     await Press(kA, 'ArrowUp', 60);
     assert.equal((await Shown(kA)).value, 2);
     await Press(kA, 'ArrowDown', 90);

@@ -123,15 +123,22 @@ struct SolidPlot {
 };
 
 // A pixel of a dashed line: written when its position in the pattern, the
-// line's first pixel standing at `start`, falls in the `on` run.
+// line's first pixel standing at `start`, falls in the `on` run. A line
+// hands over its pixels one step after another, so the position is worked
+// out at the first step it walks and counted on from there.
 struct DashPlot {
     uint32_t colour;
     int64_t start;
     int64_t period;
     int64_t on;
-    void operator()(uint32_t* pixel, int64_t k) const
+    int64_t position = -1;
+    void operator()(uint32_t* pixel, int64_t k)
     {
-        if ((start + k) % period < on)
+        if (position < 0)
+            position = start + k < period ? start + k : (start + k) % period;
+        else if (++position == period)
+            position = 0;
+        if (position < on)
             *pixel = colour;
     }
 };
@@ -331,7 +338,10 @@ Canvas::Written Canvas::DrawDashedPolyline(const int32_t* xs, const int32_t* ys,
                                         DashPlot{penColour_, phase, period, pattern.on});
         written.pixels += pixels;
         written.lines += pixels > 0;
-        phase = (phase + steps) % period;
+        // Most lines are a pixel or two: the pattern seldom needs a division.
+        phase += steps;
+        if (phase >= period)
+            phase = phase < 2 * period ? phase - period : phase % period;
     }
     currentX_ = xs[count - 1];
     currentY_ = ys[count - 1];

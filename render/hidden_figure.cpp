@@ -59,6 +59,11 @@ HiddenFigure SplitFigure(const FigureModel& model, const ProjectedFigure& projec
                          const ViewState& view)
 {
     HiddenFigure figure;
+    // Every vertex, and a cut for about one chord in ten.
+    const size_t room = model.VertexCount() + model.VertexCount() / 10;
+    figure.pieces.x.reserve(room);
+    figure.pieces.y.reserve(room);
+    figure.pieces.z.reserve(room);
     const SplitViewpoint viewpoint{DrawnSurfaceOf(view.curveKind, model), view.eye};
     const PolylineCourse wires = WireCourse(view.curveKind);
     for (FigurePolyline polyline : model.wire)
@@ -98,7 +103,11 @@ double TracePiece(Canvas& canvas, const ProjectedFigure& points, uint32_t first,
 void TraceHiddenFigure(Canvas& canvas, FigureCache& figures, const ViewState& view,
                        FigureBuilder build, PictureMapping mapping)
 {
-    const FigureModel& model = ProjectFigure(figures, view, build, mapping);
+    // Only a curve that stops outside the picture needs its vertices
+    // projected before it is split; the pieces are projected anyway.
+    const FigureModel& model = figures.Model(view.curveKind, view.angleDeg, build);
+    if (model.curveStopsOutsidePicture)
+        ProjectFigure(figures, view, build, mapping);
     const HiddenFigure figure = SplitFigure(model, figures.Projected(), view);
     const HiddenPieces& pieces = figure.pieces;
     ProjectedFigure points;

@@ -52,6 +52,9 @@ struct SplitViewpoint {
 // the course changes from a's; a's visibility holds up to it, within 2^−30.
 double VisibilityChange(const SplitViewpoint& viewpoint, const PolylineCourse& course, Vec3 a,
                         Vec3 b);
+// VisibilityChange of `count` chords from a[i] to b[i], into f[i].
+void VisibilityChanges(const SplitViewpoint& viewpoint, const PolylineCourse& course, const Vec3* a,
+                       const Vec3* b, size_t count, double* f);
 
 // Adds the pieces of the first `count` vertices of the polyline to
 // `pieces` (each with at least two points, but for a polyline of one

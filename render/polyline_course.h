@@ -34,22 +34,10 @@ PolylineCourse CurveCourse(CurveKind figure, int angleDeg);
 // the vertices, to rounding; two equal vertices give that vertex.
 Vec3 PointBetween(const PolylineCourse& course, Vec3 a, Vec3 b, double f);
 
-// The course from vertex a to vertex b, with what its points share worked
-// out once: their distances from the z axis.
-struct CourseSpan {
-    PolylineCourse course;
-    Vec3 a, b;
-    double fromAxisA = 0.0, fromAxisB = 0.0;
-};
-CourseSpan SpanOf(const PolylineCourse& course, Vec3 a, Vec3 b);
-
-// The point of the span's course halfway, in the parameter, between two of
-// its points p and q, at fractions fp and fq of the way from a to b: what
-// PointBetween gives at (fp + fq) / 2, to rounding, found from p and q
-// without trigonometry where the course allows (every course but the
-// loxodrome's), for a bisection that halves its bracket again and again.
-// p and q lie less than half a turn apart about the axis or the centre.
-Vec3 Midway(const CourseSpan& span, Vec3 p, double fp, Vec3 q, double fq);
+// The colatitude of a point, from the north pole, 0 to π; and the loxodrome's
+// point at a colatitude (not finite at the poles).
+double Colatitude(Vec3 p);
+Vec3 LoxodromeAt(const PolylineCourse& course, double theta);
 
 // The point at fraction f of the chord from a to b: a + f·(b − a).
 inline Vec3 ChordPoint(Vec3 a, Vec3 b, double f) { return Add(a, Scale(f, Subtract(b, a))); }

@@ -3,8 +3,6 @@
 // samples: halfway from vertex j to vertex j + 2 lies vertex j + 1, as the
 // parameter steps evenly.
 #include <algorithm>
-#include <random>
-#include <utility>
 
 #include "render/polyline_course.h"
 #include "render/tracers.h"
@@ -53,31 +51,4 @@ TEST(PolylineCourseTest, HelixCourseStaysOnTheCylinder)
     EXPECT_TRUE(AreNear(PointBetween(course, a, b, 0.5),
                         {15.0 * std::sqrt(0.5), 15.0 * std::sqrt(0.5), 5.0}, 1e-12));
     EXPECT_TRUE(AreNear(PointBetween(course, a, a, 0.3), a, 0.0));
-}
-
-// A bisection's midpoint from its bracket's two points is the course's
-// point halfway between their fractions.
-TEST(PolylineCourseTest, MidwayIsThePointHalfwayInTheParameter)
-{
-    std::mt19937 random(17);
-    std::uniform_real_distribution<double> fraction(0.0, 1.0);
-    for (const CurveKind figure :
-         {CurveKind::Helix, CurveKind::ConicalHelix, CurveKind::SphericalHelix})
-        for (const int angle : {2, 60, 89}) {
-            const FigureModel model = BuilderOf(figure)(angle);
-            for (const auto& [polylines, course] :
-                 {std::pair{&model.wire, WireCourse(figure)},
-                  std::pair{&model.curve, CurveCourse(figure, angle)}})
-                for (FigurePolyline polyline : *polylines)
-                    for (uint32_t j = 0; j + 1 < polyline.count; j += 11) {
-                        const Vec3 a = model.Vertex(polyline.first + j);
-                        const Vec3 b = model.Vertex(polyline.first + j + 1);
-                        const double fp = fraction(random), fq = fraction(random);
-                        ASSERT_TRUE(
-                            AreNear(Midway(SpanOf(course, a, b), PointBetween(course, a, b, fp), fp,
-                                           PointBetween(course, a, b, fq), fq),
-                                    PointBetween(course, a, b, 0.5 * (fp + fq)), 1e-9))
-                            << "figure " << int(figure) << ", angle " << angle << ", vertex " << j;
-                    }
-        }
 }

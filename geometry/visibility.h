@@ -64,8 +64,10 @@ inline bool HiddenOnCylinder(const DrawnCylinder& cylinder, Vec3 point, Vec3 eye
     const double across = d.x * d.x + d.y * d.y;
     const double crossing = -2.0 * (point.x * d.x + point.y * d.y); // s*·|D_xy|²
     const double z = point.z * across + crossing * d.z;             // its height·|D_xy|²
-    return across > 0.0 && crossing > 0.0 && crossing < across && z >= cylinder.bottom * across &&
-           z <= cylinder.top * across;
+    // All five at once, with no branch to guess: a bisection asks this
+    // of points as often seen as hidden.
+    return (across > 0.0) & (crossing > 0.0) & (crossing < across) &
+           (z >= cylinder.bottom * across) & (z <= cylinder.top * across);
 }
 
 // Whether a point lies on the part of the cone that is drawn: below the apex
@@ -110,7 +112,8 @@ inline bool HiddenOnSphere(const DrawnSphere& sphere, Vec3 point, Vec3 eye)
 // The test of the surface's kind.
 bool HiddenOn(const DrawnSurface& surface, Vec3 point, Vec3 eye);
 
-// HiddenOn for `count` points given by component, into hidden[i]: one loop
-// of the kind's test, for the vertices of a whole polyline.
+// HiddenOn for `count` points given by component, hidden[i] 1 where it
+// holds and 0 where not: one loop of the kind's test for the vertices of a
+// whole polyline, kept in doubles so that it runs on the vector units.
 void HiddenOnEach(const DrawnSurface& surface, Vec3 eye, const double* x, const double* y,
-                  const double* z, size_t count, bool* hidden);
+                  const double* z, size_t count, double* hidden);

@@ -119,27 +119,26 @@ LineSteps StepsInside(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t wi
 // A pixel of a solid line: always written.
 struct SolidPlot {
     uint32_t colour;
-    void operator()(uint32_t* pixel, int64_t) const { *pixel = colour; }
+    void StartAt(int64_t) {}
+    void operator()(uint32_t* pixel) const { *pixel = colour; }
 };
 
-// A pixel of a dashed line: written when its position in the pattern, the
-// line's first pixel standing at `start`, falls in the `on` run. A line
-// hands over its pixels one step after another, so the position is worked
-// out at the first step it walks and counted on from there.
+// A pixel of a dashed line: written when its position in the pattern falls
+// in the `on` run. The line's first pixel stands at `position`; a line
+// that starts its walk further on (clipped) says so first, and from there
+// the pixels come one step after another.
 struct DashPlot {
     uint32_t colour;
-    int64_t start;
+    int64_t position; // in [0, period)
     int64_t period;
     int64_t on;
-    int64_t position = -1;
-    void operator()(uint32_t* pixel, int64_t k)
+    void StartAt(int64_t k) { position = (position + k) % period; }
+    void operator()(uint32_t* pixel)
     {
-        if (position < 0)
-            position = start + k < period ? start + k : (start + k) % period;
-        else if (++position == period)
-            position = 0;
         if (position < on)
             *pixel = colour;
+        if (++position == period)
+            position = 0;
     }
 };
 
@@ -244,7 +243,7 @@ TORSIVA_ALWAYS_INLINE int32_t Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, i
     uint32_t* pixel = pixels_.get() + Index(x0, y0);
     if (adx >= ady) {
         for (int32_t k = 0, remainder = adx; k < adx; ++k) {
-            plot(pixel, k);
+            plot(pixel);
             remainder += 2 * ady;
             if (remainder >= 2 * adx) {
                 remainder -= 2 * adx;
@@ -254,7 +253,7 @@ TORSIVA_ALWAYS_INLINE int32_t Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, i
         }
     } else {
         for (int32_t k = 0, remainder = ady; k < ady; ++k) {
-            plot(pixel, k);
+            plot(pixel);
             remainder += 2 * adx;
             if (remainder >= 2 * ady) {
                 remainder -= 2 * ady;
@@ -450,8 +449,9 @@ int64_t Canvas::DrawLineIn(const PixelBox& box, int64_t x0, int64_t y0, int64_t 
     const int64_t twoM = 2 * m;
     uint32_t* const pixels = pixels_.get();
     int64_t index = y * width_ + x;
+    plot.StartAt(steps.first);
     for (int64_t k = steps.first; k <= steps.last; ++k) {
-        plot(pixels + index, k);
+        plot(pixels + index);
         index += majorStride;
         remainder += twoM;
         if (remainder >= twoN) {

@@ -174,9 +174,10 @@ private:
     // The ways pixels are written, each inside a box that Clip returned.
     // DrawLineOnCanvas takes a line whose ends both lie in it; DrawLineIn
     // clips any line to it exactly, step by step, before it writes. Each
-    // hands every pixel of the line, with its step k from the line's first
-    // pixel, to `plot`, which writes it (SolidPlot) or not (DashPlot), and
-    // says how many pixels it walked.
+    // hands every pixel of the line, in order, to `plot`, which writes it
+    // (SolidPlot) or not (DashPlot), telling it first how many steps from
+    // the line's first pixel its walk starts; each says how many pixels it
+    // walked.
     template <class Plot>
     int64_t DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Plot plot);
     template <class Plot>

@@ -34,6 +34,14 @@ struct Brackets {
     std::vector<double> at0, at1;
     std::vector<double> x0, y0, z0, x1, y1, z1;
 
+    void Reserve(size_t count)
+    {
+        spans.reserve(count);
+        for (std::vector<double>* v :
+             {&fromAxisA, &fromAxisB, &startHidden, &at0, &at1, &x0, &y0, &z0, &x1, &y1, &z1})
+            v->reserve(count);
+    }
+
     void Add(const CourseSpan& span, bool hidden)
     {
         spans.push_back(span);
@@ -116,6 +124,7 @@ void VisibilityChanges(const SplitViewpoint& viewpoint, const PolylineCourse& co
     const DrawnSurface& surface = viewpoint.surface;
     const Vec3 eye = viewpoint.eye;
     Brackets brackets;
+    brackets.Reserve(count);
     for (size_t i = 0; i < count; ++i)
         brackets.Add(SpanOf(course, a[i], b[i]), HiddenOn(surface, a[i], eye));
     // The surface's own test in the loop, rather than the choice among them.
@@ -156,21 +165,36 @@ void SplitPolyline(const SplitViewpoint& viewpoint, const PolylineCourse& course
 {
     if (count == 0)
         return;
-    std::unique_ptr<bool[]> hiddenVertex(new bool[count]);
+    std::unique_ptr<double[]> hiddenVertex(new double[count]);
     const double* x = model.x.data() + polyline.first;
     const double* y = model.y.data() + polyline.first;
     const double* z = model.z.data() + polyline.first;
     HiddenOnEach(viewpoint.surface, viewpoint.eye, x, y, z, count, hiddenVertex.get());
 
-    std::vector<uint32_t> changes; // the chords from vertex i − 1 to i that change
+    // The chords from vertex i − 1 to i whose ends differ: found in one pass
+    // without a branch, as most chords do not change, then those of two
+    // equal vertices dropped.
+    std::vector<uint32_t> changes(count);
+    size_t changed = 0;
+    const double* const hidden = hiddenVertex.get();
+    for (uint32_t i = 1; i < count; ++i) {
+        changes[changed] = i;
+        changed += hidden[i] != hidden[i - 1];
+    }
+    changes.resize(changed);
     std::vector<Vec3> from, to;
-    for (uint32_t i = 1; i < count; ++i)
-        if (hiddenVertex[i] != hiddenVertex[i - 1] &&
-            !SamePoint(model.Vertex(polyline.first + i - 1), model.Vertex(polyline.first + i))) {
-            changes.push_back(i);
-            from.push_back(model.Vertex(polyline.first + i - 1));
-            to.push_back(model.Vertex(polyline.first + i));
-        }
+    from.reserve(changed);
+    to.reserve(changed);
+    size_t kept = 0;
+    for (const uint32_t i : changes) {
+        const Vec3 a = model.Vertex(polyline.first + i - 1), b = model.Vertex(polyline.first + i);
+        if (SamePoint(a, b))
+            continue;
+        changes[kept++] = i;
+        from.push_back(a);
+        to.push_back(b);
+    }
+    changes.resize(kept);
     std::vector<double> fractions(changes.size());
     VisibilityChanges(viewpoint, course, from.data(), to.data(), changes.size(), fractions.data());
 
@@ -188,7 +212,7 @@ void SplitPolyline(const SplitViewpoint& viewpoint, const PolylineCourse& course
     auto endPiece = [&] {
         pieces.back().count = uint32_t(split.PointCount() - pieces.back().first);
     };
-    pieces.push_back({uint32_t(split.PointCount()), 0, hiddenVertex[0]});
+    pieces.push_back({uint32_t(split.PointCount()), 0, hiddenVertex[0] != 0.0});
     uint32_t next = 0; // the vertex to put next
     for (size_t k = 0; k < changes.size(); ++k) {
         putVertices(next, changes[k]);
@@ -196,7 +220,7 @@ void SplitPolyline(const SplitViewpoint& viewpoint, const PolylineCourse& course
         const Vec3 cut = ChordPoint(from[k], to[k], fractions[k]);
         putCut(cut);
         endPiece();
-        pieces.push_back({uint32_t(split.PointCount()), 0, hiddenVertex[next]});
+        pieces.push_back({uint32_t(split.PointCount()), 0, hiddenVertex[next] != 0.0});
         putCut(cut);
     }
     putVertices(next, count);

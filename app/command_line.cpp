@@ -60,7 +60,11 @@ void CommandLine::Read(const QStringList& arguments)
         QStringLiteral("flat"),
         tr("Muestra el desarrollo de la superficie junto a la figura, como la opción "
            "«Desarrollo», sin recordarlo para la próxima vez."));
-    parser.addOptions({figure, angle, flat});
+    const QCommandLineOption hidden(
+        QStringLiteral("hidden"),
+        tr("Dibuja el contorno y, a trazos, las partes de la curva que la superficie oculta, "
+           "como la opción «Partes ocultas», sin recordarlo para la próxima vez."));
+    parser.addOptions({figure, angle, flat, hidden});
     // One dash or two, an option is one word: "-style" left over from Qt's
     // own options is one unknown option, not the letters s, t, y, l and e.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -95,6 +99,7 @@ void CommandLine::Read(const QStringList& arguments)
         m_start.figure = *named;
     }
     m_start.flat = parser.isSet(flat);
+    m_start.hidden = parser.isSet(hidden);
     if (parser.isSet(angle)) {
         if (!parser.isSet(figure))
             return Fail(tr("--angle necesita --figure."));

@@ -31,7 +31,7 @@ namespace {
 
 // With `flat`, the flat picture stands beside the figure, the window wide
 // enough for both at 500 pixels: a drag step must not draw it again.
-void BM_DialogDragStep(benchmark::State& state, bool flat)
+void BM_DialogDragStep(benchmark::State& state, bool flat, bool hidden)
 {
     CFigureDlg dialog;
     dialog.show();
@@ -44,6 +44,7 @@ void BM_DialogDragStep(benchmark::State& state, bool flat)
         dialog.resize(PictureLayout::kInitialClientWidth + kPictureSize + kFlatPictureGap,
                       PictureLayout::kInitialClientHeight);
     }
+    dialog.ShowHiddenParts(hidden);
     dialog.OnHelix();
     dialog.Controls().OnVScroll(kThumbPosition, 89, ControlId::kBarA);
     const QPoint start(300, 200);
@@ -65,7 +66,7 @@ void BM_DialogDragStep(benchmark::State& state, bool flat)
 // the drag step at device pixel ratio 2 runs in a second torsiva-bench with
 // QT_SCALE_FACTOR=2, and each iteration here takes the time per step it
 // reports.
-void BM_DialogDragStepScaled(benchmark::State& state, const char* scaleFactor)
+void BM_DialogDragStepScaled(benchmark::State& state, const char* scaleFactor, const char* run)
 {
     // The offscreen platform's own screen, 800 × 600 device pixels, is too
     // small for the window at this ratio: give it a large one.
@@ -86,7 +87,7 @@ void BM_DialogDragStepScaled(benchmark::State& state, const char* scaleFactor)
         QProcess child;
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--benchmark_filter=^DialogDragStep/helix/89$"),
+                    {QStringLiteral("--benchmark_filter=^%1$").arg(QLatin1String(run)),
                      QStringLiteral("--benchmark_format=json")});
         if (!child.waitForFinished(120000) || child.exitCode() != 0) {
             state.SkipWithError("the scaled run failed");
@@ -171,12 +172,20 @@ void BM_SmoothReference(benchmark::State& state, CurveKind figure, int angle, do
 struct Registrar {
     Registrar()
     {
-        benchmark::RegisterBenchmark("DialogDragStep/helix/89", BM_DialogDragStep, false)
+        benchmark::RegisterBenchmark("DialogDragStep/helix/89", BM_DialogDragStep, false, false)
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark("DialogDragStep/helix/89/flat", BM_DialogDragStep, true)
+        benchmark::RegisterBenchmark("DialogDragStep/helix/89/flat", BM_DialogDragStep, true, false)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark("DialogDragStep/helix/89/hidden", BM_DialogDragStep, false,
+                                     true)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark("DialogDragStep/helix/89/hidden/scale:2",
+                                     BM_DialogDragStepScaled, "2", "DialogDragStep/helix/89/hidden")
+            ->UseManualTime()
+            ->Iterations(1)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark("DialogDragStep/helix/89/scale:2", BM_DialogDragStepScaled,
-                                     "2")
+                                     "2", "DialogDragStep/helix/89")
             ->UseManualTime()
             ->Iterations(1)
             ->Unit(benchmark::kMicrosecond);

@@ -91,6 +91,14 @@ void ViewControls::Redraw()
     m_panel.DrawFigure(m_view);
 }
 
+// Without a figure the picture is the same empty square either way.
+void ViewControls::SetHiddenParts(bool on)
+{
+    m_view.hiddenParts = on;
+    if (FigureShown(m_view))
+        Redraw();
+}
+
 void ViewControls::OnScroll(Bar bar, ScrollCode code, int position)
 {
     switch (bar) {

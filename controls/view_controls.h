@@ -33,6 +33,10 @@ public:
     // redraw as every control's.
     void Redraw();
 
+    // "Partes ocultas" on or off: the figure drawn again with its hidden
+    // parts shown (geometry/view_state.h), or as plain lines.
+    void SetHiddenParts(bool on);
+
     // One notification of a bar. `position` matters for the thumb codes
     // only. Always ends in a redraw.
     void OnScroll(Bar bar, ScrollCode code, int position = 0);

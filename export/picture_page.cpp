@@ -53,7 +53,13 @@ void PaintDrawing(QPainter& painter, const std::vector<PicturePath>& paths)
         polyline.reserve(qsizetype(path.points.size()));
         for (const PicturePoint& p : path.points)
             polyline << QPointF(p.x, p.y);
-        painter.setPen(PaperPen(path.pen.colour));
+        QPen pen = PaperPen(path.pen.colour);
+        if (path.dashed) { // a hidden part: the screen's dashes, in pen widths
+            const DashPattern dashes = DashPatternAt(1.0);
+            pen.setCapStyle(Qt::FlatCap);
+            pen.setDashPattern({qreal(dashes.on), qreal(dashes.off)});
+        }
+        painter.setPen(pen);
         painter.drawPolyline(polyline);
     }
 }

@@ -81,6 +81,18 @@ QByteArray Stroke(uint32_t colour)
            "\" stroke-width=\"1\" vector-effect=\"non-scaling-stroke\"";
 }
 
+// A hidden part's dashes, in picture units as at scale 1: "4 4".
+QByteArray DashLengths()
+{
+    const DashPattern dashes = DashPatternAt(1.0);
+    return QByteArray::number(dashes.on) + " " + QByteArray::number(dashes.off);
+}
+
+QByteArray DashArray(const PicturePath& path)
+{
+    return path.dashed ? " stroke-dasharray=\"" + DashLengths() + "\"" : QByteArray();
+}
+
 // The black square, and its white border: a 1-unit stroke lies half each
 // side of its line, so centred half a unit inside the edges it covers
 // exactly the outer columns and rows.
@@ -121,9 +133,12 @@ QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& titl
         room += qsizetype(path.points.size()) * 24 + 160;
     svg.reserve(room);
     for (const PicturePath& path : paths) {
-        svg += "    <polyline points=\"";
+        svg += "    <polyline";
+        if (path.part)
+            svg += QByteArray(" class=\"") + path.part + "\"";
+        svg += " points=\"";
         AppendPoints(svg, path.points);
-        svg += "\"" + Stroke(path.pen.colour) + "/>\n";
+        svg += "\"" + Stroke(path.pen.colour) + DashArray(path) + "/>\n";
     }
     svg += "</svg>\n";
     return svg;
@@ -165,8 +180,12 @@ void WriteSvgPaths(QXmlStreamWriter& xml, const std::vector<PicturePath>& paths)
         QByteArray points;
         AppendPoints(points, path.points);
         xml.writeEmptyElement("polyline");
+        if (path.part)
+            xml.writeAttribute("class", QString::fromLatin1(path.part));
         xml.writeAttribute("points", QString::fromLatin1(points));
         WriteSvgStroke(xml, path.pen.colour);
+        if (path.dashed)
+            xml.writeAttribute("stroke-dasharray", QString::fromLatin1(DashLengths()));
     }
 }
 

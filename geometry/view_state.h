@@ -35,6 +35,9 @@ struct ViewState {
     // Angle between the curve and the generatrices, whole degrees.
     int32_t angleDeg = 60;
     CurveKind curveKind = CurveKind::None;
+    // "Partes ocultas": the surface's contour drawn, the curve dashed where
+    // the surface hides it from the eye, the hidden wires left out.
+    bool hiddenParts = false;
     // Drag state of the orbit.
     bool dragging = false;
     ScreenPoint cursor;

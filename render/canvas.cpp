@@ -3,9 +3,12 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "geometry/always_inline.h"
+#include "render/picture_scale.h"
 #include "render/smooth_line.h"
 
 namespace {
@@ -113,6 +116,32 @@ LineSteps StepsInside(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t wi
     return line;
 }
 
+// A pixel of a solid line: always written.
+struct SolidPlot {
+    uint32_t colour;
+    void StartAt(int64_t) {}
+    void operator()(uint32_t* pixel) const { *pixel = colour; }
+};
+
+// A pixel of a dashed line: written when its position in the pattern falls
+// in the `on` run. The line's first pixel stands at `position`; a line
+// that starts its walk further on (clipped) says so first, and from there
+// the pixels come one step after another.
+struct DashPlot {
+    uint32_t colour;
+    int64_t position; // in [0, period)
+    int64_t period;
+    int64_t on;
+    void StartAt(int64_t k) { position = (position + k) % period; }
+    void operator()(uint32_t* pixel)
+    {
+        if (position < on)
+            *pixel = colour;
+        if (++position == period)
+            position = 0;
+    }
+};
+
 // The blend of a smooth line: red and blue side by side in one word, green
 // in another, each channel becoming (pen·w + pixel·(256 − w) + 128) / 256,
 // rounded, for a weight w of 0 to 256.
@@ -199,8 +228,9 @@ void Canvas::MoveTo(int32_t x, int32_t y)
 // 32-bit arithmetic and with no clipping. Most lines of a figure are a
 // pixel or two long, so the set-up is what counts here, and the function is
 // inlined into its callers.
+template <class Plot>
 TORSIVA_ALWAYS_INLINE int32_t Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1,
-                                                       int32_t y1, uint32_t colour)
+                                                       int32_t y1, Plot plot)
 {
     const int32_t dx = x1 - x0;
     const int32_t dy = y1 - y0;
@@ -213,7 +243,7 @@ TORSIVA_ALWAYS_INLINE int32_t Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, i
     uint32_t* pixel = pixels_.get() + Index(x0, y0);
     if (adx >= ady) {
         for (int32_t k = 0, remainder = adx; k < adx; ++k) {
-            *pixel = colour;
+            plot(pixel);
             remainder += 2 * ady;
             if (remainder >= 2 * adx) {
                 remainder -= 2 * adx;
@@ -223,7 +253,7 @@ TORSIVA_ALWAYS_INLINE int32_t Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, i
         }
     } else {
         for (int32_t k = 0, remainder = ady; k < ady; ++k) {
-            *pixel = colour;
+            plot(pixel);
             remainder += 2 * adx;
             if (remainder >= 2 * ady) {
                 remainder -= 2 * ady;
@@ -235,17 +265,18 @@ TORSIVA_ALWAYS_INLINE int32_t Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, i
     return adx >= ady ? adx : ady;
 }
 
+template <class Plot>
 TORSIVA_ALWAYS_INLINE int64_t Canvas::DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1,
-                                               uint32_t colour)
+                                               Plot plot)
 {
     if (OnCanvas(x0, y0) && OnCanvas(x1, y1))
-        return DrawLineOnCanvas(x0, y0, x1, y1, colour);
-    return DrawLineIn(Bounds(), x0, y0, x1, y1, colour);
+        return DrawLineOnCanvas(x0, y0, x1, y1, plot);
+    return DrawLineIn(Bounds(), x0, y0, x1, y1, plot);
 }
 
 void Canvas::LineTo(int32_t x, int32_t y)
 {
-    DrawLine(currentX_, currentY_, x, y, penColour_);
+    DrawLine(currentX_, currentY_, x, y, SolidPlot{penColour_});
     currentX_ = x;
     currentY_ = y;
 }
@@ -263,13 +294,107 @@ Canvas::Written Canvas::DrawPolyline(const int32_t* xs, const int32_t* ys, size_
     if (count == 0)
         return written;
     for (size_t i = 1; i < count; ++i) {
-        const int64_t pixels = DrawLine(xs[i - 1], ys[i - 1], xs[i], ys[i], penColour_);
+        const int64_t pixels = DrawLine(xs[i - 1], ys[i - 1], xs[i], ys[i], SolidPlot{penColour_});
         written.pixels += pixels;
         written.lines += pixels > 0;
     }
     currentX_ = xs[count - 1];
     currentY_ = ys[count - 1];
     return written;
+}
+
+DashPattern DashPatternAt(double scale)
+{
+    auto pixels = [&](int32_t length) {
+        return int32_t(std::max(1L, std::lround(length * DrawableScale(scale))));
+    };
+    const DashPattern unit;
+    return {pixels(unit.on), pixels(unit.off)};
+}
+
+int64_t Canvas::DashedPolyline(const int32_t* xs, const int32_t* ys, size_t count,
+                               DashPattern pattern, int64_t phase)
+{
+    DrawDashedPolyline(xs, ys, count, pattern, phase);
+    return phase;
+}
+
+// Each line walks the same pixels as its solid self, the step k of each
+// standing at the pattern position reached so far plus k; clipping only
+// narrows the steps walked, so a clipped line keeps its dashes in place.
+Canvas::Written Canvas::DrawDashedPolyline(const int32_t* xs, const int32_t* ys, size_t count,
+                                           DashPattern pattern, int64_t& phase)
+{
+    Written written;
+    const int64_t period = std::max(pattern.Period(), 1);
+    phase = ((phase % period) + period) % period;
+    if (count == 0)
+        return written;
+    for (size_t i = 1; i < count; ++i) {
+        const int64_t steps = std::max(std::llabs(int64_t{xs[i]} - xs[i - 1]),
+                                       std::llabs(int64_t{ys[i]} - ys[i - 1]));
+        const int64_t pixels = DrawLine(xs[i - 1], ys[i - 1], xs[i], ys[i],
+                                        DashPlot{penColour_, phase, period, pattern.on});
+        written.pixels += pixels;
+        written.lines += pixels > 0;
+        // Most lines are a pixel or two: the pattern seldom needs a division.
+        phase += steps;
+        if (phase >= period)
+            phase = phase < 2 * period ? phase - period : phase % period;
+    }
+    currentX_ = xs[count - 1];
+    currentY_ = ys[count - 1];
+    return written;
+}
+
+namespace {
+
+// Where a smooth line of major extent `length`, from pattern position
+// `phase`, runs in its `on` runs: each as fractions [from, to) of the line,
+// only those that meet the fractions [first, last).
+template <class Dash>
+void EachDash(double length, double phase, DashPattern pattern, double first, double last,
+              Dash dash)
+{
+    const double period = pattern.Period();
+    // The pattern positions, along the line, where the first `on` run
+    // at or before `first` starts.
+    double start = first * length - std::fmod(phase + first * length, period);
+    for (; start < last * length; start += period) {
+        const double from = std::max(start, first * length);
+        const double to = std::min(start + pattern.on, last * length);
+        if (from < to)
+            dash(from / length, to / length);
+    }
+}
+
+} // namespace
+
+// Only the part of each line that can meet the canvas is walked for its
+// dashes, so a line however long costs at most the canvas's size in dashes.
+double Canvas::DashedSmoothPolyline(const double* xs, const double* ys, size_t count,
+                                    DashPattern pattern, double phase)
+{
+    const double period = std::max(pattern.Period(), 1);
+    for (size_t i = 1; i < count; ++i) {
+        const double x0 = xs[i - 1], y0 = ys[i - 1], dx = xs[i] - x0, dy = ys[i] - y0;
+        const double length = std::max(std::fabs(dx), std::fabs(dy));
+        const std::optional<WuSegment> cut = CutSmoothLine(x0, y0, xs[i], ys[i], width_, height_);
+        if (!cut || !(length > 0.0))
+            continue;
+        // The cut keeps the line's direction: its ends, back in canvas
+        // coordinates, lie at these fractions along the major axis.
+        const bool xMajor = std::fabs(dx) >= std::fabs(dy);
+        auto fraction = [&](double x, double y) {
+            return std::clamp(xMajor ? (x + 0.5 - x0) / dx : (y + 0.5 - y0) / dy, 0.0, 1.0);
+        };
+        EachDash(length, phase, pattern, fraction(cut->x0, cut->y0), fraction(cut->x1, cut->y1),
+                 [&](double from, double to) {
+                     SmoothLine(x0 + from * dx, y0 + from * dy, x0 + to * dx, y0 + to * dy);
+                 });
+        phase = std::fmod(phase + length, period);
+    }
+    return phase;
 }
 
 void Canvas::PolylineWithin(const int32_t* xs, const int32_t* ys, size_t count, uint32_t colour,
@@ -280,9 +405,9 @@ void Canvas::PolylineWithin(const int32_t* xs, const int32_t* ys, size_t count, 
         return;
     for (size_t i = 1; i < count; ++i) {
         if (box.Contains(xs[i - 1], ys[i - 1]) && box.Contains(xs[i], ys[i]))
-            DrawLineOnCanvas(xs[i - 1], ys[i - 1], xs[i], ys[i], colour);
+            DrawLineOnCanvas(xs[i - 1], ys[i - 1], xs[i], ys[i], SolidPlot{colour});
         else
-            DrawLineIn(box, xs[i - 1], ys[i - 1], xs[i], ys[i], colour);
+            DrawLineIn(box, xs[i - 1], ys[i - 1], xs[i], ys[i], SolidPlot{colour});
     }
 }
 
@@ -295,8 +420,9 @@ void Canvas::PolylineWithin(const int32_t* xs, const int32_t* ys, size_t count, 
 // is bounded by the box's size whatever the coordinates. Lines that need it
 // are few and their set-up is long: kept out of LineTo, so that the common
 // case stays small enough to inline.
+template <class Plot>
 int64_t Canvas::DrawLineIn(const PixelBox& box, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
-                           uint32_t colour)
+                           Plot plot)
 {
     const LineSteps line = StepsInside(x0 - box.left, y0 - box.top, x1 - box.left, y1 - box.top,
                                        box.right - box.left, box.bottom - box.top);
@@ -323,8 +449,9 @@ int64_t Canvas::DrawLineIn(const PixelBox& box, int64_t x0, int64_t y0, int64_t 
     const int64_t twoM = 2 * m;
     uint32_t* const pixels = pixels_.get();
     int64_t index = y * width_ + x;
+    plot.StartAt(steps.first);
     for (int64_t k = steps.first; k <= steps.last; ++k) {
-        pixels[index] = colour;
+        plot(pixels + index);
         index += majorStride;
         remainder += twoM;
         if (remainder >= twoN) {

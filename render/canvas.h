@@ -38,6 +38,20 @@ struct Pen {
     uint32_t colour;
 };
 
+// Dashes along a line, in device pixels: `on` pixels drawn, then `off` left
+// out, over and over. A line's length here is its major extent (the longer
+// of its width and height), the pixels an exact line walks, in both line
+// styles; the pattern goes on from one line of a polyline to the next, and
+// a position along it is counted from the start of an `on` run.
+struct DashPattern {
+    int32_t on = 4;
+    int32_t off = 4;
+    int32_t Period() const { return on + off; }
+};
+
+// 4 pixels on and 4 off at scale 1, times the scale, rounded, at least 1 each.
+DashPattern DashPatternAt(double scale);
+
 // Columns [left, right) and rows [top, bottom).
 struct PixelBox {
     int64_t left, top, right, bottom;
@@ -90,6 +104,17 @@ public:
     // what is there; points not finite draw nothing. Leaves the current
     // position alone.
     virtual void SmoothLine(double x0, double y0, double x1, double y1);
+    // Polyline(xs, ys, count) in dashes: of the pixels its lines walk, in
+    // order, those at pattern positions [0, on) are written, the first at
+    // position `phase`. Returns the position after its last pixel, in
+    // [0, period), for a polyline that goes on from there.
+    virtual int64_t DashedPolyline(const int32_t* xs, const int32_t* ys, size_t count,
+                                   DashPattern pattern, int64_t phase);
+    // SmoothLine along the polyline of unrounded points, in dashes: each
+    // `on` run of its length (major extent) is one SmoothLine, starting at
+    // position `phase`. Returns the position after its last point.
+    double DashedSmoothPolyline(const double* xs, const double* ys, size_t count,
+                                DashPattern pattern, double phase);
 
     // Drawing in a colour of its own and only inside a box, for drawing again
     // over what was drawn: the pen, the fill and the current position stay
@@ -112,6 +137,11 @@ public:
     };
     // Polyline(xs, ys, count), saying what it wrote.
     Written DrawPolyline(const int32_t* xs, const int32_t* ys, size_t count);
+    // DashedPolyline, saying what its lines walk (a superset of what it
+    // wrote, and what a solid polyline on the same points writes), and
+    // moving `phase` on.
+    Written DrawDashedPolyline(const int32_t* xs, const int32_t* ys, size_t count,
+                               DashPattern pattern, int64_t& phase);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -144,11 +174,17 @@ private:
     // The ways pixels are written, each inside a box that Clip returned.
     // DrawLineOnCanvas takes a line whose ends both lie in it; DrawLineIn
     // clips any line to it exactly, step by step, before it writes. Each
-    // says how many pixels it wrote.
-    int64_t DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t colour);
-    int32_t DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t colour);
+    // hands every pixel of the line, in order, to `plot`, which writes it
+    // (SolidPlot) or not (DashPlot), telling it first how many steps from
+    // the line's first pixel its walk starts; each says how many pixels it
+    // walked.
+    template <class Plot>
+    int64_t DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Plot plot);
+    template <class Plot>
+    int32_t DrawLineOnCanvas(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Plot plot);
+    template <class Plot>
     int64_t DrawLineIn(const PixelBox& box, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
-                       uint32_t colour);
+                       Plot plot);
     void FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour);
 
     int width_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "render/draw_figure.h"
 
+#include "render/hidden_figure.h"
 #include "render/tracers.h"
 
 void PaintPictureSquare(Canvas& canvas, double scale)
@@ -18,6 +19,9 @@ void ComposeFigure(Canvas& canvas, FigureCache& figures, const ViewState& view,
     PaintPictureSquare(canvas, mapping.scale);
     canvas.SelectPen(kCurvePen);
 
-    if (FigureBuilder build = BuilderOf(view.curveKind))
+    FigureBuilder build = BuilderOf(view.curveKind);
+    if (build && view.hiddenParts)
+        TraceHiddenFigure(canvas, figures, view, build, mapping);
+    else if (build)
         TraceFigure(canvas, kWirePen, kCurvePen, figures, view, build, mapping);
 }

@@ -48,6 +48,13 @@ void KeptCanvas::Polyline(const int32_t* xs, const int32_t* ys, size_t count)
     Remember(xs, ys, count, DrawPolyline(xs, ys, count));
 }
 
+int64_t KeptCanvas::DashedPolyline(const int32_t* xs, const int32_t* ys, size_t count,
+                                   DashPattern pattern, int64_t phase)
+{
+    Remember(xs, ys, count, DrawDashedPolyline(xs, ys, count, pattern, phase));
+    return phase;
+}
+
 void KeptCanvas::SmoothLine(double x0, double y0, double x1, double y1)
 {
     const std::optional<WuSegment> segment = CutSmoothLine(x0, y0, x1, y1, Width(), Height());

@@ -35,6 +35,10 @@ public:
     void LineTo(int32_t x, int32_t y) override;
     void Polyline(const int32_t* xs, const int32_t* ys, size_t count) override;
     void SmoothLine(double x0, double y0, double x1, double y1) override;
+    // Remembered as the solid polyline on the same points, whose pixels
+    // hold every dash.
+    int64_t DashedPolyline(const int32_t* xs, const int32_t* ys, size_t count, DashPattern pattern,
+                           int64_t phase) override;
 
 private:
     static constexpr int64_t kEraseBudgetDivisor = 8;

@@ -6,6 +6,7 @@
 #include "geometry/picture.h"
 #include "geometry/view_frame.h"
 #include "render/draw_figure.h"
+#include "render/hidden_figure.h"
 #include "render/tracers.h"
 
 namespace {
@@ -17,8 +18,10 @@ bool WithinReach(double u, double v)
     return std::isfinite(u) && std::isfinite(v) && u * u + v * v <= kPathReach * kPathReach;
 }
 
-void AddPolyline(std::vector<PicturePath>& paths, const Pen& pen, const ProjectedFigure& projected,
-                 FigurePolyline polyline, uint32_t drawn)
+} // namespace
+
+void AddPathsOfPolyline(std::vector<PicturePath>& paths, const Pen& pen,
+                        const ProjectedFigure& projected, FigurePolyline polyline, uint32_t drawn)
 {
     bool open = false;
     for (uint32_t i = 0; i < drawn; ++i) {
@@ -38,17 +41,15 @@ void AddPolyline(std::vector<PicturePath>& paths, const Pen& pen, const Projecte
     }
 }
 
-} // namespace
-
 std::vector<PicturePath> PathsOfProjection(const FigureModel& model,
                                            const ProjectedFigure& projected)
 {
     std::vector<PicturePath> paths;
     for (FigurePolyline polyline : model.wire)
-        AddPolyline(paths, kWirePen, projected, polyline, polyline.count);
+        AddPathsOfPolyline(paths, kWirePen, projected, polyline, polyline.count);
     for (FigurePolyline polyline : model.curve)
-        AddPolyline(paths, kCurvePen, projected, polyline,
-                    DrawnCount(projected, polyline, model.curveStopsOutsidePicture));
+        AddPathsOfPolyline(paths, kCurvePen, projected, polyline,
+                           DrawnCount(projected, polyline, model.curveStopsOutsidePicture));
     return paths;
 }
 
@@ -58,6 +59,9 @@ std::vector<PicturePath> PicturePaths(const ViewState& view)
     if (!build)
         return {};
     FigureCache figures;
-    const FigureModel& model = ProjectFigure(figures, Framed(view), build, PictureMapping{});
+    const ViewState framed = Framed(view);
+    const FigureModel& model = ProjectFigure(figures, framed, build, PictureMapping{});
+    if (view.hiddenParts)
+        return HiddenPicturePaths(model, figures.Projected(), framed);
     return PathsOfProjection(model, figures.Projected());
 }

@@ -21,6 +21,11 @@ struct PicturePoint {
 struct PicturePath {
     Pen pen;
     std::vector<PicturePoint> points; // at least one
+    // Drawn in dashes (DashPatternAt(1)), as a hidden part.
+    bool dashed = false;
+    // What the path is, as a document names it, with the hidden parts shown:
+    // "wire", "curve", "curve hidden" or "contour"; none otherwise.
+    const char* part = nullptr;
 };
 
 // A vertex projected farther than this from the picture centre, or to a
@@ -33,6 +38,11 @@ constexpr double kPathReach = 16777216.0; // 2^24
 // The frame is rebuilt first, as before a redraw, on a copy: the view itself
 // is only read, so exporting never changes the next redraw.
 std::vector<PicturePath> PicturePaths(const ViewState& view);
+
+// Adds the paths of the first `drawn` projected points of a polyline, in
+// this pen, broken at every point beyond kPathReach or not finite.
+void AddPathsOfPolyline(std::vector<PicturePath>& paths, const Pen& pen,
+                        const ProjectedFigure& projected, FigurePolyline polyline, uint32_t drawn);
 
 // The paths of a projected model: its polylines, as drawn, broken at every
 // vertex beyond kPathReach or not finite.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "render/recording_canvas.h"
 
+#include <algorithm>
 #include <cstdio>
 
 void RecordingCanvas::SelectFill(uint32_t colour)
@@ -48,6 +49,20 @@ void RecordingCanvas::Polyline(const int32_t* xs, const int32_t* ys, size_t coun
         LineTo(xs[i], ys[i]);
 }
 
+int64_t RecordingCanvas::DashedPolyline(const int32_t* xs, const int32_t* ys, size_t count,
+                                        DashPattern pattern, int64_t phase)
+{
+    if (count == 0)
+        return Canvas::DashedPolyline(xs, ys, count, pattern, phase);
+    const int64_t period = std::max(pattern.Period(), 1);
+    ops_.push_back({CanvasOp::Kind::Dashes, pattern.on, pattern.off,
+                    int32_t(((phase % period) + period) % period)});
+    ops_.push_back({CanvasOp::Kind::Move, xs[0], ys[0]});
+    for (size_t i = 0; i < count; ++i)
+        ops_.push_back({CanvasOp::Kind::Dash, xs[i], ys[i]});
+    return Canvas::DashedPolyline(xs, ys, count, pattern, phase);
+}
+
 std::string FormatOp(const CanvasOp& op)
 {
     char text[80];
@@ -66,6 +81,12 @@ std::string FormatOp(const CanvasOp& op)
         break;
     case CanvasOp::Kind::Line:
         std::snprintf(text, sizeof text, "line %d %d", op.a, op.b);
+        break;
+    case CanvasOp::Kind::Dashes:
+        std::snprintf(text, sizeof text, "dashes %d %d %d", op.a, op.b, op.c);
+        break;
+    case CanvasOp::Kind::Dash:
+        std::snprintf(text, sizeof text, "dash %d %d", op.a, op.b);
         break;
     }
     return text;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -334,4 +335,110 @@ TEST(CanvasTest, PolylineWithinKeepsToItsBox)
         EXPECT_EQ(within.PenColour(), kOpaqueBlack);
         EXPECT_EQ(std::pair(within.CurrentX(), within.CurrentY()), std::pair(7, 8));
     }
+}
+
+namespace {
+
+// The pixels a polyline writes, solid or in dashes from a phase.
+Canvas PolylineOn(const std::vector<int32_t>& xs, const std::vector<int32_t>& ys,
+                  std::optional<int64_t> dashedFrom, int64_t* phaseAfter = nullptr)
+{
+    Canvas canvas;
+    canvas.SelectPen(kTestPen);
+    if (!dashedFrom) {
+        canvas.Polyline(xs.data(), ys.data(), xs.size());
+        return canvas;
+    }
+    const int64_t after =
+        canvas.DashedPolyline(xs.data(), ys.data(), xs.size(), DashPattern{4, 4}, *dashedFrom);
+    if (phaseAfter)
+        *phaseAfter = after;
+    return canvas;
+}
+
+} // namespace
+
+TEST(CanvasDashTest, PatternAtAScale)
+{
+    EXPECT_EQ(DashPatternAt(1.0).on, 4);
+    EXPECT_EQ(DashPatternAt(1.0).off, 4);
+    EXPECT_EQ(DashPatternAt(2.0).on, 8);
+    EXPECT_EQ(DashPatternAt(1.5).off, 6);
+    EXPECT_EQ(DashPatternAt(0.25).on, 1);
+    EXPECT_EQ(DashPatternAt(16.0).off, 64);
+}
+
+// 4 on and 4 off from x = 10, the vertex at x = 13 inside the first dash and
+// the one at x = 21 at the end of the second: the pattern runs on through
+// both, and the end pixel is left out as a solid line leaves it.
+TEST(CanvasDashTest, PatternGoesOnAcrossVertices)
+{
+    int64_t phase = -1;
+    const Canvas canvas = PolylineOn({10, 13, 21, 31}, {7, 7, 7, 7}, 0, &phase);
+    for (int x = 5; x < 40; ++x) {
+        const bool on = x >= 10 && x < 31 && (x - 10) % 8 < 4;
+        EXPECT_EQ(canvas.PixelAt(x, 7) != kOpaqueBlack, on) << "x = " << x;
+    }
+    EXPECT_EQ(phase, 21 % 8);
+    // Started at position 6, the first two pixels are the end of a gap.
+    const Canvas later = PolylineOn({10, 20}, {7, 7}, 6);
+    EXPECT_EQ(later.PixelAt(11, 7), kOpaqueBlack);
+    EXPECT_NE(later.PixelAt(12, 7), kOpaqueBlack);
+    EXPECT_NE(later.PixelAt(15, 7), kOpaqueBlack);
+    EXPECT_EQ(later.PixelAt(16, 7), kOpaqueBlack);
+}
+
+// Dashes from phase 0 and from phase 4 split the solid polyline's pixels
+// between them, clipped lines from far off included: the same pixels, in
+// the same places along every line.
+TEST(CanvasDashTest, DashesAndTheirGapsMakeTheSolidLine)
+{
+    std::mt19937 random(31);
+    std::uniform_int_distribution<int32_t> near(-300, 800), far(-2000000000, 2000000000);
+    for (int i = 0; i < 60; ++i) {
+        std::vector<int32_t> xs, ys;
+        xs.push_back(i % 6 == 0 ? far(random) : near(random));
+        ys.push_back(near(random));
+        xs.push_back(near(random));
+        ys.push_back(i % 4 == 0 ? far(random) : near(random));
+        const Canvas solid = PolylineOn(xs, ys, std::nullopt);
+        const Canvas dashes = PolylineOn(xs, ys, 0);
+        const Canvas gaps = PolylineOn(xs, ys, 4);
+        for (int y = 0; y < kCanvasHeight; ++y)
+            for (int x = 0; x < kCanvasWidth; ++x) {
+                const bool d = dashes.PixelAt(x, y) != kOpaqueBlack;
+                const bool g = gaps.PixelAt(x, y) != kOpaqueBlack;
+                ASSERT_EQ(solid.PixelAt(x, y) != kOpaqueBlack, d || g) << "line " << i;
+                ASSERT_FALSE(d && g) << "line " << i;
+            }
+    }
+}
+
+// Smooth dashes: each `on` run is a smooth line of its own, the pattern
+// measured along the major axis and carried on across the vertex at x = 12.5.
+TEST(CanvasDashTest, SmoothDashesGoOnAcrossVertices)
+{
+    Canvas canvas;
+    canvas.SelectPen(kTestPen);
+    const double xs[] = {10.5, 12.5, 40.5};
+    const double ys[] = {20.5, 20.5, 20.5};
+    const double phase = canvas.DashedSmoothPolyline(xs, ys, 3, DashPattern{4, 4}, 0.0);
+    EXPECT_DOUBLE_EQ(phase, 30.0 - 24.0);
+    for (int x = 10; x < 40; ++x) {
+        const int along = x - 10;
+        if (along % 8 == 0 || along % 8 == 3 || along % 8 == 4 || along % 8 == 7)
+            continue; // dash ends, weighted by what they cover
+        EXPECT_EQ(canvas.PixelAt(x, 20) != kOpaqueBlack, along % 8 < 4) << "x = " << x;
+    }
+    // A line far longer than the canvas costs only its dashes on the canvas.
+    Canvas far;
+    far.SelectPen(kTestPen);
+    const double farXs[] = {-1e12, 1e12};
+    const double farYs[] = {30.5, 30.5};
+    far.DashedSmoothPolyline(farXs, farYs, 2, DashPattern{4, 4}, 0.0);
+    int painted = 0;
+    for (int x = 0; x < kCanvasWidth; ++x)
+        painted += far.PixelAt(x, 30) != kOpaqueBlack;
+    EXPECT_GT(painted, kCanvasWidth / 3);
+    EXPECT_LT(painted, 2 * kCanvasWidth / 3);
 }

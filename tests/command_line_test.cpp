@@ -45,7 +45,8 @@ TEST(CommandLineTest, HelpAndVersionPrintWithoutRunning)
     for (const char* option : {"-h", "--help"}) {
         const CommandLine help = Read({QString::fromLatin1(option)});
         EXPECT_EQ(help.Wanted(), CommandLine::Request::Help) << option;
-        for (const char* listed : {"--help", "--version", "--figure", "--angle", "--flat"})
+        for (const char* listed :
+             {"--help", "--version", "--figure", "--angle", "--flat", "--hidden"})
             EXPECT_TRUE(help.Output().contains(QLatin1String(listed))) << listed;
     }
     for (const char* option : {"-v", "--version"}) {
@@ -68,6 +69,17 @@ TEST(CommandLineTest, FlatShowsTheFlatPictureWithOrWithoutAFigure)
     EXPECT_TRUE(withFigure.Start().flat);
     EXPECT_EQ(withFigure.Start().angleDeg, 30);
     EXPECT_EQ(Read({"--flat=yes"}).Wanted(), CommandLine::Request::BadUsage) << "takes no value";
+}
+
+TEST(CommandLineTest, HiddenShowsTheHiddenPartsWithOrWithoutAFigure)
+{
+    EXPECT_FALSE(Read({}).Start().hidden);
+    EXPECT_TRUE(Read({"--hidden"}).Start().hidden);
+    const CommandLine both = Read({"--figure", "conical", "--hidden", "--flat"});
+    EXPECT_EQ(both.Wanted(), CommandLine::Request::Run);
+    EXPECT_TRUE(both.Start().hidden);
+    EXPECT_TRUE(both.Start().flat);
+    EXPECT_EQ(Read({"--hidden=on"}).Wanted(), CommandLine::Request::BadUsage) << "takes no value";
 }
 
 TEST(CommandLineTest, FigureNamesAndBothOptionForms)

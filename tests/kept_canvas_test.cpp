@@ -193,13 +193,16 @@ TEST(KeptCanvasTest, ARoundOverTheBudgetIsPaintedWholeAndTheNextErasedAgain)
     }
 }
 
+namespace {
+
 // One canvas kept over many redraws, as the window keeps it, against a fresh
 // canvas for each: views that send lines far off the canvas, every figure and
 // none, angles up to the densest, both line styles. At scale 1 the kept
-// canvas starts unpainted, as the fuzzers' does.
-TEST(KeptCanvasRedrawTest, EveryRedrawIsWhatAFreshCanvasDraws)
+// canvas starts unpainted, as the fuzzers' does. With `hiddenParts` every
+// other redraw shows the hidden parts, dashed lines and all.
+void ExpectKeptRedrawsAsFresh(unsigned seed, bool hiddenParts)
 {
-    std::mt19937 random(20261208);
+    std::mt19937 random(seed);
     std::uniform_real_distribution<double> coordinate(-400.0, 400.0);
     for (double scale : {1.0, 2.0}) {
         const int side = PictureSide(scale);
@@ -209,6 +212,7 @@ TEST(KeptCanvasRedrawTest, EveryRedrawIsWhatAFreshCanvasDraws)
             ViewState view = DefaultView(CurveKind(redraw % 4), 2 + (redraw * 13) % 88);
             view.eye = {coordinate(random), coordinate(random), coordinate(random)};
             view.zoom = redraw % 3 == 0 ? 100.0 : 50.0;
+            view.hiddenParts = hiddenParts && redraw % 2 == 1;
             UpdateViewFrame(view);
             const PictureMapping mapping{scale,
                                          redraw % 5 == 4 ? LineStyle::Smooth : LineStyle::Exact};
@@ -220,4 +224,16 @@ TEST(KeptCanvasRedrawTest, EveryRedrawIsWhatAFreshCanvasDraws)
                 << "scale " << scale << ", redraw " << redraw;
         }
     }
+}
+
+} // namespace
+
+TEST(KeptCanvasRedrawTest, EveryRedrawIsWhatAFreshCanvasDraws)
+{
+    ExpectKeptRedrawsAsFresh(20261208, false);
+}
+
+TEST(KeptCanvasRedrawTest, RedrawsWithHiddenPartsAreWhatAFreshCanvasDraws)
+{
+    ExpectKeptRedrawsAsFresh(20261209, true);
 }

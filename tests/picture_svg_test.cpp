@@ -2,6 +2,7 @@
 // The SVG document: read back as XML, its numbers against the paths, and
 // rendered by rsvg-convert against the raster picture.
 #include <cmath>
+#include <map>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -50,6 +51,35 @@ TEST_F(PictureSvgTest, HoldsTheSquareThenOnePolylinePerPath)
             EXPECT_NEAR(points[k].y, paths[i].points[k].y, 5e-7);
         }
     }
+}
+
+// With the hidden parts shown every polyline says which part it is, and
+// only the hidden curve is dashed; without, none has a class.
+TEST_F(PictureSvgTest, HiddenPartsAreNamedAndDashed)
+{
+    ViewState state = StateOf({CurveKind::Helix});
+    state.hiddenParts = true;
+    const std::vector<SvgElement> elements = Elements(PictureSvg(state));
+    std::map<QString, int> parts;
+    for (const SvgElement& element : elements) {
+        if (element.name != "polyline")
+            continue;
+        const QString part = Attribute(element, "class");
+        ++parts[part];
+        EXPECT_EQ(Attribute(element, "stroke-dasharray"),
+                  part == "curve hidden" ? "4 4" : QString());
+        EXPECT_EQ(Attribute(element, "stroke"),
+                  part.startsWith("curve") ? "rgb(0,0,255)" : "rgb(50,50,50)");
+    }
+    EXPECT_EQ(parts.size(), 4u);
+    EXPECT_EQ(parts["contour"], 2);
+    EXPECT_GT(parts["curve hidden"], 2);
+    EXPECT_GT(parts["curve"], 2);
+    EXPECT_GT(parts["wire"], 2);
+
+    state.hiddenParts = false;
+    for (const SvgElement& element : Elements(PictureSvg(state)))
+        EXPECT_EQ(Attribute(element, "class"), QString());
 }
 
 TEST_F(PictureSvgTest, NoFigureIsTheEmptySquare)

@@ -46,3 +46,13 @@ TEST(RecordingCanvasTest, AnOperationsOnlyCanvasRecordsWhatAFullOneDoes)
         }
     }
 }
+
+TEST(RecordingCanvasTest, DashedPolylinesAreLoggedWithTheirPattern)
+{
+    RecordingCanvas canvas = RecordingCanvas::OperationsOnly();
+    const int32_t xs[] = {1, 5, 9};
+    const int32_t ys[] = {2, 2, 6};
+    EXPECT_EQ(canvas.DashedPolyline(xs, ys, 3, DashPattern{4, 4}, 11), (11 + 4 + 4) % 8);
+    EXPECT_EQ(Log(canvas), (std::vector<std::string>{"dashes 4 4 3", "move 1 2", "dash 1 2",
+                                                     "dash 5 2", "dash 9 6"}));
+}

@@ -219,6 +219,29 @@ expect_status 2 "--flat with a script that chooses no figure" --script "$work/no
 check "no state printed for a flat script without a figure" test ! -s "$logs/stdout"
 rm -f "$work"/out.svg "$work"/out.pdf "$work"/turned.* "$work"/script.txt "$work"/*.json
 
+# The hidden parts: the contour between the wires and the curve, the hidden
+# curve dashed at the scale's pattern, in every format and after a script.
+expect_status 0 "hidden helix" --figure helix --hidden "${out[@]}" --ops "$work/hidden.txt"
+check "hidden ops: wires, contour, curve, its hidden pieces" \
+  test "$(grep '^pen' "$work/hidden.txt" | uniq | head -n 6 | tr '\n' ';')" = "pen border;pen curve;pen wire;pen contour;pen curve;pen curve hidden;"
+check "hidden pieces are dashed 4 on, 4 off" grep -qx "dashes 4 4 0" "$work/hidden.txt"
+check "and drawn as dashes" grep -q "^dash " "$work/hidden.txt"
+"$tool" --figure helix "${out[@]}" --ops "$work/ops.txt"
+check "without --hidden nothing is dashed" test "$(grep -c '^dash' "$work/ops.txt")" = 0
+expect_status 0 "hidden at scale 2" --figure spherical --hidden --scale 2 "${out[@]}" --ops "$work/ops.txt"
+check "at scale 2 the dashes are twice as long" grep -qx "dashes 8 8 0" "$work/ops.txt"
+expect_status 0 "hidden SVG" --figure conical --hidden --out "$work/out.svg"
+check "the SVG names the hidden curve and dashes it" \
+  grep -q '<polyline class="curve hidden" points="[^"]*" fill="none" stroke="rgb(0,0,255)" stroke-width="1" vector-effect="non-scaling-stroke" stroke-dasharray="4 4"/>' "$work/out.svg"
+check "the SVG names the contour" grep -q '<polyline class="contour" points="' "$work/out.svg"
+check "the SVG names the seen curve and wires" grep -q '<polyline class="wire" points="' "$work/out.svg"
+expect_status 0 "hidden PDF" --figure conical --hidden --out "$work/out.pdf"
+check "the hidden PDF starts as a PDF" test "$(head -c 5 "$work/out.pdf")" = "%PDF-"
+printf '[{"button":"helix"}]' >"$work/hidden.json"
+expect_status 0 "hidden script" --script "$work/hidden.json" --hidden "${out[@]}" --ops "$work/script.txt"
+check "a script draws the hidden parts as the view does" cmp -s "$work/hidden.txt" "$work/script.txt"
+rm -f "$work"/out.svg "$work"/out.pdf "$work"/hidden.* "$work"/script.txt
+
 # Failed writes: status 1, one line naming the file, nothing left behind.
 expect_status 1 "/dev/full" --figure helix --out /dev/full
 check "/dev/full is named" grep -q '/dev/full' "$logs/stderr"

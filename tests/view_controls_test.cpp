@@ -569,3 +569,26 @@ TEST_F(CurveButtonTest, RedrawFramesTheViewAsAControlsRedrawDoes)
     EXPECT_EQ(panel.label, shown.label);
     EXPECT_TRUE(State().dragging);
 }
+
+// The option is the view's: it stays through the curve buttons and the
+// drag, redraws a figure shown, and without a figure has nothing to redraw.
+TEST_F(CurveButtonTest, HiddenPartsStayWithTheViewAndRedrawAFigure)
+{
+    controls.SetHiddenParts(true);
+    EXPECT_EQ(panel.redraws, 0);
+    controls.OnCurveButton(CurveKind::Helix);
+    EXPECT_TRUE(State().hiddenParts);
+    controls.OnLButtonDown({10, 10});
+    controls.OnMouseMove({90, 40});
+    EXPECT_TRUE(State().hiddenParts);
+    const int before = panel.redraws;
+    bool drawnWithout = false;
+    RecordedPanel watching([&](const ViewState& view) { drawnWithout = !view.hiddenParts; });
+    ViewControls other(watching);
+    other.OnCurveButton(CurveKind::SphericalHelix);
+    other.SetHiddenParts(false);
+    EXPECT_TRUE(drawnWithout);
+    controls.SetHiddenParts(false);
+    EXPECT_EQ(panel.redraws, before + 1);
+    EXPECT_FALSE(State().hiddenParts);
+}

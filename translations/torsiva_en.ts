@@ -130,6 +130,10 @@
         <source>Desarrollo: todavía no hay figura</source>
         <translation>Development: no figure yet</translation>
     </message>
+    <message>
+        <source>Partes ocultas</source>
+        <translation>Hidden parts</translation>
+    </message>
 </context>
 <context>
     <name>CInstructionsDlg</name>
@@ -235,6 +239,10 @@
         <source>    Ctrl + D, o «Desarrollo» en el menú del botón «Ver»: muestra al lado la superficie desarrollada en el plano, donde la curva corta las generatrices con el mismo ángulo.</source>
         <translation>    Ctrl + D, or «Development» in the menu of the «View» button: shows beside the figure its surface laid out in the plane, where the curve crosses the generatrices at the same angle.</translation>
     </message>
+    <message>
+        <source>    Ctrl + H, o «Partes ocultas» en el mismo menú: dibuja el contorno de la superficie tal como lo ve el ojo y, a trazos, las partes de la curva que la superficie oculta; las generatrices ocultas no se dibujan.</source>
+        <translation>    Ctrl + H, or «Hidden parts» in the same menu: draws the surface's contour as the eye sees it and, dashed, the parts of the curve that the surface hides; the hidden generatrices are not drawn.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -281,6 +289,10 @@
     <message>
         <source>Muestra el desarrollo de la superficie junto a la figura, como la opción «Desarrollo», sin recordarlo para la próxima vez.</source>
         <translation>Shows the surface laid out in the plane beside the figure, as the «Development» option does, without remembering it for the next run.</translation>
+    </message>
+    <message>
+        <source>Dibuja el contorno y, a trazos, las partes de la curva que la superficie oculta, como la opción «Partes ocultas», sin recordarlo para la próxima vez.</source>
+        <translation>Draws the contour and, dashed, the parts of the curve that the surface hides, as the «Hidden parts» option does, without remembering it for the next run.</translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,7 @@ void CFigureDlg::BuildWindowMenu()
     m_windowMenu = new QMenu(this);
     AddSmoothLinesEntry();
     AddFlatPictureEntry();
+    AddHiddenPartsEntry();
     m_windowMenu->addSeparator();
     m_exportActions =
         new PictureExportActions(this, m_picture, m_flatPicture, m_flatOption, m_controls.State());
@@ -289,6 +290,25 @@ void CFigureDlg::AddFlatPictureEntry()
 }
 
 void CFigureDlg::ShowFlatPicture(bool on) { m_flatAction->setChecked(on); }
+
+// Off by default and remembered across runs, as the flat picture is, with
+// its key anywhere in the window; the view holds it, so that the redraw and
+// every export show the same.
+void CFigureDlg::AddHiddenPartsEntry()
+{
+    m_hiddenAction = m_windowMenu->addAction(tr("Partes ocultas"));
+    m_hiddenAction->setCheckable(true);
+    m_hiddenAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_hiddenAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_hiddenAction);
+    m_hiddenAction->setChecked(HiddenPartsSetting());
+    m_controls.SetHiddenParts(m_hiddenAction->isChecked());
+    connect(m_hiddenAction, &QAction::toggled, this,
+            [this](bool on) { m_controls.SetHiddenParts(on); });
+    connect(m_hiddenAction, &QAction::triggered, this, [](bool on) { SaveHiddenPartsSetting(on); });
+}
+
+void CFigureDlg::ShowHiddenParts(bool on) { m_hiddenAction->setChecked(on); }
 
 // The window as it was left: widened for the flat picture if the option is
 // on, and given back that widening if the option has been turned off since.

@@ -40,6 +40,11 @@ public:
     // The option turned on or off as the entry would turn it, without
     // remembering the choice for the next run (the command line's --flat).
     void ShowFlatPicture(bool on);
+    // The "Partes ocultas" entry of the window menu, and the option turned
+    // on or off as it would, without remembering it (the command line's
+    // --hidden).
+    QAction* HiddenPartsAction() const { return m_hiddenAction; }
+    void ShowHiddenParts(bool on);
     // What the controls do to the view, for callers that act as the user
     // would (the command line's start view).
     ViewControls& Controls() { return m_controls; }
@@ -83,6 +88,7 @@ private:
     void BuildWindowMenu();
     void AddSmoothLinesEntry();
     void AddFlatPictureEntry();
+    void AddHiddenPartsEntry();
     void ResumeFlatPicture();
     void OnFlatPicture(bool on);
     void ChangeWindow(WindowChange change);
@@ -120,6 +126,7 @@ private:
     FlatPictureArea* m_flatPicture = nullptr;
     QMenu* m_windowMenu = nullptr;
     QAction* m_flatAction = nullptr;
+    QAction* m_hiddenAction = nullptr;
     PictureExportActions* m_exportActions = nullptr;
     ResizableLayout m_layout;
     FlatOption m_flatOption;

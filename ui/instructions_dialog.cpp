@@ -88,6 +88,9 @@ QString CInstructionsDlg::KeysText()
         tr("    Ctrl + D, o «Desarrollo» en el menú del botón «Ver»: muestra al lado la "
            "superficie desarrollada en el plano, donde la curva corta las generatrices con el "
            "mismo ángulo."),
+        tr("    Ctrl + H, o «Partes ocultas» en el mismo menú: dibuja el contorno de la "
+           "superficie tal como lo ve el ojo y, a trazos, las partes de la curva que la "
+           "superficie oculta; las generatrices ocultas no se dibujan."),
         tr("    Flechas arriba y abajo sobre una barra: la mueven un paso."),
         tr("    Tabulador: pasa al control siguiente. Intro: pulsa el botón que tiene el foco."),
     };

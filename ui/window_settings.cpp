@@ -11,6 +11,7 @@ namespace {
 const char* const kPlacementKey = "window/geometry";
 const char* const kSmoothLinesKey = "picture/smoothLines";
 const char* const kFlatPictureKey = "picture/flat";
+const char* const kHiddenPartsKey = "picture/hiddenParts";
 const char* const kFlatGrowthKey = "window/flatGrowth";
 const char* const kFlatMovedLeftKey = "window/flatMovedLeft";
 
@@ -47,3 +48,7 @@ void SaveSmoothLinesSetting(bool on) { QSettings().setValue(kSmoothLinesKey, on)
 bool FlatPictureSetting() { return QSettings().value(kFlatPictureKey, false).toBool(); }
 
 void SaveFlatPictureSetting(bool on) { QSettings().setValue(kFlatPictureKey, on); }
+
+bool HiddenPartsSetting() { return QSettings().value(kHiddenPartsKey, false).toBool(); }
+
+void SaveHiddenPartsSetting(bool on) { QSettings().setValue(kHiddenPartsKey, on); }

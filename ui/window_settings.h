@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // What the program remembers between runs, through QSettings under the
 // organisation and application names that main sets: the main window's
-// size and position, whether lines are drawn smooth and whether the flat
-// picture is shown (and, kept by the export actions, the folder last saved
-// to). Never the view: every run starts without a figure. man/torsiva.1
+// size and position, whether lines are drawn smooth, whether the flat
+// picture is shown and whether the hidden parts are (and, kept by the
+// export actions, the folder last saved to). Never the view itself: every
+// run starts without a figure. man/torsiva.1
 // names the file and every key.
 #pragma once
 
@@ -25,3 +26,6 @@ void SaveSmoothLinesSetting(bool on);
 
 bool FlatPictureSetting();
 void SaveFlatPictureSetting(bool on);
+
+bool HiddenPartsSetting();
+void SaveHiddenPartsSetting(bool on);

@@ -43,10 +43,13 @@ struct Options {
     QCommandLineOption ops{"ops", Tr("Las operaciones del lienzo, una por línea."), "ARCHIVO.txt"};
     QCommandLineOption flat{"flat",
                             Tr("Dibuja el desarrollo de la superficie en lugar de la figura.")};
+    QCommandLineOption hidden{
+        "hidden",
+        Tr("Dibuja el contorno y, a trazos, las partes de la curva que la superficie oculta.")};
 
     QList<QCommandLineOption> All() const
     {
-        return {figure, angle, zoom, eye, up, scale, script, out, ops, flat};
+        return {figure, angle, zoom, eye, up, scale, script, out, ops, flat, hidden};
     }
     QList<QCommandLineOption> ViewOptions() const { return {figure, angle, zoom, eye, up}; }
 };
@@ -168,7 +171,7 @@ QString SnapshotUsage()
 {
     return Tr("uso: torsiva-snapshot (--figure %1 [--angle N] [--zoom Z]\n"
               "                        [--eye X,Y,Z] [--up X,Y,Z] | --script GUION.json)\n"
-              "                       [--flat] [--scale S] --out ARCHIVO.png|.svg|.pdf\n"
+              "                       [--flat] [--hidden] [--scale S] --out ARCHIVO.png|.svg|.pdf\n"
               "                       [--ops ARCHIVO.txt]\n"
               "       torsiva-snapshot --help | --version")
         .arg(FigureChoices());
@@ -221,6 +224,7 @@ ParsedCommandLine ParseArguments(const QStringList& arguments)
     args.script = parser.value(options.script);
     args.scriptGiven = parser.isSet(options.script);
     args.flat = parser.isSet(options.flat);
+    args.hidden = parser.isSet(options.hidden);
     result.error = CheckCombination(parser, options, args);
     if (result.error.isEmpty())
         result.arguments = args;

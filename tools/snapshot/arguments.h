@@ -15,8 +15,9 @@ struct SnapshotArguments {
     double zoom = kDefaultZoom;
     Vec3 eye = kDefaultEye;
     Vec3 up = kDefaultUp;
-    double scale = 1.0; // the picture is round(500 · scale) pixels square
-    bool flat = false;  // the flat picture instead of the figure
+    double scale = 1.0;  // the picture is round(500 · scale) pixels square
+    bool flat = false;   // the flat picture instead of the figure
+    bool hidden = false; // the figure's hidden parts shown ("Partes ocultas")
     QString out;
     QString ops;
     QString script;

@@ -65,6 +65,7 @@ ViewState ViewOf(const SnapshotArguments& args)
     view.zoom = args.zoom;
     view.angleDeg = args.angleDeg;
     view.curveKind = args.figure;
+    view.hiddenParts = args.hidden;
     return view;
 }
 
@@ -139,6 +140,8 @@ int RunScript(const SnapshotArguments& args)
         ComposeFigure(*canvas, figures, view, mapping);
     });
     ViewControls controls(panel);
+    if (args.hidden)
+        controls.SetHiddenParts(true);
     ReplayScript(*actions, controls);
     if (args.flat) {
         // The flat picture of where the script ends: only its figure and

@@ -10,6 +10,9 @@ function Program(module) {
     let scale = 1;
     let smooth = false;
     const Bytes = (pointer, count) => new Uint8ClampedArray(module.HEAPU8.buffer, pointer, count);
+    // A string the module keeps, ended by a zero byte.
+    const Utf8 = (pointer) => new TextDecoder().decode(
+        module.HEAPU8.subarray(pointer, module.HEAPU8.indexOf(0, pointer)));
     return {
         curveButton: (figure) => module._torsiva_curve_button(page, figure),
         scroll: (bar, code) => module._torsiva_scroll(page, bar, code),
@@ -45,17 +48,14 @@ function Program(module) {
             return Bytes(module._torsiva_picture_rgba(page), side * side * 4);
         },
         setFlat: (on) => module._torsiva_set_flat(page, on ? 1 : 0),
+        setHidden: (on) => module._torsiva_set_hidden(page, on ? 1 : 0),
         flatRedraws: () => module._torsiva_flat_redraws(page),
         flatSide: () => module._torsiva_flat_side(page),
         flatBytes() {
             const side = module._torsiva_flat_side(page);
             return Bytes(module._torsiva_flat_rgba(page), side * side * 4);
         },
-        fileStem() {
-            const pointer = module._torsiva_file_stem(page);
-            const bytes = module.HEAPU8.subarray(pointer, module.HEAPU8.indexOf(0, pointer));
-            return new TextDecoder().decode(bytes);
-        },
+        fileStem: () => Utf8(module._torsiva_file_stem(page)),
         paths() {
             const count = module._torsiva_update_paths(page);
             const paths = [];
@@ -63,8 +63,13 @@ function Program(module) {
                 const size = module._torsiva_path_size(page, i);
                 const points = new Float64Array(module.HEAPU8.buffer,
                                                 module._torsiva_path_points(page, i), 2 * size);
-                paths.push(
-                    {colour: module._torsiva_path_colour(page, i), points: Array.from(points)});
+                const part = module._torsiva_path_part(page, i);
+                paths.push({
+                    colour: module._torsiva_path_colour(page, i),
+                    points: Array.from(points),
+                    part: part ? Utf8(part) : null,
+                    dashed: module._torsiva_path_dashed(page, i) !== 0,
+                });
             }
             return paths;
         },
@@ -89,6 +94,7 @@ function Program(module) {
         },
         pictureSize: module._torsiva_picture_size(),
         flatGap: module._torsiva_flat_picture_gap(),
+        dashes: [module._torsiva_dash_on(), module._torsiva_dash_off()],
         squareColour: module._torsiva_square_colour(),
         borderColour: module._torsiva_border_colour(),
     };
@@ -118,6 +124,7 @@ const kZoomKeys = {
 };
 const kSmoothKey = 'torsiva.smoothLines';
 const kFlatKey = 'torsiva.flatPicture';
+const kHiddenKey = 'torsiva.hiddenParts';
 
 function Download(blob, name) {
     const url = URL.createObjectURL(blob);
@@ -164,13 +171,14 @@ function ShowTexts(tr, byId) {
     byId('save-svg').textContent = tr(kTexts.saveSvg);
     byId('smooth-text').textContent = tr(kTexts.smoothLines);
     byId('flat-text').textContent = tr(kTexts.flat);
+    byId('hidden-text').textContent = tr(kTexts.hidden);
 }
 
 // The desktop's keys anywhere in the window: Ctrl+D for the flat picture,
-// and once a figure is shown Ctrl with the arrows and with "+" and "-"
+// Ctrl+H for the hidden parts, and once a figure is shown Ctrl with the arrows and with "+" and "-"
 // (Command on a Mac, where the desktop's toolkit puts Ctrl). While a dialog
 // is open they wait, as the main window's keys do behind a modal dialog.
-function WireKeys(program, flatOption, changed) {
+function WireKeys(program, flatOption, hiddenOption, changed) {
     const isMac = /Mac|iP(hone|ad|od)/.test(navigator.platform || '');
     document.addEventListener('keydown', (event) => {
         const command = isMac ? event.metaKey : event.ctrlKey;
@@ -178,6 +186,8 @@ function WireKeys(program, flatOption, changed) {
             return;
         if (event.key === 'd' || event.key === 'D')
             flatOption.click();
+        else if (event.key === 'h' || event.key === 'H')
+            hiddenOption.click();
         else if (!program.figure())
             return;
         else if (event.key in kOrbitKeys)
@@ -232,12 +242,15 @@ function WireExports(program, canvas, flatCanvas, flatOption, tr, byId) {
         const title = figure ? Arg(tr(kTexts.caption), tr(figure.title),
                                    Arg(tr(kTexts.angleLabel), program.angle()))
                              : '';
-        const square = {side: program.pictureSize, black: program.squareColour,
-                        white: program.borderColour};
-        const svg = flatOption.checked
-                        ? SideBySideSvg(program.paths(), program.flatPaths(), title, square,
-                                        program.flatGap)
-                        : PictureSvg(program.paths(), title, square);
+        const square = {
+            side: program.pictureSize,
+            black: program.squareColour,
+            white: program.borderColour,
+            dashes: program.dashes
+        };
+        const svg = flatOption.checked ? SideBySideSvg(program.paths(), program.flatPaths(), title,
+                                                       square, program.flatGap)
+                                       : PictureSvg(program.paths(), title, square);
         Download(new Blob([svg], {type: 'image/svg+xml'}), program.fileStem() + '.svg');
     });
 }
@@ -279,9 +292,10 @@ function Run(module, tr, version) {
     WireBars(program, sliders, Changed);
     WireOption(byId('smooth'), kSmoothKey, program.setSmooth, Changed);
     WireOption(flatOption, kFlatKey, program.setFlat, Changed);
+    WireOption(byId('hidden'), kHiddenKey, program.setHidden, Changed);
     view = PictureView(byId('picture-frame'), canvas, flatCanvas, program);
     WirePictureInput(canvas, program, Changed);
-    WireKeys(program, flatOption, Changed);
+    WireKeys(program, flatOption, byId('hidden'), Changed);
     WireExports(program, canvas, flatCanvas, flatOption, tr, byId);
 
     Changed();

@@ -102,6 +102,11 @@ EMSCRIPTEN_KEEPALIVE void torsiva_set_picture(Page* page, double scale, int smoo
     page->SetPicture(scale, smooth ? LineStyle::Smooth : LineStyle::Exact);
 }
 
+EMSCRIPTEN_KEEPALIVE void torsiva_set_hidden(Page* page, int on)
+{
+    page->Controls().SetHiddenParts(on != 0);
+}
+
 EMSCRIPTEN_KEEPALIVE void torsiva_set_flat(Page* page, int on) { page->SetFlat(on != 0); }
 
 EMSCRIPTEN_KEEPALIVE double torsiva_flat_redraws(const Page* page)
@@ -195,6 +200,23 @@ EMSCRIPTEN_KEEPALIVE uint32_t torsiva_path_colour(const Page* page, int path)
     const PicturePath* p = PathOf(page, path);
     return p ? p->pen.colour : 0;
 }
+
+EMSCRIPTEN_KEEPALIVE const char* torsiva_path_part(const Page* page, int path)
+{
+    const PicturePath* p = PathOf(page, path);
+    return p ? p->part : nullptr;
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_path_dashed(const Page* page, int path)
+{
+    const PicturePath* p = PathOf(page, path);
+    return p && p->dashed;
+}
+
+// The SVG's dashes are in picture units, as the picture's at scale 1.
+EMSCRIPTEN_KEEPALIVE int torsiva_dash_on() { return DashPatternAt(1.0).on; }
+
+EMSCRIPTEN_KEEPALIVE int torsiva_dash_off() { return DashPatternAt(1.0).off; }
 
 EMSCRIPTEN_KEEPALIVE int torsiva_path_size(const Page* page, int path)
 {

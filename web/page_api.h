@@ -34,6 +34,10 @@ void torsiva_zoom_key(Page* page, int bigger);
 // (0 exact, 1 smooth); a change draws it again once there is one.
 void torsiva_set_picture(Page* page, double scale, int smooth);
 
+// "Partes ocultas" on or off: the figure drawn again, if there is one, with
+// its contour and its hidden parts as the desktop's option draws them.
+void torsiva_set_hidden(Page* page, int on);
+
 // "Desarrollo" on or off; its picture's redraws, side and bytes, as the
 // figure's below.
 void torsiva_set_flat(Page* page, int on);
@@ -75,9 +79,16 @@ uint32_t torsiva_border_colour();
 // The vector paths of the view, as the desktop's SVG has them: made afresh
 // by torsiva_update_paths, which gives their number, then read one by one
 // (the pen's 0xAARRGGBB colour, the number of points, and the points as x, y
-// pairs of doubles in picture units).
+// pairs of doubles in picture units); with the hidden parts shown, also
+// what each path is ("wire", "curve", "curve hidden" or "contour", as
+// UTF-8; null otherwise) and whether it is dashed, its dashes
+// torsiva_dash_on() units on and torsiva_dash_off() off.
 int torsiva_update_paths(Page* page);
 uint32_t torsiva_path_colour(const Page* page, int path);
+const char* torsiva_path_part(const Page* page, int path);
+int torsiva_path_dashed(const Page* page, int path);
+int torsiva_dash_on();
+int torsiva_dash_off();
 int torsiva_path_size(const Page* page, int path);
 const double* torsiva_path_points(const Page* page, int path);
 

@@ -51,16 +51,18 @@ function SvgElement(parent, name, attributes) {
 }
 
 function Stroke(colour) {
-    return [['fill', 'none'], ['stroke', SvgColour(colour)], ['stroke-width', '1'],
-            ['vector-effect', 'non-scaling-stroke']];
+    return [
+        ['fill', 'none'], ['stroke', SvgColour(colour)], ['stroke-width', '1'],
+        ['vector-effect', 'non-scaling-stroke']
+    ];
 }
 
 // The black square of side `square.side`, with its white border.
 function AddSquare(parent, square) {
     const side = square.side;
-    SvgElement(parent, 'rect',
-               [['width', String(side)], ['height', String(side)],
-                ['fill', SvgColour(square.black)]]);
+    SvgElement(
+        parent, 'rect',
+        [['width', String(side)], ['height', String(side)], ['fill', SvgColour(square.black)]]);
     // A 1-unit stroke lies half each side of its line: centred half a unit
     // inside the edges, it covers exactly the outer columns and rows.
     SvgElement(parent, 'rect', [
@@ -69,10 +71,15 @@ function AddSquare(parent, square) {
     ]);
 }
 
-// `paths` is a list of {colour, points} with the points as x, y pairs.
-function AddPaths(parent, paths) {
+// `paths` is a list of {colour, points, part, dashed} with the points as
+// x, y pairs; with the hidden parts shown, `part` is the path's class and a
+// dashed path has `dashes` ([on, off] units) as its dash array.
+function AddPaths(parent, paths, dashes) {
     for (const path of paths)
-        SvgElement(parent, 'polyline', [['points', SvgPoints(path.points)], ...Stroke(path.colour)]);
+        SvgElement(parent, 'polyline', [
+            ...(path.part ? [['class', path.part]] : []), ['points', SvgPoints(path.points)],
+            ...Stroke(path.colour), ...(path.dashed ? [['stroke-dasharray', dashes.join(' ')]] : [])
+        ]);
 }
 
 // `flat` is {fit: {k, e, f}, pieces: [{what, colour, x, y}]}.
@@ -108,12 +115,12 @@ function SvgText(svg) {
            '\n';
 }
 
-// `square` is {side, black, white}: the picture's side in picture units and
-// the colours of its square and border.
+// `square` is {side, black, white, dashes}: the picture's side in picture
+// units, the colours of its square and border, and the hidden parts' dashes.
 function PictureSvg(paths, title, square) {
     const svg = SvgRoot(square.side, square.side, title);
     AddSquare(svg, square);
-    AddPaths(svg, paths);
+    AddPaths(svg, paths, square.dashes);
     return SvgText(svg);
 }
 
@@ -127,7 +134,7 @@ function SideBySideSvg(paths, flat, title, square, gap) {
     ]);
     const figure = Picture(0);
     AddSquare(figure, square);
-    AddPaths(figure, paths);
+    AddPaths(figure, paths, square.dashes);
     const flatPicture = Picture(side + gap);
     AddSquare(flatPicture, square);
     AddFlatPicture(flatPicture, flat);

@@ -28,6 +28,7 @@ const kTexts = {
     smoothLines: QT_TRANSLATE_NOOP('CFigureDlg', 'Líneas suavizadas'),
     flat: QT_TRANSLATE_NOOP('CFigureDlg', 'Desarrollo'),
     flatNoFigure: QT_TRANSLATE_NOOP('CFigureDlg', 'Desarrollo: todavía no hay figura'),
+    hidden: QT_TRANSLATE_NOOP('CFigureDlg', 'Partes ocultas'),
     noFigure: QT_TRANSLATE_NOOP('CFigureDlg', 'Todavía no hay figura: elija una curva'),
     pictureName: QT_TRANSLATE_NOOP('CFigureDlg', '%1, ángulo %2º'),
     helix: QT_TRANSLATE_NOOP('FigureTitles', 'Hélice'),
@@ -89,6 +90,11 @@ const kKeysLines = [
         '    Ctrl + D, o «Desarrollo» en el menú del botón «Ver»: muestra al lado la ' +
             'superficie desarrollada en el plano, donde la curva corta las ' +
             'generatrices con el mismo ángulo.'),
+    QT_TRANSLATE_NOOP(
+        'CInstructionsDlg',
+        '    Ctrl + H, o «Partes ocultas» en el mismo menú: dibuja el contorno de la ' +
+            'superficie tal como lo ve el ojo y, a trazos, las partes de la curva que la ' +
+            'superficie oculta; las generatrices ocultas no se dibujan.'),
     QT_TRANSLATE_NOOP('CInstructionsDlg',
                       '    Flechas arriba y abajo sobre una barra: la mueven un paso.'),
     QT_TRANSLATE_NOOP('CInstructionsDlg', '    Tabulador: pasa al control siguiente. ' +

@@ -5,7 +5,6 @@ import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
 import {DecodePng} from './png.mjs';
-
 import {
     DifferingPixels,
     kBarIds,

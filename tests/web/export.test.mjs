@@ -4,18 +4,19 @@
 // for element and coordinate for coordinate. With "Desarrollo" on, both
 // hold the two pictures side by side, as the desktop's window saves them.
 import assert from 'node:assert/strict';
-import {spawnSync} from 'node:child_process';
-import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
-import {tmpdir} from 'node:os';
-import {dirname, join, resolve} from 'node:path';
+import {readFileSync} from 'node:fs';
 import {after, before, test} from 'node:test';
-import {fileURLToPath} from 'node:url';
 
 import {DecodePng} from './png.mjs';
-import {DifferingPixels, kBarIds, LaunchBrowser, OpenPage, PagePixels} from './support.mjs';
-
-const root = resolve(dirname(fileURLToPath(import.meta.url)), '..', '..');
-const kSnapshot = process.env.TORSIVA_SNAPSHOT || join(root, 'build', 'torsiva-snapshot');
+import {
+    DesktopSvg,
+    DifferingPixels,
+    Elements,
+    kBarIds,
+    LaunchBrowser,
+    OpenPage,
+    PagePixels
+} from './support.mjs';
 
 let browser, opened;
 before(async () => {
@@ -28,46 +29,6 @@ async function Download(name) {
     const [download] = await Promise.all(
         [opened.page.waitForEvent('download'), opened.page.getByRole('button', {name}).click()]);
     return {name: download.suggestedFilename(), bytes: readFileSync(await download.path())};
-}
-
-// The desktop's SVG of a script of actions (`extra`: more arguments).
-function DesktopSvg(actions, extra = []) {
-    const work = mkdtempSync(join(tmpdir(), 'torsiva-svg-'));
-    try {
-        writeFileSync(join(work, 'a.json'), JSON.stringify(actions));
-        const run =
-            spawnSync(kSnapshot,
-                      ['--script', join(work, 'a.json'), ...extra, '--out', join(work, 'a.svg')],
-                      {encoding: 'utf8'});
-        assert.equal(run.status, 0, run.stderr);
-        return readFileSync(join(work, 'a.svg'), 'utf8');
-    } finally {
-        rmSync(work, {recursive: true, force: true});
-    }
-}
-
-// A document's elements in order, each with its attributes sorted and its
-// text, parsed by the browser: a refusal to parse fails the comparison.
-// `within` picks the elements inside the first element it matches, as the
-// picture nested in a side-by-side document. Numbers that the two programs
-// may write in different but equal forms (the flat picture's matrix and
-// stroke width) are compared as numbers.
-function Elements(page, svg, within = null) {
-    return page.evaluate(([text, within]) => {
-        const document = new DOMParser().parseFromString(text, 'image/svg+xml');
-        if (document.getElementsByTagName('parsererror').length)
-            return null;
-        const Number = (value) => value.replace(/-?[0-9.]+(e-?[0-9]+)?/g, (n) => String(+n));
-        const Value = (a) =>
-            a.name === 'transform' || a.name === 'stroke-width' ? Number(a.value) : a.value;
-        const root = within ? document.querySelector(within) : document;
-        return [...root.querySelectorAll(within ? ':scope *' : '*')].map(
-            (element) => [element.namespaceURI,
-                          element.localName,
-                          ...[...element.attributes].map((a) => a.name + '=' + Value(a)).sort(),
-                          element.children.length ? '' : element.textContent,
-        ]);
-    }, [svg, within]);
 }
 
 // Columns [x, x + width) of an image.
@@ -123,8 +84,8 @@ test('with "Desarrollo" on, the PNG holds both pictures as shown', async () => {
     assert.equal(DifferingPixels(Columns(png, 0, 500), figure), 0);
     assert.equal(DifferingPixels(Columns(png, 510, 500), flat), 0);
     const gap = Columns(png, 500, 10);
-    const background = await page.evaluate(
-        () => getComputedStyle(document.documentElement).backgroundColor);
+    const background =
+        await page.evaluate(() => getComputedStyle(document.documentElement).backgroundColor);
     const [r, g, b] = background.match(/[0-9]+/g).map(Number);
     for (let i = 0; i < gap.rgba.length; i += 4)
         assert.deepEqual([...gap.rgba.subarray(i, i + 3)], [r, g, b], 'the page\'s colour between');
@@ -140,8 +101,10 @@ test('with "Desarrollo" on, the SVG holds the figure and its flat picture', asyn
     const script = [{button: 'conical'}, {press: [0, 0]}, {move: [-10, 0]}, {release: [-10, 0]}];
     const root = await page.evaluate((text) => {
         const svg = new DOMParser().parseFromString(text, 'image/svg+xml').documentElement;
-        return [svg.getAttribute('viewBox'),
-                [...svg.children].map((c) => c.localName + ' ' + (c.getAttribute('x') || ''))];
+        return [
+            svg.getAttribute('viewBox'),
+            [...svg.children].map((c) => c.localName + ' ' + (c.getAttribute('x') || ''))
+        ];
     }, svg);
     assert.deepEqual(root, ['0 0 1010 500', ['title ', 'svg 0', 'svg 510']]);
     // Each nested picture holds what the desktop's document of it alone holds.

@@ -117,3 +117,43 @@ export async function PictureCentre(page) {
     const box = await page.locator('#picture').boundingBox();
     return {x: Math.round(box.x + box.width / 2), y: Math.round(box.y + box.height / 2)};
 }
+
+// The desktop's SVG of a script of actions (`extra`: more arguments).
+export function DesktopSvg(actions, extra = []) {
+    const work = mkdtempSync(join(tmpdir(), 'torsiva-svg-'));
+    try {
+        writeFileSync(join(work, 'a.json'), JSON.stringify(actions));
+        const run = spawnSync(
+            kSnapshot, ['--script', join(work, 'a.json'), ...extra, '--out', join(work, 'a.svg')],
+            {encoding: 'utf8'});
+        if (run.status !== 0)
+            throw new Error(`torsiva-snapshot ${extra.join(' ')}: ${run.stderr}`);
+        return readFileSync(join(work, 'a.svg'), 'utf8');
+    } finally {
+        rmSync(work, {recursive: true, force: true});
+    }
+}
+
+// A document's elements in order, each with its attributes sorted and its
+// text, parsed by the browser: a refusal to parse fails the comparison.
+// `within` picks the elements inside the first element it matches, as the
+// picture nested in a side-by-side document. Numbers that the two programs
+// may write in different but equal forms (the flat picture's matrix and
+// stroke width) are compared as numbers.
+export function Elements(page, svg, within = null) {
+    return page.evaluate(([text, within]) => {
+        const document = new DOMParser().parseFromString(text, 'image/svg+xml');
+        if (document.getElementsByTagName('parsererror').length)
+            return null;
+        const Number = (value) => value.replace(/-?[0-9.]+(e-?[0-9]+)?/g, (n) => String(+n));
+        const Value = (a) =>
+            a.name === 'transform' || a.name === 'stroke-width' ? Number(a.value) : a.value;
+        const root = within ? document.querySelector(within) : document;
+        return [...root.querySelectorAll(within ? ':scope *' : '*')].map(
+            (element) => [element.namespaceURI,
+                          element.localName,
+                          ...[...element.attributes].map((a) => a.name + '=' + Value(a)).sort(),
+                          element.children.length ? '' : element.textContent,
+        ]);
+    }, [svg, within]);
+}

@@ -15,6 +15,7 @@
 #include "export/figure_titles.h"
 #include "geometry/picture.h"
 #include "geometry/view_state.h"
+#include "render/angle_mark.h"
 #include "render/draw_figure.h"
 
 namespace {
@@ -28,6 +29,8 @@ QColor PaperColour(uint32_t colour)
 {
     if (colour == kBorderPen.colour)
         return Qt::black;
+    if (colour == kMarkPen.colour) // yellow fades on white: a dark amber
+        return QColor(0xB0, 0x70, 0x00);
     return QColor::fromRgb(colour);
 }
 

@@ -15,6 +15,7 @@ constexpr double kHalfLength = kMarkLength / 2;
 // pixel of it at the largest picture.
 constexpr int kArcSegments = 24;
 constexpr int kMeridianSegments = 16;
+constexpr int kDotRingCorners = 8;
 
 Vec3 Unit(Vec3 v) { return Scale(1.0 / Length(ToUnitRange(v)), ToUnitRange(v)); }
 
@@ -271,6 +272,17 @@ PictureMark FitMark(const FlatMark& mark, const FlatFit& fit)
     return MapMark(mark, [&fit](FlatPoint p) { return fit.Apply(p); });
 }
 
+PictureMark FigureAngleMark(const ViewState& view, double parameter)
+{
+    return ProjectMark(MarkInSpace(TraceOf(view.curveKind, view.angleDeg), parameter),
+                       Framed(view));
+}
+
+PictureMark FlatAngleMark(const FlatFigure& flat, double parameter)
+{
+    return FitMark(MarkInPlane(TraceOf(flat.figure, flat.angleDeg), parameter), flat.fit);
+}
+
 PicturePoint LabelAnchor(const PictureMark& mark)
 {
     const PicturePoint p = mark.point;
@@ -279,7 +291,8 @@ PicturePoint LabelAnchor(const PictureMark& mark)
         const double dx = middle.x - p.x, dy = middle.y - p.y;
         const double length = std::hypot(dx, dy);
         if (length > 0.0 && std::isfinite(length))
-            return {p.x + dx / length * kLabelDistance, p.y + dy / length * kLabelDistance};
+            return {middle.x + dx / length * kLabelDistance,
+                    middle.y + dy / length * kLabelDistance};
     }
     const double diagonal = kLabelDistance / std::sqrt(2.0);
     return {p.x + diagonal, p.y - diagonal};
@@ -344,6 +357,13 @@ std::vector<PicturePath> AngleMarkPaths(const PictureMark& mark)
     for (const std::vector<PicturePoint>* part : {&mark.generatrix, &mark.tangent, &mark.arc})
         if (part->size() >= 2)
             paths.push_back({kMarkPen, *part});
-    paths.push_back({kMarkPen, {mark.point}});
+    // The dot as a small ring, which a vector drawing strokes like a line.
+    std::vector<PicturePoint> dot;
+    for (int i = 0; i <= kDotRingCorners; ++i) {
+        const double phi = 2 * Pi() * i / kDotRingCorners;
+        dot.push_back({mark.point.x + kMarkDotRadius * std::cos(phi),
+                       mark.point.y + kMarkDotRadius * std::sin(phi)});
+    }
+    paths.push_back({kMarkPen, std::move(dot)});
     return paths;
 }

@@ -59,14 +59,22 @@ FlatMark MarkInPlane(const TracedCurve& curve, double parameter);
 PictureMark ProjectMark(const SpaceMark& mark, const ViewState& view);
 PictureMark FitMark(const FlatMark& mark, const FlatFit& fit);
 
+// The mark of the view's figure at a parameter, projected by the view's
+// frame rebuilt on a copy, as PicturePaths projects the figure: for a
+// single picture or an export. Nothing without a figure.
+PictureMark FigureAngleMark(const ViewState& view, double parameter);
+// The mark in a flat figure's picture, through its fit.
+PictureMark FlatAngleMark(const FlatFigure& flat, double parameter);
+
 // Where the centre of the measured angle's text goes, in picture units:
-// beyond the middle of the arc, seen from the point, kLabelDistance picture
-// pixels out; up and to the right of the point when the arc has no middle
+// kLabelDistance picture pixels beyond the middle of the arc, away from the
+// point; as far up and to the right of the point when the arc has no middle
 // apart from it.
-constexpr double kLabelDistance = 18.0;
+constexpr double kLabelDistance = 16.0;
 PicturePoint LabelAnchor(const PictureMark& mark);
 
-// The dot's radius, in picture pixels.
+// The dot's radius, in picture pixels (at a scale, its device pixels are
+// that many times the scale, one at least).
 constexpr double kMarkDotRadius = 2.0;
 
 // Draws the mark in kMarkPen, 1 device pixel wide, at the mapping's scale:
@@ -76,5 +84,5 @@ constexpr double kMarkDotRadius = 2.0;
 void DrawAngleMark(Canvas& canvas, const PictureMark& mark, PictureMapping mapping = {});
 
 // The mark's parts as picture paths in kMarkPen (generatrix, tangent, arc),
-// for the printed page; the dot is a path of the point alone.
+// for the printed page; the dot last, as a ring of kMarkDotRadius.
 std::vector<PicturePath> AngleMarkPaths(const PictureMark& mark);

@@ -60,7 +60,10 @@ void CommandLine::Read(const QStringList& arguments)
         QStringLiteral("flat"),
         tr("Muestra el desarrollo de la superficie junto a la figura, como la opción "
            "«Desarrollo», sin recordarlo para la próxima vez."));
-    parser.addOptions({figure, angle, flat});
+    const QCommandLineOption point(
+        QStringLiteral("point"),
+        tr("Marca el ángulo en un punto de la curva, como la opción «Ángulo en un punto»."));
+    parser.addOptions({figure, angle, flat, point});
     // One dash or two, an option is one word: "-style" left over from Qt's
     // own options is one unknown option, not the letters s, t, y, l and e.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -95,6 +98,7 @@ void CommandLine::Read(const QStringList& arguments)
         m_start.figure = *named;
     }
     m_start.flat = parser.isSet(flat);
+    m_start.point = parser.isSet(point);
     if (parser.isSet(angle)) {
         if (!parser.isSet(figure))
             return Fail(tr("--angle necesita --figure."));

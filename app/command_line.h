@@ -19,6 +19,7 @@ struct StartOptions {
     CurveKind figure = CurveKind::None; // None: the window opens empty
     std::optional<int> angleDeg;        // only with a figure
     bool flat = false;                  // the flat picture shown beside the figure
+    bool point = false;                 // the angle marked at a point of the curve
 };
 
 class CommandLine {

@@ -84,6 +84,8 @@ bool CFigureApp::InitInstance()
     CFigureDlg dialog;
     if (commandLine.Start().flat)
         dialog.ShowFlatPicture(true);
+    if (commandLine.Start().point)
+        dialog.ShowPoint(true);
     ApplyStartOptions(dialog.Controls(), commandLine.Start());
     dialog.exec();
     return false;

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>AngleMark</name>
+    <message>
+        <source>%1º</source>
+        <extracomment>The angle the mark measures: the number, then the angle label&apos;s degree sign.</extracomment>
+        <translation>%1°</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>Sobre Torsiva</source>
@@ -130,6 +138,31 @@
         <source>Desarrollo: todavía no hay figura</source>
         <translation>Development: no figure yet</translation>
     </message>
+    <message>
+        <source>Ángulo en un punto</source>
+        <translation>Angle at a point</translation>
+    </message>
+    <message>
+        <source>Animar</source>
+        <translation>Animate</translation>
+    </message>
+    <message>
+        <source>θ</source>
+        <extracomment>The curve&apos;s parameter: θ for the loxodrome, t for the helices.</extracomment>
+        <translation>θ</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>; punto en %1 = %2, ángulo medido %3</source>
+        <translation>; point at %1 = %2, measured angle %3</translation>
+    </message>
+    <message>
+        <source>; punto en %1 = %2, sin ángulo: la curva no tiene dirección ahí</source>
+        <translation>; point at %1 = %2, no angle: the curve has no direction there</translation>
+    </message>
 </context>
 <context>
     <name>CInstructionsDlg</name>
@@ -235,6 +268,10 @@
         <source>    Ctrl + D, o «Desarrollo» en el menú del botón «Ver»: muestra al lado la superficie desarrollada en el plano, donde la curva corta las generatrices con el mismo ángulo.</source>
         <translation>    Ctrl + D, or «Development» in the menu of the «View» button: shows beside the figure its surface laid out in the plane, where the curve crosses the generatrices at the same angle.</translation>
     </message>
+    <message>
+        <source>    Ctrl + T, o «Ángulo en un punto» en el menú del botón «Ver»: marca un punto de la curva con la generatriz, la tangente y el ángulo que forman, que es el mismo en todos los puntos. Mayúsculas + flechas izquierda y derecha lo mueven por la curva, y un clic en el desarrollo lo lleva allí. Espacio, o «Animar»: lo recorre.</source>
+        <translation>    Ctrl + T, or «Angle at a point» in the menu of the «View» button: marks a point of the curve with the generatrix, the tangent and the angle between them, which is the same at every point. Shift + the left and right arrows move it along the curve, and a click in the development takes it there. Space, or «Animate»: runs it along the curve.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -281,6 +318,10 @@
     <message>
         <source>Muestra el desarrollo de la superficie junto a la figura, como la opción «Desarrollo», sin recordarlo para la próxima vez.</source>
         <translation>Shows the surface laid out in the plane beside the figure, as the «Development» option does, without remembering it for the next run.</translation>
+    </message>
+    <message>
+        <source>Marca el ángulo en un punto de la curva, como la opción «Ángulo en un punto».</source>
+        <translation>Marks the angle at a point of the curve, as the «Angle at a point» option does.</translation>
     </message>
 </context>
 <context>

@@ -313,7 +313,7 @@ void CFigureDlg::AddPointEntries()
     connect(m_animateAction, &QAction::toggled, this, &CFigureDlg::OnAnimate);
 
     m_animation.setTimerType(Qt::PreciseTimer);
-    connect(&m_animation, &QTimer::timeout, this, &CFigureDlg::OnAnimationFrame);
+    connect(&m_animation, &QTimer::timeout, this, &CFigureDlg::AnimationFrame);
 
     const std::pair<QKeySequence, int> steps[] = {
         {QKeySequence(Qt::SHIFT | Qt::Key_Left), -1},
@@ -355,10 +355,10 @@ void CFigureDlg::OnAnimate(bool on)
     const double rate = shown && shown->refreshRate() > 1.0 ? shown->refreshRate() : 60.0;
     m_animationClock.start();
     m_animation.start(std::max(1, int(std::lround(1000.0 / rate))));
-    OnAnimationFrame();
+    AnimationFrame();
 }
 
-void CFigureDlg::OnAnimationFrame()
+void CFigureDlg::AnimationFrame()
 {
     m_point.MoveTo(m_point.AnimatedParameter(m_animationClock.nsecsElapsed() * 1e-9));
     m_controls.Redraw();

@@ -52,6 +52,9 @@ public:
     QAction* PointAction() const { return m_pointAction; }
     QAction* AnimateAction() const { return m_animateAction; }
     bool Animating() const { return m_animation.isActive(); }
+    // One frame of the animation as its timer runs it: the point where the
+    // time since the start puts it, and the redraw.
+    void AnimationFrame();
     // The option turned on or off as its entry would (the command line's
     // --point).
     void ShowPoint(bool on);
@@ -117,7 +120,6 @@ private:
     void AddPointEntries();
     void OnPointOption(bool on);
     void OnAnimate(bool on);
-    void OnAnimationFrame();
     void StopAnimation();
     void StepPoint(int direction);
     bool InFlatPicture(QPoint inDialog) const;

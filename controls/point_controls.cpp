@@ -62,10 +62,10 @@ namespace {
 double SquaredFlatDistance(const TracedCurve& curve, const FlatFit& fit, PicturePoint target,
                            double parameter)
 {
-    const FlatMark mark = MarkInPlane(curve, parameter);
-    if (!mark.shown)
+    const std::optional<FlatPoint> flat = FlatCurvePoint(curve, parameter);
+    if (!flat)
         return INFINITY;
-    const PicturePoint p = fit.Apply(mark.point);
+    const PicturePoint p = fit.Apply(*flat);
     const double dx = p.x - target.x, dy = p.y - target.y;
     return dx * dx + dy * dy;
 }

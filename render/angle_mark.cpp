@@ -110,21 +110,26 @@ std::vector<Vec3> GeneratrixInSpace(const TracedCurve& curve, double parameter,
 }
 
 // The point and its two directions in the flat picture, carried onto sheet
-// 0, and the generatrix cut to the outline.
+// 0, and how far the outline reaches along the generatrix's image: from
+// `low` to `high` in Y (a vertical line), or in slant from the apex (a ray).
 struct FlatPointAt {
     bool inside = false;
     Vec3 point, generatrix, tangent;
-    std::vector<Vec3> generatrixSegment;
+    bool ray = false;
+    double along = 0.0; // the point's Y, or its slant
+    double low = 0.0, high = 0.0;
 };
 
-// A vertical generatrix from `low` to `high`, cut to the band it lies in.
-std::vector<Vec3> Upright(Vec3 p, double low, double high)
+// The generatrix's image cut to the outline.
+std::vector<Vec3> FlatGeneratrix(const FlatPointAt& flat)
 {
-    const double from = std::max(p.y - kHalfLength, low);
-    const double to = std::min(p.y + kHalfLength, high);
+    const double from = std::max(flat.along - kHalfLength, flat.low);
+    const double to = std::min(flat.along + kHalfLength, flat.high);
     if (!(from < to))
         return {};
-    return {{p.x, from, 0.0}, {p.x, to, 0.0}};
+    if (flat.ray)
+        return {Scale(from, flat.generatrix), Scale(to, flat.generatrix)};
+    return {{flat.point.x, from, 0.0}, {flat.point.x, to, 0.0}};
 }
 
 // X = 15·t unwrapped, Y = z: the direction is (15, 15·pitch).
@@ -139,7 +144,9 @@ FlatPointAt CylinderAt(const TracedCurve& curve, double t)
     flat.inside = flat.point.y >= curve.low && flat.point.y <= curve.high;
     flat.generatrix = {0.0, 1.0, 0.0};
     flat.tangent = {D::kRadius, D::kRadius * HelixPitch(curve.angleDeg), 0.0};
-    flat.generatrixSegment = Upright(flat.point, curve.low, curve.high);
+    flat.along = flat.point.y;
+    flat.low = curve.low;
+    flat.high = curve.high;
     return flat;
 }
 
@@ -161,10 +168,10 @@ FlatPointAt ConeAt(const TracedCurve& curve, double t)
     flat.inside = s <= curve.high;
     flat.generatrix = {c, -sn, 0.0};
     flat.tangent = {rate * c - s * 0.5 * sn, -(rate * sn) - s * 0.5 * c, 0.0};
-    const double from = std::max(s - kHalfLength, curve.low);
-    const double to = std::min(s + kHalfLength, curve.high);
-    if (from < to)
-        flat.generatrixSegment = {{from * c, -(from * sn), 0.0}, {to * c, -(to * sn), 0.0}};
+    flat.ray = true;
+    flat.along = s;
+    flat.low = curve.low;
+    flat.high = curve.high;
     return flat;
 }
 
@@ -183,7 +190,9 @@ FlatPointAt SphereAt(const TracedCurve& curve, double theta)
     flat.inside = flat.point.y >= -edge && flat.point.y <= edge;
     flat.generatrix = {0.0, 1.0, 0.0};
     flat.tangent = {-(r * std::tan(Radians(curve.angleDeg))) / st, -r / st, 0.0};
-    flat.generatrixSegment = Upright(flat.point, -edge, edge);
+    flat.along = flat.point.y;
+    flat.low = -edge;
+    flat.high = edge;
     return flat;
 }
 
@@ -206,32 +215,45 @@ SpaceMark MarkInSpace(const TracedCurve& curve, double parameter)
     return mark;
 }
 
+namespace {
+
+FlatPointAt FlatAt(const TracedCurve& curve, double parameter)
+{
+    if (!std::isfinite(parameter))
+        return {};
+    switch (curve.figure) {
+    case CurveKind::Helix:
+        return CylinderAt(curve, parameter);
+    case CurveKind::ConicalHelix:
+        return ConeAt(curve, parameter);
+    case CurveKind::SphericalHelix:
+        return SphereAt(curve, parameter);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+std::optional<FlatPoint> FlatCurvePoint(const TracedCurve& curve, double parameter)
+{
+    const FlatPointAt flat = FlatAt(curve, parameter);
+    if (!flat.inside || !IsFinite(flat.point))
+        return std::nullopt;
+    return ToFlat(flat.point);
+}
+
 FlatMark MarkInPlane(const TracedCurve& curve, double parameter)
 {
     FlatMark mark;
-    if (!std::isfinite(parameter))
-        return mark;
-    FlatPointAt flat;
-    switch (curve.figure) {
-    case CurveKind::Helix:
-        flat = CylinderAt(curve, parameter);
-        break;
-    case CurveKind::ConicalHelix:
-        flat = ConeAt(curve, parameter);
-        break;
-    case CurveKind::SphericalHelix:
-        flat = SphereAt(curve, parameter);
-        break;
-    default:
-        return mark;
-    }
+    const FlatPointAt flat = FlatAt(curve, parameter);
     if (!flat.inside || !IsFinite(flat.point))
         return mark;
     mark.shown = true;
     mark.point = ToFlat(flat.point);
     if (!IsDirection(flat.tangent))
         return mark;
-    for (Vec3 p : flat.generatrixSegment)
+    for (Vec3 p : FlatGeneratrix(flat))
         mark.generatrix.push_back(ToFlat(p));
     AddDirections(mark, flat.point, flat.generatrix, flat.tangent, ToFlat);
     return mark;

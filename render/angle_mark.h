@@ -14,6 +14,7 @@
 // is the toolkit's to draw, centred on LabelAnchor.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "geometry/vec3.h"
@@ -53,6 +54,10 @@ SpaceMark MarkInSpace(const TracedCurve& curve, double parameter);
 // Nothing where the point lies outside the outline (the loxodrome near the
 // poles, past the Mercator square).
 FlatMark MarkInPlane(const TracedCurve& curve, double parameter);
+
+// The point alone in the flat picture, without the mark's parts: where
+// MarkInPlane puts it, or nothing where it shows none.
+std::optional<FlatPoint> FlatCurvePoint(const TracedCurve& curve, double parameter);
 
 // The mark in picture units: projected by the view's frame (framed
 // already), or through the flat picture's fit.

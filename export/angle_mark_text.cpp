@@ -40,6 +40,15 @@ void PaintAngleText(QPainter& painter, const PictureMark& mark, double scale)
     painter.restore();
 }
 
+std::vector<PicturePath> AngleMarkDrawing(const PictureMark& mark)
+{
+    std::vector<PicturePath> paths = AngleMarkPaths(mark);
+    if (mark.shown && mark.hasAngle)
+        paths.push_back(
+            {kMarkPen, {LabelAnchor(mark)}, MeasuredAngleText(mark.angleDeg).toStdString()});
+    return paths;
+}
+
 QImage WithAngleText(const QImage& picture, const PictureMark& mark, double scale)
 {
     QImage copy = picture.copy();

@@ -7,6 +7,8 @@
 // Drawing text needs fonts, so a QGuiApplication must exist.
 #pragma once
 
+#include <vector>
+
 #include <QImage>
 #include <QPointF>
 #include <QString>
@@ -26,6 +28,9 @@ constexpr double kAngleTextPixels = 13.0;
 // anchor, on a painter whose units are device pixels of a picture drawn at
 // `scale`.
 void PaintAngleText(QPainter& painter, const PictureMark& mark, double scale);
+
+// The mark's lines and its text as picture paths, for the printed page.
+std::vector<PicturePath> AngleMarkDrawing(const PictureMark& mark);
 
 // A copy of `picture` with the mark's text painted over it.
 QImage WithAngleText(const QImage& picture, const PictureMark& mark, double scale);

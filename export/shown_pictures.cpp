@@ -6,6 +6,7 @@
 
 #include <QPainter>
 
+#include "export/angle_mark_text.h"
 #include "export/flat_svg.h"
 #include "export/picture_svg.h"
 #include "render/angle_mark.h"
@@ -51,12 +52,12 @@ PictureRow ShownDrawings(const ViewState& view, bool flat, std::optional<double>
 {
     PictureRow drawings{PicturePaths(view)};
     if (point)
-        AddPaths(drawings.back(), AngleMarkPaths(FigureAngleMark(view, *point)));
+        AddPaths(drawings.back(), AngleMarkDrawing(FigureAngleMark(view, *point)));
     if (flat) {
         const FlatFigure flatFigure = MakeFlatFigure(view.curveKind, view.angleDeg);
         drawings.push_back(FlatPicturePaths(flatFigure));
         if (point)
-            AddPaths(drawings.back(), AngleMarkPaths(FlatAngleMark(flatFigure, *point)));
+            AddPaths(drawings.back(), AngleMarkDrawing(FlatAngleMark(flatFigure, *point)));
     }
     return drawings;
 }

@@ -7,6 +7,7 @@
 // canvas pixel (trunc(x), trunc(y)). Coordinates are left unrounded.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "geometry/view_state.h"
@@ -21,6 +22,9 @@ struct PicturePoint {
 struct PicturePath {
     Pen pen;
     std::vector<PicturePoint> points; // at least one
+    // A text, UTF-8, centred on the first point instead of a line: the
+    // angle mark's measured angle on the printed page. Empty for a line.
+    std::string text{};
 };
 
 // A vertex projected farther than this from the picture centre, or to a

@@ -32,7 +32,7 @@ std::vector<PicturePath> FlatPaths(const RenderedPicture& picture)
     std::vector<PicturePath> paths =
         FlatPicturePaths(MakeFlatFigure(view.curveKind, view.angleDeg));
     if (picture.point)
-        for (PicturePath& path : AngleMarkPaths(MarkOf(picture)))
+        for (PicturePath& path : AngleMarkDrawing(MarkOf(picture)))
             paths.push_back(std::move(path));
     return paths;
 }

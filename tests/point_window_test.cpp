@@ -165,6 +165,29 @@ TEST_F(PointWindowTest, ADragInTheFlatPictureMovesThePointAndLeavesTheEyeAlone)
     EXPECT_EQ(data->data("image/svg+xml").count("class=\"angle-mark\""), 2);
 }
 
+// The figure's drag moves the figure's mark with it; the flat picture, whose
+// point has not moved, stays as it is, and a step of the point redraws it.
+TEST_F(PointWindowTest, ADragInTheFigureLeavesTheMarkedFlatPicture)
+{
+    CFigureDlg dialog;
+    Show(dialog);
+    dialog.OnConicalHelix();
+    dialog.ShowFlatPicture(true);
+    dialog.ShowPoint(true);
+    const QImage flat = dialog.FlatPicture()->Picture();
+    const QImage figure = dialog.Picture()->Picture();
+    const QPoint start = dialog.Picture()->geometry().center();
+    QCursor::setPos(dialog.mapToGlobal(start));
+    QTest::mousePress(&dialog, Qt::LeftButton, {}, start);
+    QCursor::setPos(dialog.mapToGlobal(start + QPoint(40, 10)));
+    QTest::mouseMove(&dialog, start + QPoint(40, 10));
+    QTest::mouseRelease(&dialog, Qt::LeftButton, {}, start + QPoint(40, 10));
+    ASSERT_NE(dialog.Picture()->Picture(), figure) << "the drag turned the figure";
+    EXPECT_EQ(dialog.FlatPicture()->Picture(), flat);
+    Key(dialog, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_NE(dialog.FlatPicture()->Picture(), flat);
+}
+
 TEST_F(PointWindowTest, AnimationMovesThePointAndStopsCleanly)
 {
     CFigureDlg dialog;

@@ -31,9 +31,13 @@ void FlatPictureArea::Show(const ViewState& view, const PointControls* point)
             update();
         return;
     }
+    const Drawn drawn{view.curveKind, view.angleDeg, mapping, *shown};
     const int side = PictureSide(mapping.scale);
+    if (m_marked && m_marked->Width() == side && drawn.SameAs(m_drawn))
+        return;
     if (!m_marked || m_marked->Width() != side)
         m_marked = std::make_unique<KeptCanvas>(Canvas::ForPicture(side));
+    m_drawn = drawn;
     ComposeFlatPicture(*m_marked, m_cache, view.curveKind, view.angleDeg, mapping);
     m_mark = FitMark(MarkInPlane(point->Curve(), *shown), Fit(view));
     DrawAngleMark(*m_marked, m_mark, mapping);

@@ -24,7 +24,7 @@ public:
 
     // Shows the flat picture of the view's figure at its angle, drawing it
     // only if it is not shown already. With the point shown, its angle mark
-    // over it, drawn again at every call since the point may have moved.
+    // over it, drawn again when the point has moved too.
     void Show(const ViewState& view, const PointControls* point = nullptr);
     bool HasPicture() const { return Shown() != nullptr; }
     // The mark last drawn, in picture units; not shown when there was none.
@@ -48,6 +48,19 @@ private:
     KeptFlatPicture m_kept; // without the mark: drawn only when it changes
     // With the mark: the flat picture drawn again under each move of it.
     std::unique_ptr<KeptCanvas> m_marked;
+    // What m_marked shows: a drag, which moves neither, leaves it alone.
+    struct Drawn {
+        CurveKind figure = CurveKind::None;
+        int angleDeg = 0;
+        PictureMapping mapping;
+        double parameter = 0.0;
+        bool SameAs(const Drawn& o) const
+        {
+            return figure == o.figure && angleDeg == o.angleDeg &&
+                   mapping.scale == o.mapping.scale && mapping.lines == o.mapping.lines &&
+                   parameter == o.parameter;
+        }
+    } m_drawn;
     FlatCache m_cache;
     PictureMark m_mark;
     double m_drawnScale = 1.0;

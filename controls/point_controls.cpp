@@ -24,12 +24,15 @@ std::optional<double> PointControls::Shown() const
     return m_parameter;
 }
 
+// Evenly along the curve's length: the last step lands on the end itself,
+// however the steps round, since MoveTo holds the point to the range.
 bool PointControls::Step(int direction)
 {
-    const CurveRange range = m_curve.range;
-    const double step = (range.last - range.first) / kPointStepsAlongCurve;
-    // The last step lands on the end itself, however the steps round.
-    return MoveTo(direction > 0 ? m_parameter + step : m_parameter - step);
+    const double first = AlongCurve(m_curve, m_curve.range.first);
+    const double last = AlongCurve(m_curve, m_curve.range.last);
+    const double step = (last - first) / kPointStepsAlongCurve;
+    const double along = AlongCurve(m_curve, m_parameter);
+    return MoveTo(ParameterAlong(m_curve, direction > 0 ? along + step : along - step));
 }
 
 bool PointControls::MoveTo(double parameter)
@@ -52,7 +55,11 @@ double PointControls::AnimatedParameter(double seconds) const
 {
     const CurveRange range = m_curve.range;
     const double run = std::fmod(std::fabs(seconds), kAnimationSeconds) / kAnimationSeconds;
-    return range.Clamp(range.first + (range.last - range.first) * run);
+    if (run == 0.0)
+        return range.first;
+    const double first = AlongCurve(m_curve, range.first);
+    const double last = AlongCurve(m_curve, range.last);
+    return range.Clamp(ParameterAlong(m_curve, first + (last - first) * run));
 }
 
 namespace {

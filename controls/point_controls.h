@@ -18,7 +18,7 @@
 #include "render/picture_paths.h"
 
 // Presses of Shift+Left or Shift+Right that take the point from one end of
-// the curve to the other.
+// the curve to the other, in even steps along its length (AlongCurve).
 constexpr int kPointStepsAlongCurve = 200;
 // One run of the animation from the curve's start to its end, in seconds.
 constexpr double kAnimationSeconds = 12.0;
@@ -55,8 +55,8 @@ public:
     bool MoveToNearestFlat(const FlatFit& fit, PicturePoint target);
 
     // Where the animation has the point `seconds` after it started: from
-    // the curve's start to its end in kAnimationSeconds, then from the
-    // start again.
+    // the curve's start to its end in kAnimationSeconds, at an even speed
+    // along its length, then from the start again.
     double AnimatedParameter(double seconds) const;
 
 private:

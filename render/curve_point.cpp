@@ -113,6 +113,21 @@ double DefaultParameter(const TracedCurve& curve)
     }
 }
 
+double AlongCurve(const TracedCurve& curve, double parameter)
+{
+    if (curve.figure == CurveKind::ConicalHelix)
+        return std::exp(parameter * ConeGrowth(curve.angleDeg));
+    return parameter;
+}
+
+double ParameterAlong(const TracedCurve& curve, double along)
+{
+    if (curve.figure == CurveKind::ConicalHelix)
+        return along > 0.0 ? std::log(along) / ConeGrowth(curve.angleDeg)
+                           : -std::numeric_limits<double>::infinity();
+    return along;
+}
+
 namespace {
 
 CurvePoint HelixPoint(int angleDeg, double t)

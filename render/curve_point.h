@@ -95,6 +95,15 @@ TracedCurve TraceOf(CurveKind figure, int angleDeg);
 // the curve's range.
 double DefaultParameter(const TracedCurve& curve);
 
+// A measure along the curve that grows with the parameter in proportion to
+// the curve's length: the helix's t, the conical helix's ρ, the loxodrome's
+// θ (each curve's length is a constant times it). What moves the point
+// evenly moves it by this measure, so that it goes as fast next to the
+// cone's apex as at its rim. ParameterAlong is its inverse; a measure at or
+// below the cone's apex gives minus infinity.
+double AlongCurve(const TracedCurve& curve, double parameter);
+double ParameterAlong(const TracedCurve& curve, double along);
+
 // The point's position, its tangent and its generatrix direction.
 struct CurvePoint {
     Vec3 position;

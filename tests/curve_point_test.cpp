@@ -179,3 +179,29 @@ TEST(CurvePointTest, AngleBetweenIgnoresDirectionAndLength)
     EXPECT_NEAR(AngleBetweenDeg({1e-200, 0, 0}, {0, 3e200, 0}), 90.0, 1e-12);
     EXPECT_EQ(AngleBetweenDeg({0, 0, 2}, {0, 0, -5}), 0.0);
 }
+
+// The measure along the curve is its length up to a constant: the tangent's
+// length over the measure's rate is the same everywhere. It and
+// ParameterAlong undo each other, and below the apex there is no parameter.
+TEST(CurvePointTest, AlongCurveIsInProportionToLength)
+{
+    for (CurveKind figure : kFigures) {
+        const TracedCurve curve = TraceOf(figure, 40);
+        double ratio = 0.0;
+        for (double t : RandomParameters(curve.range, 5, 50)) {
+            const CurvePoint at = PointOnCurve(figure, 40, t);
+            if (!HasDirections(at))
+                continue;
+            const double h = 1e-6 * std::max(1.0, std::fabs(t));
+            const double rate =
+                (AlongCurve(curve, t + h) - AlongCurve(curve, t - h)) / ((t + h) - (t - h));
+            if (ratio == 0.0)
+                ratio = Length(at.tangent) / rate;
+            EXPECT_NEAR(Length(at.tangent) / rate, ratio, 1e-6 * ratio) << int(figure);
+            EXPECT_NEAR(ParameterAlong(curve, AlongCurve(curve, t)), t, 1e-12 * (1 + std::fabs(t)));
+        }
+    }
+    const TracedCurve cone = TraceOf(CurveKind::ConicalHelix, 40);
+    EXPECT_EQ(ParameterAlong(cone, 0.0), -INFINITY);
+    EXPECT_EQ(ParameterAlong(cone, -1.0), -INFINITY);
+}

@@ -3,6 +3,7 @@
 // the steps and moves that hold it to the curve, the animation's clock and
 // the nearest point of the flat picture.
 #include <cmath>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,35 @@ TEST(PointControlsTest, StepsAndMovesStayOnTheCurve)
         ++steps;
     EXPECT_EQ(point.Parameter(), range.last);
     EXPECT_NEAR(steps, kPointStepsAlongCurve, 1);
+}
+
+// Even steps along the cone's curve: its length grows with the distance
+// from the apex, so each step takes the point equally farther out, near
+// the apex as at the rim, and half the run is half way out.
+TEST(PointControlsTest, StepsAreEvenAlongTheCurvesLength)
+{
+    PointControls point;
+    point.Follow(DefaultView(CurveKind::ConicalHelix, 60));
+    const CurveRange range = point.Curve().range;
+    point.MoveTo(range.first);
+    auto slant = [&] {
+        const Vec3 p = PointOnCurve(CurveKind::ConicalHelix, 60, point.Parameter()).position;
+        return Length(Subtract(p, {0, 0, 50}));
+    };
+    std::vector<double> out{slant()};
+    while (point.Step(+1))
+        out.push_back(slant());
+    ASSERT_GT(out.size(), 100u);
+    const double step = out[1] - out[0];
+    for (size_t i = 2; i + 1 < out.size(); ++i)
+        EXPECT_NEAR(out[i] - out[i - 1], step, 1e-9 * out.back()) << i;
+    const double middle =
+        PointOnCurve(CurveKind::ConicalHelix, 60, point.AnimatedParameter(6.0)).position.z;
+    EXPECT_NEAR(50 - middle,
+                (50 - PointOnCurve(CurveKind::ConicalHelix, 60, range.last).position.z + 50 -
+                 PointOnCurve(CurveKind::ConicalHelix, 60, range.first).position.z) /
+                    2,
+                1e-9);
 }
 
 // From the curve's start to its end in 12 seconds, then again.

@@ -67,9 +67,12 @@ private:
 };
 
 // The parameter of the flat picture's curve point nearest `target` (picture
-// units through `fit`): the nearest of kNearestSamples points spread over
-// the range, then refined between its neighbours. Nothing when no point of
-// the curve lies inside the outline.
+// units through `fit`). The helix and the loxodrome are straight lines
+// there, so on each sheet the nearest point is the target's foot on the
+// line; the cone's spiral is searched where it crosses the target's ray and
+// among kNearestSamples points by the parameter and along its length. Each
+// is then refined where the distance has one minimum. Nothing when no
+// point of the curve lies inside the outline.
 constexpr int kNearestSamples = 2000;
 std::optional<double> NearestFlatParameter(const TracedCurve& curve, const FlatFit& fit,
                                            PicturePoint target);

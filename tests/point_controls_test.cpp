@@ -3,6 +3,7 @@
 // the steps and moves that hold it to the curve, the animation's clock and
 // the nearest point of the flat picture.
 #include <cmath>
+#include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -111,4 +112,44 @@ TEST(PointControlsTest, NearestFlatPointIsThePressedOne)
         EXPECT_LT(std::hypot(at.x - pressed.x, at.y - pressed.y), 1e-6) << int(figure);
     }
     EXPECT_FALSE(NearestFlatParameter(TracedCurve{}, FlatFit{}, {250, 250}));
+}
+
+// Wherever the press, no point of the flat curve is nearer than the one
+// found, by a dense sweep of the curve by the parameter and by its length;
+// the cone is the hard case, with its spiral's turns crowded at steep and
+// flat angles.
+TEST(PointControlsTest, NearestFlatPointHasNoNearerRival)
+{
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> across(30.0, 470.0);
+    for (CurveKind figure : {CurveKind::Helix, CurveKind::ConicalHelix, CurveKind::SphericalHelix})
+        for (int angle : {2, 60, 89}) {
+            const TracedCurve curve = TraceOf(figure, angle);
+            const FlatFit fit = MakeFlatFigure(figure, angle).fit;
+            const double first = AlongCurve(curve, curve.range.first);
+            const double last = AlongCurve(curve, curve.range.last);
+            for (int press = 0; press < 12; ++press) {
+                const PicturePoint target{across(random), across(random)};
+                auto distance = [&](double t) {
+                    const std::optional<FlatPoint> p = FlatCurvePoint(curve, t);
+                    if (!p)
+                        return double(INFINITY);
+                    const PicturePoint q = fit.Apply(*p);
+                    return std::hypot(q.x - target.x, q.y - target.y);
+                };
+                double swept = INFINITY;
+                constexpr int kSweep = 30000;
+                for (int i = 0; i <= kSweep; ++i) {
+                    swept = std::min(swept,
+                                     distance(curve.range.first +
+                                              (curve.range.last - curve.range.first) * i / kSweep));
+                    swept = std::min(swept, distance(curve.range.Clamp(ParameterAlong(
+                                                curve, first + (last - first) * i / kSweep))));
+                }
+                const std::optional<double> found = NearestFlatParameter(curve, fit, target);
+                ASSERT_TRUE(found);
+                EXPECT_LT(distance(*found), swept + 0.05)
+                    << int(figure) << " at " << angle << ", press " << press;
+            }
+        }
 }

@@ -64,7 +64,10 @@ void CommandLine::Read(const QStringList& arguments)
         QStringLiteral("hidden"),
         tr("Dibuja el contorno y, a trazos, las partes de la curva que la superficie oculta, "
            "como la opción «Partes ocultas», sin recordarlo para la próxima vez."));
-    parser.addOptions({figure, angle, flat, hidden});
+    const QCommandLineOption point(
+        QStringLiteral("point"),
+        tr("Marca el ángulo en un punto de la curva, como la opción «Ángulo en un punto»."));
+    parser.addOptions({figure, angle, flat, hidden, point});
     // One dash or two, an option is one word: "-style" left over from Qt's
     // own options is one unknown option, not the letters s, t, y, l and e.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -100,6 +103,7 @@ void CommandLine::Read(const QStringList& arguments)
     }
     m_start.flat = parser.isSet(flat);
     m_start.hidden = parser.isSet(hidden);
+    m_start.point = parser.isSet(point);
     if (parser.isSet(angle)) {
         if (!parser.isSet(figure))
             return Fail(tr("--angle necesita --figure."));

@@ -20,6 +20,7 @@ struct StartOptions {
     std::optional<int> angleDeg;        // only with a figure
     bool flat = false;                  // the flat picture shown beside the figure
     bool hidden = false;                // the hidden parts shown ("Partes ocultas")
+    bool point = false;                 // the angle marked at a point of the curve
 };
 
 class CommandLine {

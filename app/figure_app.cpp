@@ -86,6 +86,8 @@ bool CFigureApp::InitInstance()
         dialog.ShowFlatPicture(true);
     if (commandLine.Start().hidden)
         dialog.ShowHiddenParts(true);
+    if (commandLine.Start().point)
+        dialog.ShowPoint(true);
     ApplyStartOptions(dialog.Controls(), commandLine.Start());
     dialog.exec();
     return false;

@@ -48,6 +48,9 @@ QLocale UserProgramLocale() { return ProgramLocale(MessagesLocale(), QLocale().u
 
 void InstallTranslations(QCoreApplication& app, const QLocale& locale)
 {
+    // Numbers the program writes (the measured angle's decimal comma or
+    // point) follow the language it speaks.
+    QLocale::setDefault(locale);
     if (locale.language() != QLocale::Spanish)
         Install(app, locale, QStringLiteral("torsiva"), QStringLiteral(":/i18n"));
     Install(app, locale, QStringLiteral("qtbase"),

@@ -4,6 +4,7 @@
 #include <QXmlStreamWriter>
 
 #include "controls/picture_layout.h"
+#include "export/angle_mark_svg.h"
 #include "export/figure_titles.h"
 #include "export/picture_svg.h"
 #include "geometry/picture.h"
@@ -40,8 +41,9 @@ QString PointsOf(const FlatPaths& paths, const FlatPiece& piece)
     return text;
 }
 
-// The square, then the pieces in development units through the fit.
-void WriteFlatPicture(QXmlStreamWriter& xml, const FlatFigure& flat)
+// The square, then the pieces in development units through the fit, and
+// the point's mark over them.
+void WriteFlatPicture(QXmlStreamWriter& xml, const FlatFigure& flat, std::optional<double> point)
 {
     WriteSvgSquare(xml);
     const FlatFit fit = flat.fit;
@@ -61,6 +63,8 @@ void WriteFlatPicture(QXmlStreamWriter& xml, const FlatFigure& flat)
         xml.writeAttribute("stroke", SvgColour(FlatPen(piece.what).colour));
         xml.writeAttribute("stroke-width", strokeWidth);
     }
+    if (point)
+        WriteFlatAngleMark(xml, MarkInPlane(TraceOf(flat.figure, flat.angleDeg), *point), fit);
     xml.writeEndElement();
 }
 
@@ -79,23 +83,23 @@ void StartPicture(QXmlStreamWriter& xml, int x)
 
 } // namespace
 
-QByteArray FlatPictureSvg(const FlatFigure& flat, const QString& title)
+QByteArray FlatPictureSvg(const FlatFigure& flat, const QString& title, std::optional<double> point)
 {
     QByteArray document;
     QXmlStreamWriter xml(&document);
     StartSvgDocument(xml, kPictureSize, title);
-    WriteFlatPicture(xml, flat);
+    WriteFlatPicture(xml, flat, point);
     xml.writeEndElement();
     xml.writeEndDocument();
     return document;
 }
 
-QByteArray FlatPictureSvg(CurveKind figure, int angleDeg)
+QByteArray FlatPictureSvg(CurveKind figure, int angleDeg, std::optional<double> point)
 {
-    return FlatPictureSvg(MakeFlatFigure(figure, angleDeg), FlatCaption(figure, angleDeg));
+    return FlatPictureSvg(MakeFlatFigure(figure, angleDeg), FlatCaption(figure, angleDeg), point);
 }
 
-QByteArray SideBySideSvg(const ViewState& view)
+QByteArray SideBySideSvg(const ViewState& view, std::optional<double> point)
 {
     QByteArray document;
     QXmlStreamWriter xml(&document);
@@ -104,9 +108,11 @@ QByteArray SideBySideSvg(const ViewState& view)
     StartPicture(xml, 0);
     WriteSvgSquare(xml);
     WriteSvgPaths(xml, PicturePaths(view));
+    if (point)
+        WriteAngleMark(xml, FigureAngleMark(view, *point));
     xml.writeEndElement();
     StartPicture(xml, kOffset);
-    WriteFlatPicture(xml, MakeFlatFigure(view.curveKind, view.angleDeg));
+    WriteFlatPicture(xml, MakeFlatFigure(view.curveKind, view.angleDeg), point);
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndDocument();

@@ -18,19 +18,24 @@
 // one at x = 510.
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
 
 #include "geometry/view_state.h"
 #include "render/flat_picture.h"
 
-// The document of a flat figure, with `title` as its title if any.
-QByteArray FlatPictureSvg(const FlatFigure& flat, const QString& title = QString());
+// The document of a flat figure, with `title` as its title if any; with a
+// point, its angle mark inside the flat group (angle_mark_svg.h).
+QByteArray FlatPictureSvg(const FlatFigure& flat, const QString& title = QString(),
+                          std::optional<double> point = std::nullopt);
 
 // The document of the flat picture of a figure at an angle, titled with
 // FlatCaption.
-QByteArray FlatPictureSvg(CurveKind figure, int angleDeg);
+QByteArray FlatPictureSvg(CurveKind figure, int angleDeg,
+                          std::optional<double> point = std::nullopt);
 
 // The figure the view shows and its flat picture, side by side, titled with
-// the figure's caption.
-QByteArray SideBySideSvg(const ViewState& view);
+// the figure's caption; with a point, the mark on both.
+QByteArray SideBySideSvg(const ViewState& view, std::optional<double> point = std::nullopt);

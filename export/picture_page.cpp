@@ -15,12 +15,14 @@
 #include "export/figure_titles.h"
 #include "geometry/picture.h"
 #include "geometry/view_state.h"
+#include "render/angle_mark.h"
 #include "render/draw_figure.h"
 
 namespace {
 
 constexpr double kPictureSide = kPictureSize;
 constexpr double kCaptionPoints = 11.0;
+constexpr int kPageTextPixels = 13;
 
 // On white paper the picture's black and white trade places; the figure's
 // own colours stay.
@@ -28,6 +30,8 @@ QColor PaperColour(uint32_t colour)
 {
     if (colour == kBorderPen.colour)
         return Qt::black;
+    if (colour == kMarkPen.colour) // yellow fades on white: a dark amber
+        return QColor(0xB0, 0x70, 0x00);
     return QColor::fromRgb(colour);
 }
 
@@ -37,6 +41,21 @@ QPen PaperPen(uint32_t colour)
     pen.setJoinStyle(Qt::RoundJoin);
     pen.setCapStyle(Qt::RoundCap);
     return pen;
+}
+
+// A text path: its text centred on its point, kPageTextPixels picture units
+// high, in its pen's paper colour.
+void PaintPageText(QPainter& painter, const PicturePath& path)
+{
+    painter.save();
+    QFont font = painter.font();
+    font.setPixelSize(kPageTextPixels);
+    painter.setFont(font);
+    painter.setPen(PaperColour(path.pen.colour));
+    const QPointF centre(path.points[0].x, path.points[0].y);
+    const QRectF box(centre - QPointF(100, 20), QSizeF(200, 40));
+    painter.drawText(box, Qt::AlignCenter, QString::fromStdString(path.text));
+    painter.restore();
 }
 
 // Draws in picture units: the square spans (0, 0) to (500, 500).
@@ -49,6 +68,10 @@ void PaintDrawing(QPainter& painter, const std::vector<PicturePath>& paths)
     painter.setPen(PaperPen(kBorderPen.colour));
     painter.drawRect(QRectF(0.5, 0.5, kPictureSide - 1.0, kPictureSide - 1.0));
     for (const PicturePath& path : paths) {
+        if (!path.text.empty()) {
+            PaintPageText(painter, path);
+            continue;
+        }
         QPolygonF polyline;
         polyline.reserve(qsizetype(path.points.size()));
         for (const PicturePoint& p : path.points)

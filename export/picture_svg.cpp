@@ -8,6 +8,7 @@
 #include <QString>
 #include <QXmlStreamWriter>
 
+#include "export/angle_mark_svg.h"
 #include "export/figure_titles.h"
 #include "geometry/picture.h"
 #include "geometry/view_state.h"
@@ -116,7 +117,8 @@ QString SvgColour(uint32_t colour)
         .arg(colour & 0xFF);
 }
 
-QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& title)
+QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& title,
+                      const QByteArray& overlay)
 {
     const QByteArray side = QByteArray::number(kPictureSize);
     QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -140,13 +142,17 @@ QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& titl
         AppendPoints(svg, path.points);
         svg += "\"" + Stroke(path.pen.colour) + DashArray(path) + "/>\n";
     }
+    svg += overlay;
     svg += "</svg>\n";
     return svg;
 }
 
-QByteArray PictureSvg(const ViewState& view)
+QByteArray PictureSvg(const ViewState& view, std::optional<double> point)
 {
-    return PictureSvg(PicturePaths(view), PictureCaption(view.curveKind, view.angleDeg));
+    const QString caption = PictureCaption(view.curveKind, view.angleDeg);
+    if (!point)
+        return PictureSvg(PicturePaths(view), caption);
+    return PictureSvg(PicturePaths(view), caption, AngleMarkElement(FigureAngleMark(view, *point)));
 }
 
 // The same parts through a general XML writer, for documents that hold more

@@ -5,6 +5,7 @@
 // and does not scale, as on screen, whatever size the document is shown at.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <QByteArray>
@@ -12,11 +13,14 @@
 
 #include "render/picture_paths.h"
 
-// The document of these paths, UTF-8, with `title` as its title if any.
-QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& title = QString());
+// The document of these paths, UTF-8, with `title` as its title if any and
+// `overlay`, elements drawn over the paths, last.
+QByteArray PictureSvg(const std::vector<PicturePath>& paths, const QString& title = QString(),
+                      const QByteArray& overlay = QByteArray());
 
-// The document of what the view shows, titled with the figure and the angle.
-QByteArray PictureSvg(const ViewState& view);
+// The document of what the view shows, titled with the figure and the angle;
+// with a point, its angle mark over the figure (angle_mark_svg.h).
+QByteArray PictureSvg(const ViewState& view, std::optional<double> point = std::nullopt);
 
 // "rgb(0,0,255)": a pen colour as SVG writes it.
 QString SvgColour(uint32_t colour);

@@ -2,11 +2,14 @@
 #include "export/shown_pictures.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <QPainter>
 
+#include "export/angle_mark_text.h"
 #include "export/flat_svg.h"
 #include "export/picture_svg.h"
+#include "render/angle_mark.h"
 #include "render/flat_picture.h"
 #include "render/picture_paths.h"
 
@@ -30,15 +33,31 @@ QImage SideBySideImage(const QImage& figure, const QImage& flat, int gap, const 
     return both;
 }
 
-QByteArray ShownSvg(const ViewState& view, bool flat)
+QByteArray ShownSvg(const ViewState& view, bool flat, std::optional<double> point)
 {
-    return flat ? SideBySideSvg(view) : PictureSvg(view);
+    return flat ? SideBySideSvg(view, point) : PictureSvg(view, point);
 }
 
-PictureRow ShownDrawings(const ViewState& view, bool flat)
+namespace {
+
+void AddPaths(std::vector<PicturePath>& to, std::vector<PicturePath> paths)
+{
+    to.insert(to.end(), std::make_move_iterator(paths.begin()),
+              std::make_move_iterator(paths.end()));
+}
+
+} // namespace
+
+PictureRow ShownDrawings(const ViewState& view, bool flat, std::optional<double> point)
 {
     PictureRow drawings{PicturePaths(view)};
-    if (flat)
-        drawings.push_back(FlatPicturePaths(MakeFlatFigure(view.curveKind, view.angleDeg)));
+    if (point)
+        AddPaths(drawings.back(), AngleMarkDrawing(FigureAngleMark(view, *point)));
+    if (flat) {
+        const FlatFigure flatFigure = MakeFlatFigure(view.curveKind, view.angleDeg);
+        drawings.push_back(FlatPicturePaths(flatFigure));
+        if (point)
+            AddPaths(drawings.back(), AngleMarkDrawing(FlatAngleMark(flatFigure, *point)));
+    }
     return drawings;
 }

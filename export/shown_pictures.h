@@ -5,6 +5,8 @@
 // or one printed row.
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
@@ -18,8 +20,11 @@
 // figure's alone.
 QImage SideBySideImage(const QImage& figure, const QImage& flat, int gap, const QColor& between);
 
-// The vector document of what is shown (picture_svg.h, flat_svg.h).
-QByteArray ShownSvg(const ViewState& view, bool flat);
+// The vector document of what is shown (picture_svg.h, flat_svg.h), with
+// the angle mark at the point, if any.
+QByteArray ShownSvg(const ViewState& view, bool flat, std::optional<double> point = std::nullopt);
 
-// The drawings of what is shown, for the printed page, in picture units.
-PictureRow ShownDrawings(const ViewState& view, bool flat);
+// The drawings of what is shown, for the printed page, in picture units,
+// with the angle mark's lines at the point, if any.
+PictureRow ShownDrawings(const ViewState& view, bool flat,
+                         std::optional<double> point = std::nullopt);

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "geometry/angles.h"
+#include "render/curve_point.h"
 #include "render/figure_dimensions.h"
 #include "render/tracers.h"
 
@@ -80,7 +81,7 @@ Development DevelopCone(int angleDeg, const FigureModel& model)
 {
     using D = ConeDimensions;
     const double pi = Pi();
-    const double growth = std::sin(pi * D::kSixth) * (1 / std::tan(Radians(angleDeg)));
+    const double growth = ConeGrowth(angleDeg);
     Development d;
     d.seam = SeamKind::HalfTurn;
     double phi = 0.0;
@@ -163,12 +164,11 @@ Development DevelopSphere(int angleDeg, const FigureModel& model)
         lambda = lambda + D::kLongitudeStep;
     }
 
-    const double tangent = std::tan(Radians(angleDeg));
     for (FigurePolyline curve : model.curve) {
         BeginPolyline(d, d.curve);
         for (uint32_t i = 0; i < curve.count; ++i) {
             const double theta = int(i + 1) * D::kCurveStep;
-            const double lambdaOfCurve = -(std::log(std::tan(theta * 0.5)) * tangent);
+            const double lambdaOfCurve = LoxodromeLongitude(theta, angleDeg);
             AddVertex(d, d.curve, D::kRadius * lambdaOfCurve, MercatorY(theta));
         }
     }

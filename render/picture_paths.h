@@ -7,6 +7,7 @@
 // canvas pixel (trunc(x), trunc(y)). Coordinates are left unrounded.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "geometry/view_state.h"
@@ -26,6 +27,9 @@ struct PicturePath {
     // What the path is, as a document names it, with the hidden parts shown:
     // "wire", "curve", "curve hidden" or "contour"; none otherwise.
     const char* part = nullptr;
+    // A text, UTF-8, centred on the first point instead of a line: the
+    // angle mark's measured angle on the printed page. Empty for a line.
+    std::string text{};
 };
 
 // A vertex projected farther than this from the picture centre, or to a

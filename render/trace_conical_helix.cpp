@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "geometry/angles.h"
+#include "render/curve_point.h"
 #include "render/figure_dimensions.h"
 #include "render/tracers.h"
 
@@ -13,7 +14,6 @@ constexpr double kApexHeight = ConeDimensions::kApexHeight;
 constexpr double kRadiusScale = ConeDimensions::kRadiusScale;
 constexpr double kStep = ConeDimensions::kStep;
 constexpr double kRulingStep = ConeDimensions::kRulingStep;
-constexpr double kSixth = ConeDimensions::kSixth;
 
 // Rulings from the apex outwards, counterclockwise from the plane y = 0 on the
 // side x > 0. Returns the squared distance of the last vertex, on the rim.
@@ -43,10 +43,8 @@ double AddRulings(FigureModel& model, double drop)
 
 FigureModel ConicalHelixModel(int angleDeg)
 {
-    const double pi = Pi();
-    const double drop = 1 / std::tan(pi * kSixth); // axial drop per unit of radius
-    const double cot = 1 / std::tan(Radians(angleDeg));
-    const double growth = std::sin(pi * kSixth) * cot;
+    const double drop = ConeDrop(); // axial drop per unit of radius
+    const double growth = ConeGrowth(angleDeg);
 
     FigureModel model;
     const double bound = AddRulings(model, drop);
@@ -59,8 +57,7 @@ FigureModel ConicalHelixModel(int angleDeg)
     do {
         const double t = i * kStep;
         const double rho = std::exp(t * growth);
-        const Vec3 p{(std::cos(t) * rho) * kRadiusScale, (std::sin(t) * rho) * kRadiusScale,
-                     kApexHeight - (rho * drop) * kRadiusScale};
+        const Vec3 p = ConicalHelixVertex(t, rho, drop);
         model.AddCurve(p);
         r = SquaredDistance(p);
         i = i + 1;

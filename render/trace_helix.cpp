@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "geometry/angles.h"
+#include "render/curve_point.h"
 #include "render/figure_dimensions.h"
 #include "render/tracers.h"
 
@@ -50,7 +51,7 @@ void AddHelixHalf(FigureModel& model, double pitch, double bound, int step)
     double r = 0.0;
     do {
         const double t = i * kParameterStep;
-        const Vec3 p{kRadius * std::cos(t), kRadius * std::sin(t), (pitch * t) * kHeightScale};
+        const Vec3 p = HelixVertex(t, pitch);
         model.AddCurve(p);
         r = SquaredDistance(p);
         i = i + step;
@@ -63,7 +64,7 @@ FigureModel HelixModel(int angleDeg)
 {
     FigureModel model;
     const double bound = AddGeneratrices(model);
-    const double pitch = 1 / std::tan(Radians(angleDeg));
+    const double pitch = HelixPitch(angleDeg);
     AddHelixHalf(model, pitch, bound, +1);
     AddHelixHalf(model, pitch, bound, -1);
     return model;

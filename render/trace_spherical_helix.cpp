@@ -3,22 +3,15 @@
 #include <cmath>
 
 #include "geometry/angles.h"
+#include "render/curve_point.h"
 #include "render/figure_dimensions.h"
 #include "render/tracers.h"
 
 namespace {
 
-constexpr double kRadius = SphereDimensions::kRadius;
 constexpr double kLongitudeStep = SphereDimensions::kLongitudeStep;
 constexpr double kColatitudeStep = SphereDimensions::kColatitudeStep;
 constexpr double kCurveStep = SphereDimensions::kCurveStep;
-
-// θ from the positive z axis, λ about it from the positive x axis.
-Vec3 SpherePoint(double cosLambda, double sinLambda, double theta)
-{
-    return {(cosLambda * std::sin(theta)) * kRadius, (sinLambda * std::sin(theta)) * kRadius,
-            std::cos(theta) * kRadius};
-}
 
 // Great circles through the poles, each from the south pole up the meridian
 // at λ + π, over the north pole and down the meridian at λ.
@@ -50,11 +43,10 @@ FigureModel SphericalHelixModel(int angleDeg)
     // the first vertex that projects outside the picture.
     model.BeginCurve();
     model.curveStopsOutsidePicture = true;
-    const double tangent = std::tan(Radians(angleDeg));
     const double lastCounter = 100.0 * Pi();
     for (int n = 1; n < lastCounter; ++n) {
         const double theta = n * kCurveStep;
-        const double lambda = -(std::log(std::tan(theta * 0.5)) * tangent);
+        const double lambda = LoxodromeLongitude(theta, angleDeg);
         model.AddCurve(SpherePoint(std::cos(lambda), std::sin(lambda), theta));
     }
     return model;

@@ -82,6 +82,17 @@ TEST(CommandLineTest, HiddenShowsTheHiddenPartsWithOrWithoutAFigure)
     EXPECT_EQ(Read({"--hidden=on"}).Wanted(), CommandLine::Request::BadUsage) << "takes no value";
 }
 
+TEST(CommandLineTest, PointMarksTheAngleWithOrWithoutAFigure)
+{
+    EXPECT_FALSE(Read({}).Start().point);
+    EXPECT_TRUE(Read({"--point"}).Start().point);
+    const CommandLine withFigure = Read({"--figure", "conical", "--point", "--flat"});
+    EXPECT_EQ(withFigure.Wanted(), CommandLine::Request::Run);
+    EXPECT_TRUE(withFigure.Start().point && withFigure.Start().flat);
+    EXPECT_EQ(Read({"--point=1"}).Wanted(), CommandLine::Request::BadUsage) << "takes no value";
+    EXPECT_TRUE(Read({"--help"}).Output().contains("--point"));
+}
+
 TEST(CommandLineTest, FigureNamesAndBothOptionForms)
 {
     const std::pair<const char*, CurveKind> figures[] = {

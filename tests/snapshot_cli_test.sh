@@ -241,6 +241,37 @@ printf '[{"button":"helix"}]' >"$work/hidden.json"
 expect_status 0 "hidden script" --script "$work/hidden.json" --hidden "${out[@]}" --ops "$work/script.txt"
 check "a script draws the hidden parts as the view does" cmp -s "$work/hidden.txt" "$work/script.txt"
 rm -f "$work"/out.svg "$work"/out.pdf "$work"/hidden.* "$work"/script.txt
+# The angle at a point: the mark after the figure, in its own pen, in every
+# format; a point off the drawn curve, not finite or without a figure is
+# refused.
+expect_status 0 "point on the helix" --figure helix --point 0.5 "${out[@]}" --ops "$work/ops.txt"
+check "the mark comes after the curve" \
+  test "$(grep '^pen ' "$work/ops.txt" | tail -2 | tr '\n' ' ')" = "pen curve pen mark "
+"$tool" --figure helix --out "$work/plain.png" --ops "$work/plain.txt"
+check "the mark only adds to the figure's operations" \
+  cmp -s "$work/plain.txt" <(head -n "$(wc -l <"$work/plain.txt")" "$work/ops.txt")
+expect_status 0 "point SVG" --figure spherical --angle 30 --point 1.5 --out "$work/out.svg"
+check "the SVG holds the mark" grep -q '<g class="angle-mark"' "$work/out.svg"
+check "the SVG's text is the angle" grep -q '>30,0º</text>' "$work/out.svg"
+expect_status 0 "flat point SVG" --figure conical --flat --point 2 --out "$work/out.svg"
+check "the flat mark is inside the flat group" \
+  grep -q '<g id="flat"' <(sed -n '/<g id="flat"/,$p' "$work/out.svg" | grep -B1000 'angle-mark')
+expect_status 0 "point PDF" --figure conical --point 2 --out "$work/out.pdf"
+check "the point PDF starts as a PDF" test "$(head -c 5 "$work/out.pdf")" = "%PDF-"
+expect_status 0 "point at the helix's end" --figure helix --angle 60 --point 8.2 "${out[@]}"
+expect_status 2 "point past the helix's end" --figure helix --angle 60 --point 8.3 "${out[@]}"
+expect_status 2 "point at the pole" --figure spherical --point 0 "${out[@]}"
+expect_status 2 "point at θ = π" --figure spherical --point 3.141592653589793 "${out[@]}"
+expect_status 2 "point at the cone's apex" --figure conical --angle 2 --point -78.4 "${out[@]}"
+expect_status 2 "huge point" --figure conical --point 1e300 "${out[@]}"
+expect_status 2 "point not a number" --figure helix --point nan "${out[@]}"
+expect_status 2 "point without a figure" --figure none --point 0 "${out[@]}"
+expect_status 2 "point twice" --figure helix --point 0 --point 1 "${out[@]}"
+printf '[{"button":"spherical"}]' >"$work/sphere.json"
+expect_status 0 "point after a script" --script "$work/sphere.json" --point 1 "${out[@]}" --ops "$work/ops.txt"
+check "the script's mark is drawn" grep -qx "pen mark" "$work/ops.txt"
+expect_status 2 "point off the script's curve" --script "$work/sphere.json" --point 4 "${out[@]}"
+rm -f "$work"/out.svg "$work"/out.pdf "$work"/plain.* "$work"/*.json
 
 # Failed writes: status 1, one line naming the file, nothing left behind.
 expect_status 1 "/dev/full" --figure helix --out /dev/full

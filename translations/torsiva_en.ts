@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>AngleMark</name>
+    <message>
+        <source>%1º</source>
+        <extracomment>The angle the mark measures: the number, then the angle label&apos;s degree sign.</extracomment>
+        <translation>%1°</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>Sobre Torsiva</source>
@@ -134,6 +142,31 @@
         <source>Partes ocultas</source>
         <translation>Hidden parts</translation>
     </message>
+    <message>
+        <source>Ángulo en un punto</source>
+        <translation>Angle at a point</translation>
+    </message>
+    <message>
+        <source>Animar</source>
+        <translation>Animate</translation>
+    </message>
+    <message>
+        <source>θ</source>
+        <extracomment>The curve&apos;s parameter: θ for the loxodrome, t for the helices.</extracomment>
+        <translation>θ</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>; punto en %1 = %2, ángulo medido %3</source>
+        <translation>; point at %1 = %2, measured angle %3</translation>
+    </message>
+    <message>
+        <source>; punto en %1 = %2, sin ángulo: la curva no tiene dirección ahí</source>
+        <translation>; point at %1 = %2, no angle: the curve has no direction there</translation>
+    </message>
 </context>
 <context>
     <name>CInstructionsDlg</name>
@@ -243,6 +276,10 @@
         <source>    Ctrl + H, o «Partes ocultas» en el mismo menú: dibuja el contorno de la superficie tal como lo ve el ojo y, a trazos, las partes de la curva que la superficie oculta; las generatrices ocultas no se dibujan.</source>
         <translation>    Ctrl + H, or «Hidden parts» in the same menu: draws the surface's contour as the eye sees it and, dashed, the parts of the curve that the surface hides; the hidden generatrices are not drawn.</translation>
     </message>
+    <message>
+        <source>    Ctrl + T, o «Ángulo en un punto» en el menú del botón «Ver»: marca un punto de la curva con la generatriz, la tangente y el ángulo que forman, que es el mismo en todos los puntos. Mayúsculas + flechas izquierda y derecha lo mueven por la curva, y un clic en el desarrollo lo lleva allí. Espacio, o «Animar»: lo recorre.</source>
+        <translation>    Ctrl + T, or «Angle at a point» in the menu of the «View» button: marks a point of the curve with the generatrix, the tangent and the angle between them, which is the same at every point. Shift + the left and right arrows move it along the curve, and a click in the development takes it there. Space, or «Animate»: runs it along the curve.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -293,6 +330,10 @@
     <message>
         <source>Dibuja el contorno y, a trazos, las partes de la curva que la superficie oculta, como la opción «Partes ocultas», sin recordarlo para la próxima vez.</source>
         <translation>Draws the contour and, dashed, the parts of the curve that the surface hides, as the «Hidden parts» option does, without remembering it for the next run.</translation>
+    </message>
+    <message>
+        <source>Marca el ángulo en un punto de la curva, como la opción «Ángulo en un punto».</source>
+        <translation>Marks the angle at a point of the curve, as the «Angle at a point» option does.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 
 #include "controls/control_ids.h"
 #include "controls/picture_layout.h"
+#include "export/angle_mark_text.h"
 #include "export/figure_titles.h"
 #include "ui/about_dialog.h"
 #include "ui/app_icon.h"
@@ -232,9 +234,10 @@ void CFigureDlg::BuildWindowMenu()
     AddSmoothLinesEntry();
     AddFlatPictureEntry();
     AddHiddenPartsEntry();
+    AddPointEntries();
     m_windowMenu->addSeparator();
-    m_exportActions =
-        new PictureExportActions(this, m_picture, m_flatPicture, m_flatOption, m_controls.State());
+    m_exportActions = new PictureExportActions(this, m_picture, m_flatPicture, m_flatOption,
+                                               m_controls.State(), m_point);
     m_windowMenu->addActions(m_exportActions->Actions());
     // The About entry closes the menu, after a separator, as in the window's
     // system menu.
@@ -309,6 +312,112 @@ void CFigureDlg::AddHiddenPartsEntry()
 }
 
 void CFigureDlg::ShowHiddenParts(bool on) { m_hiddenAction->setChecked(on); }
+// Off at every start: the picture a new run shows is the figure alone. Both
+// keys work wherever the focus is in the window.
+void CFigureDlg::AddPointEntries()
+{
+    m_pointAction = m_windowMenu->addAction(tr("Ángulo en un punto"));
+    m_pointAction->setCheckable(true);
+    m_pointAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_pointAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_pointAction);
+    connect(m_pointAction, &QAction::toggled, this, &CFigureDlg::OnPointOption);
+
+    m_animateAction = m_windowMenu->addAction(tr("Animar"));
+    m_animateAction->setCheckable(true);
+    m_animateAction->setShortcut(QKeySequence(Qt::Key_Space));
+    m_animateAction->setShortcutContext(Qt::WindowShortcut);
+    m_animateAction->setEnabled(false);
+    addAction(m_animateAction);
+    connect(m_animateAction, &QAction::toggled, this, &CFigureDlg::OnAnimate);
+
+    m_animation.setTimerType(Qt::PreciseTimer);
+    connect(&m_animation, &QTimer::timeout, this, &CFigureDlg::AnimationFrame);
+
+    const std::pair<QKeySequence, int> steps[] = {
+        {QKeySequence(Qt::SHIFT | Qt::Key_Left), -1},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Right), +1},
+    };
+    for (const auto& [sequence, direction] : steps)
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this,
+                [this, direction = direction] { StepPoint(direction); });
+}
+
+void CFigureDlg::ShowPoint(bool on) { m_pointAction->setChecked(on); }
+
+void CFigureDlg::OnPointOption(bool on)
+{
+    m_point.SetOn(on);
+    if (!on)
+        StopAnimation();
+    if (m_picture->HasPicture())
+        m_controls.Redraw();
+}
+
+void CFigureDlg::OnCurveButton(CurveKind figure)
+{
+    m_point.ExpectCurveButton();
+    m_controls.OnCurveButton(figure);
+}
+
+// The animation shows the mark: turned on, it turns the option on too. It
+// redraws through the same path as every control, at the screen's refresh
+// rate.
+void CFigureDlg::OnAnimate(bool on)
+{
+    if (!on || !FigureShown(m_controls.State())) {
+        StopAnimation();
+        return;
+    }
+    m_pointAction->setChecked(true);
+    const QScreen* shown = screen();
+    const double rate = shown && shown->refreshRate() > 1.0 ? shown->refreshRate() : 60.0;
+    m_animationClock.start();
+    m_animation.start(std::max(1, int(std::lround(1000.0 / rate))));
+    AnimationFrame();
+}
+
+void CFigureDlg::AnimationFrame()
+{
+    m_point.MoveTo(m_point.AnimatedParameter(m_animationClock.nsecsElapsed() * 1e-9));
+    m_controls.Redraw();
+}
+
+void CFigureDlg::StopAnimation()
+{
+    m_animation.stop();
+    if (m_animateAction && m_animateAction->isChecked()) {
+        const QSignalBlocker quiet(m_animateAction);
+        m_animateAction->setChecked(false);
+    }
+}
+
+// A step by hand ends the animation, which would take the point back.
+void CFigureDlg::StepPoint(int direction)
+{
+    if (!m_point.Shown())
+        return;
+    StopAnimation();
+    if (m_point.Step(direction))
+        m_controls.Redraw();
+}
+
+bool CFigureDlg::InFlatPicture(QPoint inDialog) const
+{
+    return m_point.Shown() && m_flatOption.On() && m_flatPicture->isVisible() &&
+           m_flatPicture->geometry().contains(inDialog);
+}
+
+// The cursor in the flat picture's picture units: its logical pixels over
+// the picture's side, times 500.
+void CFigureDlg::MovePointToFlat(QPoint inDialog)
+{
+    const QPointF local = QPointF(inDialog - m_flatPicture->pos());
+    const double perPixel = double(kPictureSize) / std::max(1, m_flatPicture->width());
+    const PicturePoint target{local.x() * perPixel, local.y() * perPixel};
+    if (m_point.MoveToNearestFlat(m_flatPicture->Fit(m_controls.State()), target))
+        m_controls.Redraw();
+}
 
 // The window as it was left: widened for the flat picture if the option is
 // on, and given back that widening if the option has been turned off since.
@@ -350,7 +459,7 @@ void CFigureDlg::LayOut()
     if (resized)
         m_controls.Redraw();
     else if (m_flatOption.On())
-        m_flatPicture->Show(m_controls.State());
+        m_flatPicture->Show(m_controls.State(), &m_point);
 }
 
 // The keyboard's way to turn and zoom, whichever control has the focus.
@@ -421,13 +530,18 @@ void CFigureDlg::ShowAngle(int angleDeg)
     m_angleLabel->setText(m_angleText);
 }
 
+// Another figure ends the animation; the point follows the figure and the
+// angle before the mark is drawn.
 void CFigureDlg::DrawFigure(const ViewState& view)
 {
-    NamePicture(view);
-    m_picture->DrawFigure(view);
+    if (m_point.Follow(view))
+        StopAnimation();
+    m_picture->DrawFigure(view, &m_point);
     if (m_flatOption.On())
-        m_flatPicture->Show(view);
+        m_flatPicture->Show(view, &m_point);
+    NamePicture(view);
     m_exportActions->UpdateEnabled();
+    m_animateAction->setEnabled(FigureShown(view));
 }
 
 // A larger picture is the same view drawn again at its new scale; before the
@@ -438,45 +552,93 @@ void CFigureDlg::resizeEvent(QResizeEvent* event)
     LayOut();
 }
 
-// A screen reader hears which figure the picture shows and at what angle.
+// A screen reader hears which figure the picture shows and at what angle,
+// and where the point is and what it measures.
 void CFigureDlg::NamePicture(const ViewState& view)
 {
+    const QString point = PointDescription();
     m_picture->setAccessibleName(
         !FigureShown(view)
             ? tr("Todavía no hay figura: elija una curva")
-            : tr("%1, ángulo %2º").arg(FigureTitle(view.curveKind)).arg(view.angleDeg));
+            : tr("%1, ángulo %2º").arg(FigureTitle(view.curveKind)).arg(view.angleDeg) + point);
     m_flatPicture->setAccessibleName(
         !FigureShown(view)
             ? tr("Desarrollo: todavía no hay figura")
-            : tr("%1, ángulo %2º").arg(FlatTitle(view.curveKind)).arg(view.angleDeg));
+            : tr("%1, ángulo %2º").arg(FlatTitle(view.curveKind)).arg(view.angleDeg) + point);
+}
+
+// "; punto en t = 0,50, ángulo medido 60,0º", or nothing without the mark.
+QString CFigureDlg::PointDescription() const
+{
+    const std::optional<double> shown = m_point.Shown();
+    if (!shown)
+        return QString();
+    //: The curve's parameter: θ for the loxodrome, t for the helices.
+    const QString name = m_point.Curve().figure == CurveKind::SphericalHelix ? tr("θ") : tr("t");
+    const QString where = QLocale().toString(*shown, 'f', 2);
+    const PictureMark& mark = m_picture->Mark();
+    return mark.hasAngle ? tr("; punto en %1 = %2, ángulo medido %3")
+                               .arg(name, where, MeasuredAngleText(mark.angleDeg))
+                         : tr("; punto en %1 = %2, sin ángulo: la curva no tiene dirección ahí")
+                               .arg(name, where);
 }
 
 void CFigureDlg::done(int result)
 {
+    StopAnimation();
     SaveWindowPlacement(this, m_flatOption.Widening());
     QDialog::done(result);
 }
 
 // Qt keeps delivering the mouse to the dialog from a press to its release,
 // wherever the cursor goes, so a release outside the window ends the drag.
+//
+// With the mark shown, a press in the flat picture moves the point instead:
+// the flat picture has no orbit, so it never turns the figure.
 void CFigureDlg::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    const QPoint inDialog = mapFromGlobal(event->globalPosition().toPoint());
+    if (event->button() == Qt::LeftButton && InFlatPicture(inDialog)) {
+        m_flatDrag = true;
+        StopAnimation();
+        MovePointToFlat(inDialog);
+    } else if (event->button() == Qt::LeftButton) {
         m_controls.OnLButtonDown(CursorOf(event));
+    }
     QDialog::mousePressEvent(event);
 }
 
 void CFigureDlg::mouseMoveEvent(QMouseEvent* event)
 {
-    m_controls.OnMouseMove(CursorOf(event));
+    if (m_flatDrag)
+        MovePointToFlat(mapFromGlobal(event->globalPosition().toPoint()));
+    else
+        m_controls.OnMouseMove(CursorOf(event));
     QDialog::mouseMoveEvent(event);
 }
 
 void CFigureDlg::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton && m_flatDrag)
+        m_flatDrag = false;
+    else if (event->button() == Qt::LeftButton)
         m_controls.OnLButtonUp();
     QDialog::mouseReleaseEvent(event);
+}
+
+// A modal dialog over the window, or the window going away, ends the
+// animation: nothing redraws behind a dialog or after the close.
+bool CFigureDlg::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowBlocked)
+        StopAnimation();
+    return QDialog::event(event);
+}
+
+void CFigureDlg::hideEvent(QHideEvent* event)
+{
+    StopAnimation();
+    QDialog::hideEvent(event);
 }
 
 // A focused push button takes Return itself; on any other control Return

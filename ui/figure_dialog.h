@@ -5,10 +5,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 
 #include "controls/control_panel.h"
 #include "controls/flat_option.h"
+#include "controls/point_controls.h"
 #include "controls/view_controls.h"
 #include "ui/resizable_layout.h"
 
@@ -48,6 +51,18 @@ public:
     // What the controls do to the view, for callers that act as the user
     // would (the command line's start view).
     ViewControls& Controls() { return m_controls; }
+    // The point whose angle is marked, the "Ángulo en un punto" entry that
+    // shows its mark and the "Animar" entry that runs it along the curve.
+    const PointControls& Point() const { return m_point; }
+    QAction* PointAction() const { return m_pointAction; }
+    QAction* AnimateAction() const { return m_animateAction; }
+    bool Animating() const { return m_animation.isActive(); }
+    // One frame of the animation as its timer runs it: the point where the
+    // time since the start puts it, and the redraw.
+    void AnimationFrame();
+    // The option turned on or off as its entry would (the command line's
+    // --point).
+    void ShowPoint(bool on);
 
     // The system-menu command that opens the About dialog.
     static constexpr int kAboutCommand = 16;
@@ -55,15 +70,17 @@ public:
     void setVisible(bool visible) override;
 
 public slots:
-    void OnHelix() { m_controls.OnCurveButton(CurveKind::Helix); }
-    void OnConicalHelix() { m_controls.OnCurveButton(CurveKind::ConicalHelix); }
-    void OnSphericalHelix() { m_controls.OnCurveButton(CurveKind::SphericalHelix); }
+    void OnHelix() { OnCurveButton(CurveKind::Helix); }
+    void OnConicalHelix() { OnCurveButton(CurveKind::ConicalHelix); }
+    void OnSphericalHelix() { OnCurveButton(CurveKind::SphericalHelix); }
     void OnAbout();
     void OnInstructions();
     // Ends the dialog, remembering where the window was.
     void done(int result) override;
 
 protected:
+    bool event(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -105,6 +122,15 @@ private:
     void OnVScroll(unsigned code, int position, ControlScrollBar* bar);
     void NamePicture(const ViewState& view);
     void OnSmoothLines(bool on);
+    void OnCurveButton(CurveKind figure);
+    void AddPointEntries();
+    void OnPointOption(bool on);
+    void OnAnimate(bool on);
+    void StopAnimation();
+    void StepPoint(int direction);
+    bool InFlatPicture(QPoint inDialog) const;
+    void MovePointToFlat(QPoint inDialog);
+    QString PointDescription() const;
 
     QGroupBox* m_curves = nullptr;
     QPushButton* m_helix = nullptr;
@@ -127,8 +153,15 @@ private:
     QMenu* m_windowMenu = nullptr;
     QAction* m_flatAction = nullptr;
     QAction* m_hiddenAction = nullptr;
+    QAction* m_pointAction = nullptr;
+    QAction* m_animateAction = nullptr;
     PictureExportActions* m_exportActions = nullptr;
     ResizableLayout m_layout;
     FlatOption m_flatOption;
+    PointControls m_point;
+    // The animation's one timer, and the time since it started.
+    QTimer m_animation;
+    QElapsedTimer m_animationClock;
+    bool m_flatDrag = false; // a press in the flat picture moves the point
     ViewControls m_controls{*this};
 };

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 
+#include "export/angle_mark_text.h"
 #include "export/canvas_image.h"
 #include "render/draw_figure.h"
 #include "ui/device_ratio.h"
@@ -22,7 +23,7 @@ double PictureArea::Scale() const
     return DrawableScale(width() * DeviceRatioOf(*this) / kPictureSize);
 }
 
-void PictureArea::DrawFigure(const ViewState& view)
+void PictureArea::DrawFigure(const ViewState& view, const PointControls* point)
 {
     const double scale = Scale();
     const int side = PictureSide(scale);
@@ -30,7 +31,12 @@ void PictureArea::DrawFigure(const ViewState& view)
     // what the last redraw drew on it.
     if (!m_canvas || m_canvas->Width() != side)
         m_canvas = std::make_unique<KeptCanvas>(Canvas::ForPicture(side));
-    ComposeFigure(*m_canvas, m_figures, view, PictureMapping{scale, m_lines});
+    const PictureMapping mapping{scale, m_lines};
+    m_drawnScale = scale;
+    ComposeFigure(*m_canvas, m_figures, view, mapping);
+    const std::optional<double> shown = point ? point->Shown() : std::nullopt;
+    m_mark = shown ? ProjectMark(MarkInSpace(point->Curve(), *shown), view) : PictureMark{};
+    DrawAngleMark(*m_canvas, m_mark, mapping);
     update();
 }
 
@@ -54,7 +60,11 @@ QImage PictureArea::Picture() const
         return QImage();
     // QImage::copy of an empty rectangle would copy the whole image.
     const QRect shown = ShownPixels();
-    return shown.isEmpty() ? QImage() : CanvasPictureView(*m_canvas).copy(shown);
+    if (shown.isEmpty())
+        return QImage();
+    if (m_mark.shown)
+        return WithAngleText(CanvasPictureView(*m_canvas), m_mark, m_drawnScale).copy(shown);
+    return CanvasPictureView(*m_canvas).copy(shown);
 }
 
 void PictureArea::paintEvent(QPaintEvent*)
@@ -73,4 +83,9 @@ void PictureArea::paintEvent(QPaintEvent*)
     QImage picture = CanvasPictureView(*m_canvas);
     picture.setDevicePixelRatio(DeviceRatioOf(*this));
     painter.drawImage(QPointF(shown.topLeft()) / picture.devicePixelRatio(), picture, shown);
+    if (m_mark.shown) {
+        // The text in device pixels of the canvas, over the composed picture.
+        painter.scale(1.0 / picture.devicePixelRatio(), 1.0 / picture.devicePixelRatio());
+        PaintAngleText(painter, m_mark, m_drawnScale);
+    }
 }

@@ -12,7 +12,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include "controls/point_controls.h"
 #include "geometry/view_state.h"
+#include "render/angle_mark.h"
 #include "render/figure_model.h"
 #include "render/kept_canvas.h"
 #include "render/picture_scale.h"
@@ -22,8 +24,12 @@ public:
     explicit PictureArea(QWidget* parent);
 
     // The redraw: composes the view, whose frame is rebuilt, on the area's
-    // canvas at the area's scale, then shows it.
-    void DrawFigure(const ViewState& view);
+    // canvas at the area's scale, then shows it; with the point shown, its
+    // angle mark after the figure, and the measured angle's text over the
+    // picture wherever it is painted or copied.
+    void DrawFigure(const ViewState& view, const PointControls* point = nullptr);
+    // The mark last drawn; not shown when there was none.
+    const PictureMark& Mark() const { return m_mark; }
     // Whether a picture has been drawn yet; until then the area shows the
     // dialog's background.
     bool HasPicture() const { return m_canvas != nullptr; }
@@ -50,4 +56,6 @@ private:
     std::unique_ptr<KeptCanvas> m_canvas; // none until the first redraw
     FigureCache m_figures;                // the vertices of the figure shown
     LineStyle m_lines = LineStyle::Exact;
+    PictureMark m_mark;
+    double m_drawnScale = 1.0; // of the last redraw, which the text follows
 };

@@ -20,6 +20,7 @@
 
 #include "controls/flat_option.h"
 #include "controls/picture_layout.h"
+#include "controls/point_controls.h"
 #include "export/figure_titles.h"
 #include "export/picture_file.h"
 #include "export/picture_page.h"
@@ -58,9 +59,9 @@ void FollowFilter(QFileDialog& dialog, const QString& filter)
 
 PictureExportActions::PictureExportActions(QWidget* window, PictureArea* picture,
                                            FlatPictureArea* flatPicture, const FlatOption& flat,
-                                           const ViewState& view)
+                                           const ViewState& view, const PointControls& point)
     : QObject(window), m_window(window), m_picture(picture), m_flatPicture(flatPicture),
-      m_flat(flat), m_view(view)
+      m_flat(flat), m_view(view), m_point(point)
 {
     m_save = AddAction(tr("Guardar imagen…"), QKeySequence::Save);
     connect(m_save, &QAction::triggered, this, &PictureExportActions::OnSave);
@@ -157,7 +158,7 @@ void PictureExportActions::OnPrint()
 void PictureExportActions::Print()
 {
     m_printChoices = PrintChoices::Of(*m_printer);
-    const QString reason = PrintPicture(*m_printer, m_view, m_flat.On());
+    const QString reason = PrintPicture(*m_printer, m_view, m_flat.On(), m_point.Shown());
     if (!reason.isEmpty())
         ShowPrintFailure(*m_printer, reason);
 }
@@ -189,19 +190,23 @@ QImage PictureExportActions::ShownImage() const
                            m_window->palette().window().color());
 }
 
-QByteArray PictureExportActions::ShownDocument() const { return ShownSvg(m_view, m_flat.On()); }
+QByteArray PictureExportActions::ShownDocument() const
+{
+    return ShownSvg(m_view, m_flat.On(), m_point.Shown());
+}
 
 // A print dialog still open, or closed but not yet deleted, goes before the
 // printer it uses.
 PictureExportActions::~PictureExportActions() { delete m_printDialog; }
 
-QString PrintPicture(QPrinter& printer, const ViewState& view, bool flat)
+QString PrintPicture(QPrinter& printer, const ViewState& view, bool flat,
+                     std::optional<double> point)
 {
     const QString caption = PictureCaption(view.curveKind, view.angleDeg);
     printer.setDocName(caption);
     if (!printer.outputFileName().isEmpty()) {
         PdfPage page{printer.pageLayout(), printer.resolution(), caption};
-        const QByteArray pdf = PicturePdf(ShownDrawings(view, flat), caption, page);
+        const QByteArray pdf = PicturePdf(ShownDrawings(view, flat, point), caption, page);
         if (pdf.isEmpty())
             return PictureExportActions::tr("No se pudo hacer el PDF.");
         return WritePictureFile(printer.outputFileName(), pdf);
@@ -210,7 +215,7 @@ QString PrintPicture(QPrinter& printer, const ViewState& view, bool flat)
     if (!painter.begin(&printer))
         return PictureExportActions::tr("La impresora no acepta el trabajo.");
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    PaintPicturePage(painter, QRectF(QPointF(0, 0), page.size()), ShownDrawings(view, flat),
+    PaintPicturePage(painter, QRectF(QPointF(0, 0), page.size()), ShownDrawings(view, flat, point),
                      caption);
     if (!painter.end() || printer.printerState() == QPrinter::Error ||
         printer.printerState() == QPrinter::Aborted)

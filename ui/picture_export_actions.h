@@ -19,6 +19,7 @@
 #include "ui/print_choices.h"
 
 class FlatOption;
+class PointControls;
 class FlatPictureArea;
 class PictureArea;
 class QAction;
@@ -30,10 +31,10 @@ class PictureExportActions : public QObject {
 
 public:
     // Adds the actions to `window`, whose picture area is `picture`, whose
-    // flat picture is `flatPicture` when `flat` is on, and whose view is
-    // `view`.
+    // flat picture is `flatPicture` when `flat` is on, whose view is `view`
+    // and whose angle mark, when shown, is at `point`'s point.
     PictureExportActions(QWidget* window, PictureArea* picture, FlatPictureArea* flatPicture,
-                         const FlatOption& flat, const ViewState& view);
+                         const FlatOption& flat, const ViewState& view, const PointControls& point);
     ~PictureExportActions() override;
 
     // Save, copy and print, in menu order.
@@ -65,6 +66,7 @@ private:
     FlatPictureArea* m_flatPicture = nullptr;
     const FlatOption& m_flat;
     const ViewState& m_view;
+    const PointControls& m_point;
     QAction* m_save = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_print = nullptr;
@@ -79,4 +81,6 @@ private:
 // (aside first, into place once complete), so a failure leaves no partial
 // file and an earlier one as it was. Returns why it failed, in the user's
 // language, or an empty string once printed.
-QString PrintPicture(QPrinter& printer, const ViewState& view, bool flat = false);
+// With a point, its angle mark on both pictures.
+QString PrintPicture(QPrinter& printer, const ViewState& view, bool flat = false,
+                     std::optional<double> point = std::nullopt);

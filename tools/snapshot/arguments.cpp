@@ -7,8 +7,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 
 #include "controls/view_controls.h"
+#include "render/curve_point.h"
 #include "render/figure_names.h"
 #include "tools/snapshot/numbers.h"
 #include "tools/snapshot/one_line.h"
@@ -46,10 +48,12 @@ struct Options {
     QCommandLineOption hidden{
         "hidden",
         Tr("Dibuja el contorno y, a trazos, las partes de la curva que la superficie oculta.")};
+    QCommandLineOption point{
+        "point", Tr("Marca el ángulo en el punto de la curva de parámetro P (t o θ)."), "P"};
 
     QList<QCommandLineOption> All() const
     {
-        return {figure, angle, zoom, eye, up, scale, script, out, ops, flat, hidden};
+        return {figure, angle, zoom, eye, up, scale, script, out, ops, flat, hidden, point};
     }
     QList<QCommandLineOption> ViewOptions() const { return {figure, angle, zoom, eye, up}; }
 };
@@ -113,6 +117,15 @@ QString ReadUp(const QString& value, SnapshotArguments& args)
     return {};
 }
 
+QString ReadPoint(const QString& value, SnapshotArguments& args)
+{
+    const auto point = ParseDecimal(value);
+    if (!point)
+        return Tr("--point necesita un número, no «%1»").arg(OneLine(value));
+    args.point = *point;
+    return {};
+}
+
 QString ReadScale(const QString& value, SnapshotArguments& args)
 {
     const auto scale = ParseDecimal(value);
@@ -162,17 +175,36 @@ QString CheckCombination(const QCommandLineParser& parser, const Options& option
         return Tr("--up no puede ser cero ni estar en la línea de visión");
     if (args.flat && !args.scriptGiven && args.figure == CurveKind::None)
         return Tr("--flat necesita una figura: --figure helix, conical o spherical");
+    if (args.point && !args.scriptGiven)
+        return CheckPoint(args.figure, args.angleDeg, *args.point);
     return {};
 }
 
 } // namespace
 
+QString CheckPoint(CurveKind figure, int angleDeg, double point)
+{
+    if (figure == CurveKind::None)
+        return Tr("--point necesita una figura: --figure helix, conical o spherical");
+    const CurveRange range = TraceOf(figure, angleDeg).range;
+    if (!range.Contains(point))
+        return Tr("--point debe estar entre %1 y %2 para esta curva, no %3")
+            .arg(range.first, 0, 'g', QLocale::FloatingPointShortest)
+            .arg(range.last, 0, 'g', QLocale::FloatingPointShortest)
+            .arg(point, 0, 'g', QLocale::FloatingPointShortest);
+    const Vec3 at = PointOnCurve(figure, angleDeg, point).position;
+    if (figure == CurveKind::ConicalHelix && at.x == 0.0 && at.y == 0.0)
+        return Tr("--point %1 cae en el vértice del cono, donde la curva no tiene dirección")
+            .arg(point, 0, 'g', QLocale::FloatingPointShortest);
+    return {};
+}
+
 QString SnapshotUsage()
 {
     return Tr("uso: torsiva-snapshot (--figure %1 [--angle N] [--zoom Z]\n"
               "                        [--eye X,Y,Z] [--up X,Y,Z] | --script GUION.json)\n"
-              "                       [--flat] [--hidden] [--scale S] --out ARCHIVO.png|.svg|.pdf\n"
-              "                       [--ops ARCHIVO.txt]\n"
+              "                       [--flat] [--hidden] [--point P] [--scale S]\n"
+              "                       --out ARCHIVO.png|.svg|.pdf [--ops ARCHIVO.txt]\n"
               "       torsiva-snapshot --help | --version")
         .arg(FigureChoices());
 }
@@ -211,6 +243,7 @@ ParsedCommandLine ParseArguments(const QStringList& arguments)
     const std::pair<const QCommandLineOption*, Reader> readers[] = {
         {&options.figure, ReadFigure}, {&options.angle, ReadAngle}, {&options.zoom, ReadZoom},
         {&options.eye, ReadEye},       {&options.up, ReadUp},       {&options.scale, ReadScale},
+        {&options.point, ReadPoint},
     };
     for (const auto& [option, read] : readers) {
         if (!parser.isSet(*option))

@@ -18,6 +18,8 @@ struct SnapshotArguments {
     double scale = 1.0;  // the picture is round(500 · scale) pixels square
     bool flat = false;   // the flat picture instead of the figure
     bool hidden = false; // the figure's hidden parts shown ("Partes ocultas")
+    // The point whose angle is marked, by the curve's parameter; none: no mark.
+    std::optional<double> point;
     QString out;
     QString ops;
     QString script;
@@ -32,6 +34,11 @@ struct ParsedCommandLine {
 };
 
 ParsedCommandLine ParseArguments(const QStringList& arguments);
+
+// Whether --point P can be marked on the figure at the angle: an error line,
+// empty when it can. The point must lie on the drawn curve, between its
+// first and last vertices, and not at the cone's apex.
+QString CheckPoint(CurveKind figure, int angleDeg, double point);
 
 // The short usage lines printed after an error.
 QString SnapshotUsage();

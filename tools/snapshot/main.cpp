@@ -18,6 +18,7 @@
 #include "controls/view_controls.h"
 #include "geometry/view_frame.h"
 #include "geometry/view_state.h"
+#include "render/angle_mark.h"
 #include "render/draw_figure.h"
 #include "render/flat_picture.h"
 #include "render/picture_scale.h"
@@ -160,7 +161,18 @@ int RunScript(const SnapshotArguments& args)
         // would frame it, on a copy.
         ComposeFigure(*canvas, figures, Framed(controls.State()), mapping);
     }
-    const int status = WriteOutputs(args, {*canvas, controls.State(), args.scale, args.flat});
+    // The point is judged on the curve the script ends with.
+    const RenderedPicture picture{*canvas, controls.State(), args.scale, args.flat, args.point};
+    if (args.point) {
+        const QString error =
+            CheckPoint(controls.State().curveKind, controls.State().angleDeg, *args.point);
+        if (!error.isEmpty()) {
+            PrintError(error);
+            return kBadUsage;
+        }
+        DrawAngleMark(*canvas, MarkOf(picture), mapping);
+    }
+    const int status = WriteOutputs(args, picture);
     if (status != 0)
         return status;
     std::printf("%s\n", StateJson(controls.State(), panel).c_str());
@@ -185,8 +197,10 @@ void OnlyFatalMessages(QtMsgType type, const QMessageLogContext& context, const 
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv,
                                                   const ParsedCommandLine& command)
 {
+    // The angle mark's text needs fonts too.
     const bool printedPage =
-        command.arguments && QFileInfo(command.arguments->out).suffix().toLower() == "pdf";
+        command.arguments &&
+        (QFileInfo(command.arguments->out).suffix().toLower() == "pdf" || command.arguments->point);
     if (!printedPage)
         return std::make_unique<QCoreApplication>(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -244,5 +258,8 @@ int main(int argc, char** argv)
         FigureCache figures;
         ComposeFigure(*canvas, figures, Framed(view), mapping);
     }
-    return WriteOutputs(args, {*canvas, view, args.scale, args.flat});
+    const RenderedPicture picture{*canvas, view, args.scale, args.flat, args.point};
+    if (args.point)
+        DrawAngleMark(*canvas, MarkOf(picture), mapping);
+    return WriteOutputs(args, picture);
 }

@@ -4,12 +4,15 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include "export/angle_mark_text.h"
 #include "export/canvas_image.h"
 #include "export/figure_titles.h"
 #include "export/flat_svg.h"
 #include "export/picture_file.h"
 #include "export/picture_page.h"
 #include "export/picture_svg.h"
+#include "export/shown_pictures.h"
+#include "render/picture_scale.h"
 
 namespace {
 
@@ -18,16 +21,30 @@ namespace {
 std::optional<QByteArray> EncodeSvg(const RenderedPicture& picture)
 {
     const ViewState& view = picture.view;
-    return picture.flat ? FlatPictureSvg(view.curveKind, view.angleDeg) : PictureSvg(view);
+    return picture.flat ? FlatPictureSvg(view.curveKind, view.angleDeg, picture.point)
+                        : PictureSvg(view, picture.point);
+}
+
+// The flat picture's paths, with the mark's over them.
+std::vector<PicturePath> FlatPaths(const RenderedPicture& picture)
+{
+    const ViewState& view = picture.view;
+    std::vector<PicturePath> paths =
+        FlatPicturePaths(MakeFlatFigure(view.curveKind, view.angleDeg));
+    if (picture.point)
+        for (PicturePath& path : AngleMarkDrawing(MarkOf(picture)))
+            paths.push_back(std::move(path));
+    return paths;
 }
 
 std::optional<QByteArray> EncodePdf(const RenderedPicture& picture)
 {
     const ViewState& view = picture.view;
-    QByteArray pdf =
-        picture.flat ? PicturePdf({FlatPicturePaths(MakeFlatFigure(view.curveKind, view.angleDeg))},
-                                  FlatCaption(view.curveKind, view.angleDeg))
-                     : PicturePdf(view);
+    QByteArray pdf = picture.flat    ? PicturePdf(PictureRow{FlatPaths(picture)},
+                                                  FlatCaption(view.curveKind, view.angleDeg))
+                     : picture.point ? PicturePdf(ShownDrawings(view, false, picture.point),
+                                                  PictureCaption(view.curveKind, view.angleDeg))
+                                     : PicturePdf(view);
     if (pdf.isEmpty())
         return std::nullopt;
     return pdf;
@@ -54,10 +71,24 @@ const PictureFormat* FormatOfFile(const QString& path)
     return nullptr;
 }
 
-// The same encoding as a picture saved from the window.
+PictureMark MarkOf(const RenderedPicture& picture)
+{
+    if (!picture.point)
+        return {};
+    const ViewState& view = picture.view;
+    return picture.flat
+               ? FlatAngleMark(MakeFlatFigure(view.curveKind, view.angleDeg), *picture.point)
+               : FigureAngleMark(view, *picture.point);
+}
+
+// The same encoding as a picture saved from the window, with the measured
+// angle's text over the canvas, as the window paints it.
 std::optional<QByteArray> EncodePng(const RenderedPicture& picture)
 {
-    QByteArray png = PicturePng(CanvasPictureView(picture.canvas));
+    const QImage canvas = CanvasPictureView(picture.canvas);
+    QByteArray png = PicturePng(
+        picture.point ? WithAngleText(canvas, MarkOf(picture), DrawableScale(picture.scale))
+                      : canvas);
     if (png.isEmpty())
         return std::nullopt;
     return png;

@@ -10,16 +10,23 @@
 #include <QString>
 
 #include "geometry/view_state.h"
+#include "render/angle_mark.h"
 #include "render/recording_canvas.h"
 
 // One finished redraw: its canvas, the view it was drawn from, the scale it
-// was drawn at, and whether it is the flat picture of the view's figure.
+// was drawn at, whether it is the flat picture of the view's figure, and the
+// point whose angle it marks, if any.
 struct RenderedPicture {
     const RecordingCanvas& canvas;
     const ViewState& view;
     double scale = 1.0;
     bool flat = false;
+    std::optional<double> point;
 };
+
+// The angle mark of the picture's point in picture units, on the figure or
+// on its flat picture: what the canvas draws and the text goes beside.
+PictureMark MarkOf(const RenderedPicture& picture);
 
 using PictureEncoder = std::optional<QByteArray> (*)(const RenderedPicture& picture);
 

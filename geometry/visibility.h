@@ -74,8 +74,8 @@ inline bool HiddenOnCylinder(const DrawnCylinder& cylinder, Vec3 point, Vec3 eye
 // and within the rim.
 inline bool OnDrawnCone(const DrawnCone& cone, Vec3 point)
 {
-    return point.z <= cone.apexHeight &&
-           point.x * point.x + point.y * point.y <= cone.rimRadius * cone.rimRadius;
+    return (point.z <= cone.apexHeight) &
+           (point.x * point.x + point.y * point.y <= cone.rimRadius * cone.rimRadius);
 }
 
 // The cone about the z axis with apex height h and slope k is
@@ -84,7 +84,9 @@ inline bool OnDrawnCone(const DrawnCone& cone, Vec3 point)
 // and c ≈ 0, as P lies on it: one root is s = 0, the second s* = −b / a.
 // P is hidden when 0 < s* < 1 and the point there lies on the drawn nappe;
 // a crossing of the upper nappe, above the apex, hides nothing. With a = 0
-// the line runs parallel to a ruling and has no second root.
+// the line runs parallel to a ruling and has no second root: s* is then
+// infinite or not a number, as it is when a or b overflows, and fails
+// 0 < s* < 1, so no case needs a branch of its own.
 inline bool HiddenOnCone(const DrawnCone& cone, Vec3 point, Vec3 eye)
 {
     const Vec3 d = Subtract(eye, point);
@@ -92,12 +94,8 @@ inline bool HiddenOnCone(const DrawnCone& cone, Vec3 point, Vec3 eye)
     const double a = (d.x * d.x + d.y * d.y) - k2 * (d.z * d.z);
     const double b =
         2.0 * ((point.x * d.x + point.y * d.y) + k2 * (cone.apexHeight - point.z) * d.z);
-    if (a == 0.0 || !std::isfinite(a) || !std::isfinite(b))
-        return false;
     const double s = -b / a;
-    if (!(s > 0.0 && s < 1.0))
-        return false;
-    return OnDrawnCone(cone, Add(point, Scale(s, d)));
+    return (s > 0.0) & (s < 1.0) & OnDrawnCone(cone, Add(point, Scale(s, d)));
 }
 
 // Seen from outside the sphere, P is on the near side when the eye lies

@@ -23,11 +23,11 @@ DrawnCylinder CylinderOfWires(const FigureModel& model)
 
 double RimOfWires(const FigureModel& model)
 {
-    double rim = 0.0;
+    double squared = 0.0;
     for (FigurePolyline wire : model.wire)
         for (uint32_t i = wire.first; i < wire.first + wire.count; ++i)
-            rim = std::max(rim, std::hypot(model.x[i], model.y[i]));
-    return rim;
+            squared = std::max(squared, model.x[i] * model.x[i] + model.y[i] * model.y[i]);
+    return std::sqrt(squared);
 }
 
 } // namespace

@@ -110,7 +110,9 @@ void TraceHiddenFigure(Canvas& canvas, FigureCache& figures, const ViewState& vi
         ProjectFigure(figures, view, build, mapping);
     const HiddenFigure figure = SplitFigure(model, figures.Projected(), view);
     const HiddenPieces& pieces = figure.pieces;
-    ProjectedFigure points;
+    // Split, the model's projection has served: its space, kept from one
+    // redraw to the next, takes the pieces' points.
+    ProjectedFigure& points = figures.Projected();
     ProjectRun(view, pieces.x.data(), pieces.y.data(), pieces.z.data(), pieces.PointCount(),
                mapping, points);
 

@@ -38,6 +38,8 @@ double TracePiece(Canvas& canvas, const ProjectedFigure& points, uint32_t first,
                   bool hidden, PictureMapping mapping, double phase = 0.0);
 
 // TraceFigure with the hidden parts shown, ending with the curve pen current.
+// The cache's projection is left holding the pieces' points, not the
+// model's: whatever reads it projects the model again first (ProjectFigure).
 void TraceHiddenFigure(Canvas& canvas, FigureCache& figures, const ViewState& view,
                        FigureBuilder build, PictureMapping mapping = {});
 

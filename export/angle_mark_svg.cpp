@@ -24,9 +24,10 @@ bool Writable(double x, double y)
            std::fabs(y) <= kPathReach;
 }
 
+// A hidden mark's parts are dashed as the hidden curve is, in picture units.
 template <class Point>
 void WritePart(QXmlStreamWriter& xml, const char* name, const std::vector<Point>& part,
-               const Units& units)
+               const Units& units, bool dashed)
 {
     QString points;
     int count = 0;
@@ -35,6 +36,8 @@ void WritePart(QXmlStreamWriter& xml, const char* name, const std::vector<Point>
             xml.writeEmptyElement("polyline");
             xml.writeAttribute("class", name);
             xml.writeAttribute("points", points);
+            if (dashed)
+                xml.writeAttribute("stroke-dasharray", SvgDashArray());
         }
         points.clear();
         count = 0;
@@ -64,9 +67,9 @@ void WriteMark(QXmlStreamWriter& xml, const MarkParts<Point>& mark, const Units&
     xml.writeAttribute("fill", "none");
     xml.writeAttribute("stroke", SvgColour(kMarkPen.colour));
     xml.writeAttribute("stroke-width", QString::number(units.stroke, 'g', 17));
-    WritePart(xml, "generatrix", mark.generatrix, units);
-    WritePart(xml, "tangent", mark.tangent, units);
-    WritePart(xml, "arc", mark.arc, units);
+    WritePart(xml, "generatrix", mark.generatrix, units, mark.hidden);
+    WritePart(xml, "tangent", mark.tangent, units, mark.hidden);
+    WritePart(xml, "arc", mark.arc, units, mark.hidden);
     xml.writeEmptyElement("circle");
     xml.writeAttribute("class", "point");
     xml.writeAttribute("cx", QString::number(mark.point.x, 'f', units.decimals));

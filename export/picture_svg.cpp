@@ -82,16 +82,9 @@ QByteArray Stroke(uint32_t colour)
            "\" stroke-width=\"1\" vector-effect=\"non-scaling-stroke\"";
 }
 
-// A hidden part's dashes, in picture units as at scale 1: "4 4".
-QByteArray DashLengths()
-{
-    const DashPattern dashes = DashPatternAt(1.0);
-    return QByteArray::number(dashes.on) + " " + QByteArray::number(dashes.off);
-}
-
 QByteArray DashArray(const PicturePath& path)
 {
-    return path.dashed ? " stroke-dasharray=\"" + DashLengths() + "\"" : QByteArray();
+    return path.dashed ? " stroke-dasharray=\"" + SvgDashArray().toLatin1() + "\"" : QByteArray();
 }
 
 // The black square, and its white border: a 1-unit stroke lies half each
@@ -108,6 +101,12 @@ QByteArray Square()
 }
 
 } // namespace
+
+QString SvgDashArray()
+{
+    const DashPattern dashes = DashPatternAt(1.0);
+    return QStringLiteral("%1 %2").arg(dashes.on).arg(dashes.off);
+}
 
 QString SvgColour(uint32_t colour)
 {
@@ -191,7 +190,7 @@ void WriteSvgPaths(QXmlStreamWriter& xml, const std::vector<PicturePath>& paths)
         xml.writeAttribute("points", QString::fromLatin1(points));
         WriteSvgStroke(xml, path.pen.colour);
         if (path.dashed)
-            xml.writeAttribute("stroke-dasharray", QString::fromLatin1(DashLengths()));
+            xml.writeAttribute("stroke-dasharray", SvgDashArray());
     }
 }
 

@@ -24,6 +24,8 @@ QByteArray PictureSvg(const ViewState& view, std::optional<double> point = std::
 
 // "rgb(0,0,255)": a pen colour as SVG writes it.
 QString SvgColour(uint32_t colour);
+// A hidden part's dashes, in picture units as at scale 1: "4 4".
+QString SvgDashArray();
 
 // The parts of a picture document, for documents that hold more than one
 // picture (flat_svg.h), each in the current user space:

@@ -7,6 +7,9 @@
 #include <limits>
 
 #include "geometry/view_frame.h"
+#include "geometry/visibility.h"
+#include "render/drawn_surfaces.h"
+#include "render/tracers.h"
 
 namespace {
 
@@ -294,10 +297,19 @@ PictureMark FitMark(const FlatMark& mark, const FlatFit& fit)
     return MapMark(mark, [&fit](FlatPoint p) { return fit.Apply(p); });
 }
 
+bool MarkPointHidden(const SpaceMark& mark, const ViewState& view, const FigureModel& model)
+{
+    return view.hiddenParts && mark.shown &&
+           HiddenOn(DrawnSurfaceOf(view.curveKind, model), mark.point, view.eye);
+}
+
 PictureMark FigureAngleMark(const ViewState& view, double parameter)
 {
-    return ProjectMark(MarkInSpace(TraceOf(view.curveKind, view.angleDeg), parameter),
-                       Framed(view));
+    const SpaceMark mark = MarkInSpace(TraceOf(view.curveKind, view.angleDeg), parameter);
+    PictureMark projected = ProjectMark(mark, Framed(view));
+    if (view.hiddenParts && mark.shown)
+        projected.hidden = MarkPointHidden(mark, view, BuilderOf(view.curveKind)(view.angleDeg));
+    return projected;
 }
 
 PictureMark FlatAngleMark(const FlatFigure& flat, double parameter)
@@ -322,10 +334,37 @@ PicturePoint LabelAnchor(const PictureMark& mark)
 
 namespace {
 
-void DrawPart(Canvas& canvas, const std::vector<PicturePoint>& part, PictureMapping mapping)
+// A hidden mark's part, each from the start of a dash.
+void DrawDashedPart(Canvas& canvas, const std::vector<PicturePoint>& part, PictureMapping mapping)
+{
+    const double s = mapping.scale;
+    const DashPattern dashes = DashPatternAt(s);
+    std::vector<double> x(part.size()), y(part.size());
+    for (size_t i = 0; i < part.size(); ++i) {
+        x[i] = s * part[i].x;
+        y[i] = s * part[i].y;
+    }
+    if (mapping.lines == LineStyle::Smooth) {
+        canvas.DashedSmoothPolyline(x.data(), y.data(), part.size(), dashes, 0.0);
+        return;
+    }
+    std::vector<int32_t> px(part.size()), py(part.size());
+    for (size_t i = 0; i < part.size(); ++i) {
+        px[i] = TruncToPixel(x[i]);
+        py[i] = TruncToPixel(y[i]);
+    }
+    canvas.DashedPolyline(px.data(), py.data(), part.size(), dashes, 0);
+}
+
+void DrawPart(Canvas& canvas, const std::vector<PicturePoint>& part, PictureMapping mapping,
+              bool dashed)
 {
     if (part.size() < 2)
         return;
+    if (dashed) {
+        DrawDashedPart(canvas, part, mapping);
+        return;
+    }
     const double s = mapping.scale;
     if (mapping.lines == LineStyle::Smooth) {
         for (size_t i = 1; i < part.size(); ++i)
@@ -365,9 +404,9 @@ void DrawAngleMark(Canvas& canvas, const PictureMark& mark, PictureMapping mappi
         return;
     mapping.scale = DrawableScale(mapping.scale);
     canvas.SelectPen(kMarkPen);
-    DrawPart(canvas, mark.generatrix, mapping);
-    DrawPart(canvas, mark.tangent, mapping);
-    DrawPart(canvas, mark.arc, mapping);
+    DrawPart(canvas, mark.generatrix, mapping, mark.hidden);
+    DrawPart(canvas, mark.tangent, mapping, mark.hidden);
+    DrawPart(canvas, mark.arc, mapping, mark.hidden);
     DrawDot(canvas, mark.point, mapping.scale);
 }
 
@@ -378,7 +417,7 @@ std::vector<PicturePath> AngleMarkPaths(const PictureMark& mark)
         return paths;
     for (const std::vector<PicturePoint>* part : {&mark.generatrix, &mark.tangent, &mark.arc})
         if (part->size() >= 2)
-            paths.push_back({kMarkPen, *part});
+            paths.push_back({kMarkPen, *part, mark.hidden});
     // The dot as a small ring, which a vector drawing strokes like a line.
     std::vector<PicturePoint> dot;
     for (int i = 0; i <= kDotRingCorners; ++i) {

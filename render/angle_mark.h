@@ -22,6 +22,7 @@
 #include "render/canvas.h"
 #include "render/curve_point.h"
 #include "render/development.h"
+#include "render/figure_model.h"
 #include "render/flat_picture.h"
 #include "render/picture_paths.h"
 #include "render/picture_scale.h"
@@ -40,6 +41,11 @@ template <class Point> struct MarkParts {
     std::vector<Point> generatrix, tangent, arc; // one polyline each
     bool hasAngle = false;
     double angleDeg = 0.0; // measured, 0 to 90
+    // With the hidden parts shown, the point lies where the surface hides it
+    // from the eye: its generatrix, tangent and arc are drawn in the hidden
+    // curve's dashes, as the curve is there. The dot stays whole, too small
+    // to dash. Never in the flat picture, which hides nothing.
+    bool hidden = false;
 };
 using SpaceMark = MarkParts<Vec3>;
 using FlatMark = MarkParts<FlatPoint>;
@@ -64,9 +70,15 @@ std::optional<FlatPoint> FlatCurvePoint(const TracedCurve& curve, double paramet
 PictureMark ProjectMark(const SpaceMark& mark, const ViewState& view);
 PictureMark FitMark(const FlatMark& mark, const FlatFit& fit);
 
+// Whether the mark's point is hidden from the view's eye by the drawn
+// surface of `model` (the view's figure), with the view's hidden parts
+// shown; never without them.
+bool MarkPointHidden(const SpaceMark& mark, const ViewState& view, const FigureModel& model);
+
 // The mark of the view's figure at a parameter, projected by the view's
-// frame rebuilt on a copy, as PicturePaths projects the figure: for a
-// single picture or an export. Nothing without a figure.
+// frame rebuilt on a copy, as PicturePaths projects the figure, and hidden
+// as MarkPointHidden says: for a single picture or an export. Nothing
+// without a figure.
 PictureMark FigureAngleMark(const ViewState& view, double parameter);
 // The mark in a flat figure's picture, through its fit.
 PictureMark FlatAngleMark(const FlatFigure& flat, double parameter);
@@ -84,10 +96,13 @@ constexpr double kMarkDotRadius = 2.0;
 
 // Draws the mark in kMarkPen, 1 device pixel wide, at the mapping's scale:
 // the parts as lines between the truncated pixels (exact) or the unrounded
-// positions (smooth), then the dot as rows of pixels about the point's.
+// positions (smooth), dashed as the hidden curve is (DashPatternAt the
+// scale, each part from the start of a dash) when the mark is hidden, then
+// the dot as rows of pixels about the point's.
 // Leaves kMarkPen current.
 void DrawAngleMark(Canvas& canvas, const PictureMark& mark, PictureMapping mapping = {});
 
 // The mark's parts as picture paths in kMarkPen (generatrix, tangent, arc),
-// for the printed page; the dot last, as a ring of kMarkDotRadius.
+// dashed when the mark is hidden, for the printed page; the dot last, as a
+// ring of kMarkDotRadius.
 std::vector<PicturePath> AngleMarkPaths(const PictureMark& mark);

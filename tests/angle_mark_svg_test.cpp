@@ -190,3 +190,13 @@ TEST_F(AngleMarkSvgTest, SideBySideMarksBoth)
     EXPECT_GT(svg.lastIndexOf("angle-mark"), svg.indexOf("<g id=\"flat\""));
     EXPECT_LT(svg.indexOf("angle-mark"), svg.indexOf("<g id=\"flat\""));
 }
+
+TEST_F(AngleMarkSvgTest, HiddenMarkIsDashed)
+{
+    PictureMark mark = FigureAngleMark(DefaultView(CurveKind::Helix), 1.0);
+    ASSERT_TRUE(mark.shown);
+    EXPECT_FALSE(AngleMarkElement(mark).contains("stroke-dasharray"));
+    mark.hidden = true;
+    const QByteArray element = AngleMarkElement(mark);
+    EXPECT_EQ(element.count("stroke-dasharray=\"4 4\""), 3) << element.constData();
+}

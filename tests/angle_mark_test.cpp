@@ -228,3 +228,49 @@ TEST(AngleMarkTest, LabelStandsBeyondTheArc)
                   (label.y - mark.point.y) * (middle.y - mark.point.y),
               0.0);
 }
+
+// With the hidden parts shown, a point behind the cylinder from the eye
+// marks its angle in the hidden curve's dashes: the same lines, with gaps;
+// a seen point, or the same point with the option off, is drawn solid.
+TEST(AngleMarkTest, PointOnAHiddenPartIsDashed)
+{
+    ViewState view = DefaultView(CurveKind::Helix);
+    const double behind = 3.141592653589793; // (−15, 0, z): the cylinder's far side
+    EXPECT_FALSE(FigureAngleMark(view, behind).hidden) << "option off";
+    view.hiddenParts = true;
+    EXPECT_FALSE(FigureAngleMark(view, 0.0).hidden) << "(15, 0, 0) faces the eye";
+    const PictureMark hidden = FigureAngleMark(view, behind);
+    ASSERT_TRUE(hidden.shown && hidden.hasAngle);
+    EXPECT_TRUE(hidden.hidden);
+    view.eye = {0.0, 0.0, 400.0}; // above the open top: the inside is seen
+    EXPECT_FALSE(FigureAngleMark(view, behind).hidden);
+
+    PictureMark solid = hidden;
+    solid.hidden = false;
+    for (double scale : {1.0, 2.0})
+        for (LineStyle lines : {LineStyle::Exact, LineStyle::Smooth}) {
+            const int side = PictureSide(scale);
+            RecordingCanvas dashed(side, side), whole(side, side);
+            DrawAngleMark(dashed, hidden, {scale, lines});
+            DrawAngleMark(whole, solid, {scale, lines});
+            int64_t dashedPixels = 0, wholePixels = 0, outside = 0;
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x) {
+                    const bool inDashed = dashed.PixelAt(x, y) != kOpaqueBlack;
+                    const bool inWhole = whole.PixelAt(x, y) != kOpaqueBlack;
+                    dashedPixels += inDashed;
+                    wholePixels += inWhole;
+                    outside += inDashed && !inWhole;
+                }
+            EXPECT_LT(dashedPixels, wholePixels * 3 / 4) << scale << " " << int(lines);
+            EXPECT_GT(dashedPixels, wholePixels / 4) << scale << " " << int(lines);
+            EXPECT_EQ(outside, 0) << "only the solid mark's pixels";
+            const int x = int(scale * hidden.point.x), y = int(scale * hidden.point.y);
+            EXPECT_EQ(dashed.PixelAt(x, y), kMarkPen.colour) << "the dot stays whole";
+        }
+    // For the page: the parts dashed, the dot's ring, last, not.
+    const std::vector<PicturePath> paths = AngleMarkPaths(hidden);
+    ASSERT_EQ(paths.size(), 4u);
+    for (size_t i = 0; i < paths.size(); ++i)
+        EXPECT_EQ(paths[i].dashed, i + 1 < paths.size()) << i;
+}

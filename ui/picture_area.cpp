@@ -7,6 +7,7 @@
 #include "export/angle_mark_text.h"
 #include "export/canvas_image.h"
 #include "render/draw_figure.h"
+#include "render/tracers.h"
 #include "ui/device_ratio.h"
 
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent)
@@ -35,7 +36,13 @@ void PictureArea::DrawFigure(const ViewState& view, const PointControls* point)
     m_drawnScale = scale;
     ComposeFigure(*m_canvas, m_figures, view, mapping);
     const std::optional<double> shown = point ? point->Shown() : std::nullopt;
-    m_mark = shown ? ProjectMark(MarkInSpace(point->Curve(), *shown), view) : PictureMark{};
+    m_mark = PictureMark{};
+    if (shown) {
+        const SpaceMark mark = MarkInSpace(point->Curve(), *shown);
+        m_mark = ProjectMark(mark, view);
+        m_mark.hidden = MarkPointHidden(
+            mark, view, m_figures.Model(view.curveKind, view.angleDeg, BuilderOf(view.curveKind)));
+    }
     DrawAngleMark(*m_canvas, m_mark, mapping);
     update();
 }

@@ -95,6 +95,12 @@ const kKeysLines = [
         '    Ctrl + H, o «Partes ocultas» en el mismo menú: dibuja el contorno de la ' +
             'superficie tal como lo ve el ojo y, a trazos, las partes de la curva que la ' +
             'superficie oculta; las generatrices ocultas no se dibujan.'),
+    QT_TRANSLATE_NOOP(
+        'CInstructionsDlg',
+        '    Ctrl + T, o «Ángulo en un punto» en el menú del botón «Ver»: marca un punto de la ' +
+            'curva con la generatriz, la tangente y el ángulo que forman, que es el mismo en ' +
+            'todos los puntos. Mayúsculas + flechas izquierda y derecha lo mueven por la curva, ' +
+            'y un clic en el desarrollo lo lleva allí. Espacio, o «Animar»: lo recorre.'),
     QT_TRANSLATE_NOOP('CInstructionsDlg',
                       '    Flechas arriba y abajo sobre una barra: la mueven un paso.'),
     QT_TRANSLATE_NOOP('CInstructionsDlg', '    Tabulador: pasa al control siguiente. ' +

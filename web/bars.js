@@ -35,8 +35,11 @@ function WireBars(program, sliders, changed) {
     sliders.forEach((slider, bar) => {
         slider.addEventListener('keydown', (event) => {
             const code = kSliderKeys[event.key];
-            // Ctrl with an arrow turns the figure, whatever has the focus.
-            if (code === undefined || event.ctrlKey || event.metaKey || event.altKey)
+            // Ctrl with an arrow turns the figure and Shift with a left or
+            // right arrow moves the point, whatever has the focus.
+            const pointKey =
+                event.shiftKey && (event.key === 'ArrowLeft' || event.key === 'ArrowRight');
+            if (code === undefined || event.ctrlKey || event.metaKey || event.altKey || pointKey)
                 return;
             event.preventDefault();
             program.scroll(bar, code);

@@ -49,6 +49,36 @@ function Program(module) {
         },
         setFlat: (on) => module._torsiva_set_flat(page, on ? 1 : 0),
         setHidden: (on) => module._torsiva_set_hidden(page, on ? 1 : 0),
+        setPoint: (on) => module._torsiva_set_point(page, on ? 1 : 0),
+        pointStep: (direction) => module._torsiva_point_step(page, direction) !== 0,
+        animate: (seconds) => module._torsiva_point_animate(page, seconds) !== 0,
+        pointFlat: (x, y) => module._torsiva_point_flat(page, x, y) !== 0,
+        figureChanged: () => module._torsiva_point_figure_changed(page) !== 0,
+        pointShown: () => module._torsiva_point_shown(page) !== 0,
+        pointParameter: () => module._torsiva_point_parameter(page),
+        // The mark last drawn in picture `which` (0 the figure's, 1 the flat
+        // one), in picture units.
+        mark(which) {
+            const Pair = (f) => [f(0), f(1)];
+            const Part = (part) => {
+                const size = module._torsiva_mark_part_size(page, which, part);
+                return size ? Array.from(new Float64Array(
+                                  module.HEAPU8.buffer,
+                                  module._torsiva_mark_part_points(page, which, part), 2 * size))
+                            : [];
+            };
+            return {
+                shown: module._torsiva_mark_shown(page, which) !== 0,
+                hasAngle: module._torsiva_mark_has_angle(page, which) !== 0,
+                angle: module._torsiva_mark_angle(page, which),
+                label: Pair((axis) => module._torsiva_mark_label(page, which, axis)),
+                hidden: module._torsiva_mark_hidden(page, which) !== 0,
+                point: Pair((axis) => module._torsiva_mark_point(page, which, axis)),
+                parts: [Part(0), Part(1), Part(2)],
+            };
+        },
+        markTextPixels: module._torsiva_mark_text_pixels(),
+        markDotRadius: module._torsiva_mark_dot_radius(),
         flatRedraws: () => module._torsiva_flat_redraws(page),
         flatSide: () => module._torsiva_flat_side(page),
         flatBytes() {
@@ -172,6 +202,8 @@ function ShowTexts(tr, byId) {
     byId('smooth-text').textContent = tr(kTexts.smoothLines);
     byId('flat-text').textContent = tr(kTexts.flat);
     byId('hidden-text').textContent = tr(kTexts.hidden);
+    byId('point-text').textContent = tr(kTexts.point);
+    byId('animate').textContent = tr(kTexts.animate);
 }
 
 // The desktop's keys anywhere in the window: Ctrl+D for the flat picture,
@@ -255,8 +287,25 @@ function WireExports(program, canvas, flatCanvas, flatOption, tr, byId) {
     });
 }
 
-function Run(module, tr, version) {
+function Run(module, tr, version, language) {
     const program = Program(module);
+    const OneDecimal = Decimals(language, 1), TwoDecimals = Decimals(language, 2);
+    // The mark of picture `which` with its text, "60,0º".
+    const Mark = (which) => {
+        const mark = program.mark(which);
+        mark.text = Arg(tr(kTexts.measured), OneDecimal(mark.angle));
+        return mark;
+    };
+    // "; punto en t = 0,50, ángulo medido 60,0º", or nothing without the mark.
+    const PointDescription = () => {
+        if (!program.pointShown())
+            return '';
+        const mark = Mark(0);
+        const name = tr(program.figure() === 3 ? kTexts.theta : kTexts.tee);
+        const where = TwoDecimals(program.pointParameter());
+        return mark.hasAngle ? Arg(tr(kTexts.pointAt), name, where, mark.text)
+                             : Arg(tr(kTexts.pointNoAngle), name, where);
+    };
     const byId = (id) => document.getElementById(id);
     const canvas = byId('picture');
     const sliders = kBarOrder.map((bar) => byId('bar' + bar));
@@ -274,14 +323,17 @@ function Run(module, tr, version) {
         const angle = program.labelAngle();
         label.textContent = angle === null ? '' : Arg(tr(kTexts.angleLabel), angle);
         const figure = kFigures.find((f) => f.kind === program.figure());
+        const point = PointDescription();
         const Name = (title, none) =>
-            figure ? Arg(tr(kTexts.pictureName), tr(title), program.angle()) : tr(none);
+            figure ? Arg(tr(kTexts.pictureName), tr(title), program.angle()) + point : tr(none);
         canvas.setAttribute('aria-label', Name(figure && figure.title, kTexts.noFigure));
         flatCanvas.setAttribute('aria-label',
                                 Name(figure && figure.flatTitle, kTexts.flatNoFigure));
         byId('flat-frame').hidden = !flatOption.checked;
         for (const button of exports)
             button.disabled = !figure;
+        byId('animate').disabled = !figure;
+        flatCanvas.classList.toggle('takes-pointer', program.pointShown());
     }
 
     for (const figure of kFigures)
@@ -293,7 +345,16 @@ function Run(module, tr, version) {
     WireOption(byId('smooth'), kSmoothKey, program.setSmooth, Changed);
     WireOption(flatOption, kFlatKey, program.setFlat, Changed);
     WireOption(byId('hidden'), kHiddenKey, program.setHidden, Changed);
-    view = PictureView(byId('picture-frame'), canvas, flatCanvas, program);
+    const pointOption = byId('point');
+    pointOption.addEventListener('change', () => {
+        program.setPoint(pointOption.checked);
+        Changed();
+    });
+    WirePoint(program, pointOption, byId('animate'), flatCanvas, Changed);
+    view =
+        PictureView(byId('picture-frame'), canvas, flatCanvas, program,
+                    (which, context, side) => DrawMarkText(
+                        context, Mark(which), side, program.pictureSize, program.markTextPixels));
     WirePictureInput(canvas, program, Changed);
     WireKeys(program, flatOption, byId('hidden'), Changed);
     WireExports(program, canvas, flatCanvas, flatOption, tr, byId);
@@ -326,5 +387,5 @@ function Start(english, version) {
     // This Emscripten's factory gives the module with a promise of its
     // start in `ready`; later ones give the promise itself.
     Promise.resolve(loading.ready || loading)
-        .then((module) => Run(module, tr, version), () => Unavailable());
+        .then((module) => Run(module, tr, version, language), () => Unavailable());
 }

@@ -27,18 +27,76 @@ void Page::SetPicture(double scale, LineStyle lines)
         controls_.Redraw();
 }
 
+// The point follows the figure and the angle before the mark is drawn, as
+// on the desktop.
 void Page::Draw(const ViewState& view)
 {
+    if (point_.Follow(view))
+        figureChanged_ = true;
     picture_.Draw(view);
+    mark_ = PictureMark{};
+    if (const std::optional<double> shown = point_.Shown()) {
+        const SpaceMark mark = MarkInSpace(point_.Curve(), *shown);
+        mark_ = ProjectMark(mark, view);
+        mark_.hidden = MarkPointHidden(mark, view, picture_.Model(view));
+        picture_.DrawMark(mark_);
+    }
     if (flatOn_)
         ShowFlat(view);
+}
+
+void Page::CurveButton(CurveKind figure)
+{
+    point_.ExpectCurveButton();
+    controls_.OnCurveButton(figure);
+}
+
+void Page::SetPoint(bool on)
+{
+    point_.SetOn(on);
+    if (picture_.HasPicture())
+        controls_.Redraw();
+}
+
+bool Page::StepPoint(int direction)
+{
+    if (!point_.Shown() || !point_.Step(direction))
+        return false;
+    controls_.Redraw();
+    return true;
+}
+
+bool Page::AnimatePoint(double seconds)
+{
+    if (!point_.Shown() || !point_.MoveTo(point_.AnimatedParameter(seconds)))
+        return false;
+    controls_.Redraw();
+    return true;
+}
+
+bool Page::PointToFlat(double x, double y)
+{
+    const ViewState& view = controls_.State();
+    if (!point_.Shown() || !flatOn_ || !FigureShown(view))
+        return false;
+    if (!point_.MoveToNearestFlat(flat_.Fit(view.curveKind, view.angleDeg), PicturePoint{x, y}))
+        return false;
+    controls_.Redraw();
+    return true;
+}
+
+bool Page::TakeFigureChanged()
+{
+    const bool changed = figureChanged_;
+    figureChanged_ = false;
+    return changed;
 }
 
 void Page::ShowFlat(const ViewState& view)
 {
     if (picture_.HasPicture())
         flat_.Show(view.curveKind, view.angleDeg,
-                   PictureMapping{picture_.DrawnScale(), picture_.Lines()});
+                   PictureMapping{picture_.DrawnScale(), picture_.Lines()}, &point_);
 }
 
 void Page::SetFlat(bool on)

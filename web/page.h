@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/point_controls.h"
 #include "controls/recorded_panel.h"
 #include "controls/view_controls.h"
 #include "page_flat_picture.h"
@@ -39,6 +40,25 @@ public:
     void SetFlat(bool on);
     bool FlatOn() const { return flatOn_; }
     const PageFlatPicture& Flat() const { return flat_; }
+
+    // A curve button: the point goes to the figure's default.
+    void CurveButton(CurveKind figure);
+
+    // "Ángulo en un punto": the mark shown at the point, in both pictures,
+    // and what moves the point (controls/point_controls.h). Each move draws
+    // again and says whether the point moved.
+    void SetPoint(bool on);
+    const PointControls& Point() const { return point_; }
+    bool StepPoint(int direction);
+    bool AnimatePoint(double seconds);
+    // To the curve point nearest (x, y) in the flat picture, picture units.
+    bool PointToFlat(double x, double y);
+    // Whether the figure changed since the last call: an animation of the
+    // last figure stops.
+    bool TakeFigureChanged();
+    // The marks last drawn, in the figure's picture and the flat one.
+    const PictureMark& Mark() const { return mark_; }
+    const PictureMark& FlatMark() const { return flat_.Mark(); }
 
     SliderShown Slider(Bar bar) const { return SliderOf(bar, panel_.Record(bar)); }
     // What a screen reader says of a bar: the view value it stands for, as
@@ -77,6 +97,9 @@ private:
 
     PagePicture picture_;
     PageFlatPicture flat_;
+    PointControls point_;
+    PictureMark mark_;
+    bool figureChanged_ = false;
     bool flatOn_ = false;
     Panel panel_{[this](const ViewState& view) { Draw(view); }};
     ViewControls controls_{panel_};

@@ -44,6 +44,25 @@ const FlatPiece* FlatPieceOf(const Page* page, int piece)
     return &pieces[size_t(piece)];
 }
 
+const PictureMark& MarkOf(const Page* page, int which)
+{
+    return which == 1 ? page->FlatMark() : page->Mark();
+}
+
+const std::vector<PicturePoint>* PartOf(const PictureMark& mark, int part)
+{
+    switch (part) {
+    case 0:
+        return &mark.generatrix;
+    case 1:
+        return &mark.tangent;
+    case 2:
+        return &mark.arc;
+    default:
+        return nullptr;
+    }
+}
+
 static_assert(sizeof(PicturePoint) == 2 * sizeof(double), "points are read as pairs of doubles");
 
 } // namespace
@@ -56,7 +75,7 @@ EMSCRIPTEN_KEEPALIVE void torsiva_page_delete(Page* page) { delete page; }
 
 EMSCRIPTEN_KEEPALIVE void torsiva_curve_button(Page* page, int figure)
 {
-    page->Controls().OnCurveButton(static_cast<CurveKind>(figure));
+    page->CurveButton(static_cast<CurveKind>(figure));
 }
 
 EMSCRIPTEN_KEEPALIVE void torsiva_scroll(Page* page, int bar, int code)
@@ -106,6 +125,86 @@ EMSCRIPTEN_KEEPALIVE void torsiva_set_hidden(Page* page, int on)
 {
     page->Controls().SetHiddenParts(on != 0);
 }
+
+EMSCRIPTEN_KEEPALIVE void torsiva_set_point(Page* page, int on) { page->SetPoint(on != 0); }
+
+EMSCRIPTEN_KEEPALIVE int torsiva_point_step(Page* page, int direction)
+{
+    return page->StepPoint(direction < 0 ? -1 : +1);
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_point_animate(Page* page, double seconds)
+{
+    return page->AnimatePoint(seconds);
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_point_flat(Page* page, double x, double y)
+{
+    return page->PointToFlat(x, y);
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_point_figure_changed(Page* page)
+{
+    return page->TakeFigureChanged();
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_point_shown(const Page* page)
+{
+    return page->Point().Shown().has_value();
+}
+
+EMSCRIPTEN_KEEPALIVE double torsiva_point_parameter(const Page* page)
+{
+    return page->Point().Parameter();
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_mark_shown(const Page* page, int which)
+{
+    return MarkOf(page, which).shown;
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_mark_has_angle(const Page* page, int which)
+{
+    return MarkOf(page, which).hasAngle;
+}
+
+EMSCRIPTEN_KEEPALIVE double torsiva_mark_angle(const Page* page, int which)
+{
+    return MarkOf(page, which).angleDeg;
+}
+
+EMSCRIPTEN_KEEPALIVE double torsiva_mark_label(const Page* page, int which, int axis)
+{
+    const PicturePoint label = LabelAnchor(MarkOf(page, which));
+    return axis == 0 ? label.x : label.y;
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_mark_hidden(const Page* page, int which)
+{
+    return MarkOf(page, which).hidden;
+}
+
+EMSCRIPTEN_KEEPALIVE double torsiva_mark_point(const Page* page, int which, int axis)
+{
+    const PicturePoint point = MarkOf(page, which).point;
+    return axis == 0 ? point.x : point.y;
+}
+
+EMSCRIPTEN_KEEPALIVE int torsiva_mark_part_size(const Page* page, int which, int part)
+{
+    const std::vector<PicturePoint>* points = PartOf(MarkOf(page, which), part);
+    return points ? int(points->size()) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const double* torsiva_mark_part_points(const Page* page, int which, int part)
+{
+    const std::vector<PicturePoint>* points = PartOf(MarkOf(page, which), part);
+    return points && !points->empty() ? &points->front().x : nullptr;
+}
+
+EMSCRIPTEN_KEEPALIVE double torsiva_mark_text_pixels() { return kAngleTextPixels; }
+
+EMSCRIPTEN_KEEPALIVE double torsiva_mark_dot_radius() { return kMarkDotRadius; }
 
 EMSCRIPTEN_KEEPALIVE void torsiva_set_flat(Page* page, int on) { page->SetFlat(on != 0); }
 

@@ -38,6 +38,35 @@ void torsiva_set_picture(Page* page, double scale, int smooth);
 // its contour and its hidden parts as the desktop's option draws them.
 void torsiva_set_hidden(Page* page, int on);
 
+// "Ángulo en un punto" on or off, and what moves the point: a key step
+// (+1 or −1), the animation `seconds` after it started, a press in the flat
+// picture at (x, y) in its picture units. Each returns whether the point
+// moved (and the pictures were drawn again). figure_changed says, once,
+// that another figure was drawn since it was last asked: an animation
+// stops. The point's parameter, and whether it is shown.
+void torsiva_set_point(Page* page, int on);
+int torsiva_point_step(Page* page, int direction);
+int torsiva_point_animate(Page* page, double seconds);
+int torsiva_point_flat(Page* page, double x, double y);
+int torsiva_point_figure_changed(Page* page);
+int torsiva_point_shown(const Page* page);
+double torsiva_point_parameter(const Page* page);
+// The marks last drawn (`which`: 0 the figure's picture, 1 the flat one):
+// whether there is one and whether it measures an angle, the angle, where
+// its text is centred (axis 0 x, 1 y, picture units), whether it is hidden,
+// its point, and its parts (0 generatrix, 1 tangent, 2 arc) as x, y pairs.
+int torsiva_mark_shown(const Page* page, int which);
+int torsiva_mark_has_angle(const Page* page, int which);
+double torsiva_mark_angle(const Page* page, int which);
+double torsiva_mark_label(const Page* page, int which, int axis);
+int torsiva_mark_hidden(const Page* page, int which);
+double torsiva_mark_point(const Page* page, int which, int axis);
+int torsiva_mark_part_size(const Page* page, int which, int part);
+const double* torsiva_mark_part_points(const Page* page, int which, int part);
+// The text's size in picture pixels and the dot's radius.
+double torsiva_mark_text_pixels();
+double torsiva_mark_dot_radius();
+
 // "Desarrollo" on or off; its picture's redraws, side and bytes, as the
 // figure's below.
 void torsiva_set_flat(Page* page, int on);

@@ -9,14 +9,22 @@
 #include <cstdint>
 #include <memory>
 
+#include "controls/point_controls.h"
 #include "page_picture.h"
 #include "render/flat_picture.h"
 
 class PageFlatPicture {
 public:
-    // Draws the flat picture unless it shows it already. When the memory for
-    // it cannot be had, there is none, and nothing is thrown.
-    void Show(CurveKind figure, int angleDeg, PictureMapping mapping);
+    // Draws the flat picture unless it shows it already; with the point
+    // shown, with the angle mark at the same point, drawn again when the
+    // point moves too. When the memory for it cannot be had, there is none,
+    // and nothing is thrown.
+    void Show(CurveKind figure, int angleDeg, PictureMapping mapping,
+              const PointControls* point = nullptr);
+    // The fit of the figure's flat picture at the angle, from the kept one.
+    FlatFit Fit(CurveKind figure, int angleDeg) { return cache_.Figure(figure, angleDeg).fit; }
+    // The mark last drawn; not shown when there was none.
+    const PictureMark& Mark() const { return mark_; }
 
     bool HasPicture() const { return canvas_ != nullptr; }
     int Side() const { return canvas_ ? canvas_->Width() : 0; }
@@ -34,5 +42,7 @@ private:
     CurveKind figure_ = CurveKind::None;
     int angleDeg_ = 0;
     PictureMapping mapping_;
+    std::optional<double> markedAt_;
+    PictureMark mark_;
     uint64_t redraws_ = 0;
 };

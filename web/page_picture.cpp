@@ -39,3 +39,9 @@ void PagePicture::Draw(const ViewState& view)
     ComposeFigure(*canvas_, figures_, view, PictureMapping{drawnScale_, lines_});
     ++redraws_;
 }
+
+void PagePicture::DrawMark(const PictureMark& mark)
+{
+    if (canvas_)
+        DrawAngleMark(*canvas_, mark, PictureMapping{drawnScale_, lines_});
+}

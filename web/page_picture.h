@@ -15,10 +15,12 @@
 #include <memory>
 
 #include "geometry/view_state.h"
+#include "render/angle_mark.h"
 #include "render/canvas.h"
 #include "render/figure_model.h"
 #include "render/kept_canvas.h"
 #include "render/picture_scale.h"
+#include "render/tracers.h"
 
 // 0xAARRGGBB as 0xAABBGGRR, and back.
 constexpr uint32_t SwapRedBlue(uint32_t colour)
@@ -58,6 +60,14 @@ public:
     // can, down to the smallest; if even that fails, there is no picture
     // until a later redraw finds the memory. Nothing is thrown either way.
     void Draw(const ViewState& view);
+    // Draws the angle mark over the last picture, as the desktop's picture
+    // does after the curve; nothing before the first.
+    void DrawMark(const PictureMark& mark);
+    // The figure of the last picture, as it was drawn.
+    const FigureModel& Model(const ViewState& view)
+    {
+        return figures_.Model(view.curveKind, view.angleDeg, BuilderOf(view.curveKind));
+    }
 
     bool HasPicture() const { return canvas_ != nullptr; }
     // The side of the last picture in device pixels; 0 before the first.

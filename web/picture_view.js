@@ -8,7 +8,8 @@
 // is 16, or memory ran short) stands in its top left corner.
 
 // Shows a picture of the program on `canvas` whenever it has been drawn
-// again; `picture` gives its redraw count, side and bytes.
+// again; `picture` gives its redraw count, side and bytes, and `over`
+// draws what goes over its pixels (the angle mark's text).
 function CanvasShow(canvas, picture) {
     // Opaque, as every pixel of a picture is: putImageData then has no
     // alpha to premultiply, at half the cost.
@@ -32,19 +33,24 @@ function CanvasShow(canvas, picture) {
         canvas.style.width = side / ratio + 'px';
         canvas.style.height = side / ratio + 'px';
         context.putImageData(new ImageData(picture.bytes(), side, side), 0, 0);
+        picture.over(context, side);
     };
 }
 
-function PictureView(frame, canvas, flatCanvas, program) {
+// `over(which, context, side)` draws over picture `which` (0 the figure's,
+// 1 the flat one).
+function PictureView(frame, canvas, flatCanvas, program, over) {
     const showFigure = CanvasShow(canvas, {
         redraws: program.redraws,
         side: program.pictureSide,
         bytes: program.pictureBytes,
+        over: (context, side) => over(0, context, side),
     });
     const showFlat = CanvasShow(flatCanvas, {
         redraws: program.flatRedraws,
         side: program.flatSide,
         bytes: program.flatBytes,
+        over: (context, side) => over(1, context, side),
     });
     function Show() {
         showFigure();

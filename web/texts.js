@@ -29,6 +29,15 @@ const kTexts = {
     flat: QT_TRANSLATE_NOOP('CFigureDlg', 'Desarrollo'),
     flatNoFigure: QT_TRANSLATE_NOOP('CFigureDlg', 'Desarrollo: todavía no hay figura'),
     hidden: QT_TRANSLATE_NOOP('CFigureDlg', 'Partes ocultas'),
+    point: QT_TRANSLATE_NOOP('CFigureDlg', 'Ángulo en un punto'),
+    animate: QT_TRANSLATE_NOOP('CFigureDlg', 'Animar'),
+    // The curve's parameter: θ for the loxodrome, t for the helices.
+    theta: QT_TRANSLATE_NOOP('CFigureDlg', 'θ'),
+    tee: QT_TRANSLATE_NOOP('CFigureDlg', 't'),
+    pointAt: QT_TRANSLATE_NOOP('CFigureDlg', '; punto en %1 = %2, ángulo medido %3'),
+    pointNoAngle: QT_TRANSLATE_NOOP(
+        'CFigureDlg', '; punto en %1 = %2, sin ángulo: la curva no tiene dirección ahí'),
+    measured: QT_TRANSLATE_NOOP('AngleMark', '%1º'),
     noFigure: QT_TRANSLATE_NOOP('CFigureDlg', 'Todavía no hay figura: elija una curva'),
     pictureName: QT_TRANSLATE_NOOP('CFigureDlg', '%1, ángulo %2º'),
     helix: QT_TRANSLATE_NOOP('FigureTitles', 'Hélice'),

@@ -264,7 +264,7 @@ function ShownCanvas(canvas, flatCanvas, flatShown, gap) {
 
 // "Guardar imagen" saves the pictures as shown, "Guardar SVG" their vector
 // drawing titled as the desktop's is.
-function WireExports(program, canvas, flatCanvas, flatOption, tr, byId) {
+function WireExports(program, canvas, flatCanvas, flatOption, tr, byId, marks) {
     byId('save-png').addEventListener('click', () => {
         ShownCanvas(canvas, flatCanvas, flatOption.checked, program.flatGap)
             .toBlob((blob) => blob && Download(blob, program.fileStem() + '.png'), 'image/png');
@@ -281,8 +281,8 @@ function WireExports(program, canvas, flatCanvas, flatOption, tr, byId) {
             dashes: program.dashes
         };
         const svg = flatOption.checked ? SideBySideSvg(program.paths(), program.flatPaths(), title,
-                                                       square, program.flatGap)
-                                       : PictureSvg(program.paths(), title, square);
+                                                       square, program.flatGap, marks())
+                                       : PictureSvg(program.paths(), title, square, marks());
         Download(new Blob([svg], {type: 'image/svg+xml'}), program.fileStem() + '.svg');
     });
 }
@@ -357,7 +357,20 @@ function Run(module, tr, version, language) {
                         context, Mark(which), side, program.pictureSize, program.markTextPixels));
     WirePictureInput(canvas, program, Changed);
     WireKeys(program, flatOption, byId('hidden'), Changed);
-    WireExports(program, canvas, flatCanvas, flatOption, tr, byId);
+    // The marks as the SVG writes them, while the point is shown.
+    const SvgMarks = () => {
+        if (!program.pointShown())
+            return null;
+        const flat = Mark(2);
+        return {
+            figure: Mark(0),
+            flat: flat.shown ? flat : null,
+            flatLabel: Mark(1).label,
+            dotRadius: program.markDotRadius,
+            textPixels: program.markTextPixels,
+        };
+    };
+    WireExports(program, canvas, flatCanvas, flatOption, tr, byId, SvgMarks);
 
     Changed();
     document.documentElement.classList.add('running');

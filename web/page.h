@@ -59,6 +59,7 @@ public:
     // The marks last drawn, in the figure's picture and the flat one.
     const PictureMark& Mark() const { return mark_; }
     const PictureMark& FlatMark() const { return flat_.Mark(); }
+    const PictureMark& DevelopedFlatMark() const { return flat_.DevelopedMark(); }
 
     SliderShown Slider(Bar bar) const { return SliderOf(bar, panel_.Record(bar)); }
     // What a screen reader says of a bar: the view value it stands for, as

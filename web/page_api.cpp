@@ -46,7 +46,7 @@ const FlatPiece* FlatPieceOf(const Page* page, int piece)
 
 const PictureMark& MarkOf(const Page* page, int which)
 {
-    return which == 1 ? page->FlatMark() : page->Mark();
+    return which == 2 ? page->DevelopedFlatMark() : which == 1 ? page->FlatMark() : page->Mark();
 }
 
 const std::vector<PicturePoint>* PartOf(const PictureMark& mark, int part)

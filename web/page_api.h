@@ -51,7 +51,8 @@ int torsiva_point_flat(Page* page, double x, double y);
 int torsiva_point_figure_changed(Page* page);
 int torsiva_point_shown(const Page* page);
 double torsiva_point_parameter(const Page* page);
-// The marks last drawn (`which`: 0 the figure's picture, 1 the flat one):
+// The marks last drawn (`which`: 0 the figure's picture, 1 the flat one,
+// 2 the flat one in development units):
 // whether there is one and whether it measures an angle, the angle, where
 // its text is centred (axis 0 x, 1 y, picture units), whether it is hidden,
 // its point, and its parts (0 generatrix, 1 tangent, 2 arc) as x, y pairs.

@@ -23,8 +23,10 @@ public:
               const PointControls* point = nullptr);
     // The fit of the figure's flat picture at the angle, from the kept one.
     FlatFit Fit(CurveKind figure, int angleDeg) { return cache_.Figure(figure, angleDeg).fit; }
-    // The mark last drawn; not shown when there was none.
+    // The mark last drawn, in picture units and in development units (its
+    // points as the flat picture's X and Y); not shown when there was none.
     const PictureMark& Mark() const { return mark_; }
+    const PictureMark& DevelopedMark() const { return developed_; }
 
     bool HasPicture() const { return canvas_ != nullptr; }
     int Side() const { return canvas_ ? canvas_->Width() : 0; }
@@ -44,5 +46,6 @@ private:
     PictureMapping mapping_;
     std::optional<double> markedAt_;
     PictureMark mark_;
+    PictureMark developed_;
     uint64_t redraws_ = 0;
 };

@@ -83,7 +83,7 @@ function AddPaths(parent, paths, dashes) {
 }
 
 // `flat` is {fit: {k, e, f}, pieces: [{what, colour, x, y}]}.
-function AddFlatPicture(parent, flat) {
+function AddFlatPicture(parent, flat, marks, square) {
     const fit = flat.fit;
     const group = SvgElement(parent, 'g', [
         ['id', 'flat'],
@@ -97,6 +97,99 @@ function AddFlatPicture(parent, flat) {
             ['class', piece.what], ['points', FlatPoints(piece)], ['fill', 'none'],
             ['stroke', SvgColour(piece.colour)], ['stroke-width', width]
         ]);
+    AddFlatMark(group, marks, fit, square);
+}
+
+// A number a document can hold: finite and within 2^24 of the origin, as
+// the desktop's paths are kept.
+const kPathReach = 16777216;
+const Writable = (x, y) => Number.isFinite(x) && Number.isFinite(y) && Math.abs(x) <= kPathReach &&
+                           Math.abs(y) <= kPathReach;
+
+// The angle mark, as the desktop writes it: <g class="angle-mark"> with a
+// polyline for each part (broken where a point cannot be written; dashed
+// when the mark is hidden), the point's circle and the measured angle's
+// text over a dark halo. `mark` has its points in the units of `units`:
+// {decimals, stroke (one picture unit), perPicturePixel, label (where the
+// text goes), transform (the text's own, or none)}.
+function AddAngleMark(parent, mark, units, dashes) {
+    if (!mark.shown || !Writable(mark.point[0], mark.point[1]))
+        return;
+    const yellow = 'rgb(255,255,0)';
+    const Fixed = (value) => value.toFixed(units.decimals);
+    const group = SvgElement(parent, 'g', [
+        ['class', 'angle-mark'], ['fill', 'none'], ['stroke', yellow],
+        ['stroke-width', String(units.stroke)]
+    ]);
+    ['generatrix', 'tangent', 'arc'].forEach((name, part) => {
+        const points = mark.parts[part];
+        let run = [];
+        const Flush = () => {
+            if (run.length >= 2)
+                SvgElement(group, 'polyline', [
+                    ['class', name], ['points', run.join(' ')],
+                    ...(mark.hidden ? [['stroke-dasharray', dashes.join(' ')]] : [])
+                ]);
+            run = [];
+        };
+        for (let i = 0; i + 1 < points.length; i += 2) {
+            if (Writable(points[i], points[i + 1]))
+                run.push(Fixed(points[i]) + ',' + Fixed(points[i + 1]));
+            else
+                Flush();
+        }
+        Flush();
+    });
+    SvgElement(group, 'circle', [
+        ['class', 'point'], ['cx', Fixed(mark.point[0])], ['cy', Fixed(mark.point[1])],
+        ['r', String(units.dotRadius * units.perPicturePixel)], ['fill', yellow]
+    ]);
+    if (!mark.hasAngle || !Writable(units.label[0], units.label[1]))
+        return;
+    const text = SvgElement(group, 'text', [
+        ['x', Fixed(units.label[0])], ['y', Fixed(units.label[1])],
+        ...(units.transform ? [['transform', units.transform]] : []), ['font-family', 'sans-serif'],
+        ['font-size', String(units.textPixels)], ['text-anchor', 'middle'],
+        ['dominant-baseline', 'central'], ['fill', yellow], ['stroke', 'rgb(0,0,0)'],
+        ['stroke-width', '3'], ['paint-order', 'stroke']
+    ]);
+    text.textContent = mark.text;
+}
+
+// The figure's mark, in picture units.
+function AddFigureMark(parent, marks, square) {
+    if (marks && marks.figure)
+        AddAngleMark(parent, marks.figure, {
+            decimals: 6,
+            stroke: 1,
+            perPicturePixel: 1,
+            label: marks.figure.label,
+            dotRadius: marks.dotRadius,
+            textPixels: marks.textPixels
+        },
+                     square.dashes);
+}
+
+// The flat picture's mark, in development units inside its group: the text
+// placed by its own transform at the label, scaled by 1/k and flipped back,
+// so that the group's matrix leaves it upright and as high as the figure's.
+function AddFlatMark(group, marks, fit, square) {
+    if (!marks || !marks.flat)
+        return;
+    const label = marks.flatLabel;
+    const at = [(label[0] - fit.e) / fit.k, (fit.f - label[1]) / fit.k];
+    const inverse = String(1 / fit.k);
+    AddAngleMark(group, marks.flat, {
+        decimals: 9,
+        stroke: 1 / fit.k,
+        perPicturePixel: 1 / fit.k,
+        label: [0, 0],
+        transform: 'matrix(' + inverse + ' 0 0 -' + inverse + ' ' + at[0].toFixed(9) + ' ' +
+                       at[1].toFixed(9) + ')',
+        dotRadius: marks.dotRadius,
+        textPixels: marks.textPixels
+    },
+                 square.dashes);
 }
 
 // The document's root, `width` wide and one picture high, with its title.
@@ -117,15 +210,19 @@ function SvgText(svg) {
 
 // `square` is {side, black, white, dashes}: the picture's side in picture
 // units, the colours of its square and border, and the hidden parts' dashes.
-function PictureSvg(paths, title, square) {
+// `marks`, with the point shown, is {figure, flat, flatLabel, dotRadius,
+// textPixels}: the marks of the two pictures (the flat one in development
+// units), where the flat one's text goes in picture units, and their sizes.
+function PictureSvg(paths, title, square, marks) {
     const svg = SvgRoot(square.side, square.side, title);
     AddSquare(svg, square);
     AddPaths(svg, paths, square.dashes);
+    AddFigureMark(svg, marks, square);
     return SvgText(svg);
 }
 
 // The figure's picture and the flat one, `gap` units apart.
-function SideBySideSvg(paths, flat, title, square, gap) {
+function SideBySideSvg(paths, flat, title, square, gap, marks) {
     const side = square.side;
     const svg = SvgRoot(2 * side + gap, side, title);
     const Picture = (x) => SvgElement(svg, 'svg', [
@@ -135,8 +232,9 @@ function SideBySideSvg(paths, flat, title, square, gap) {
     const figure = Picture(0);
     AddSquare(figure, square);
     AddPaths(figure, paths, square.dashes);
+    AddFigureMark(figure, marks, square);
     const flatPicture = Picture(side + gap);
     AddSquare(flatPicture, square);
-    AddFlatPicture(flatPicture, flat);
+    AddFlatPicture(flatPicture, flat, marks, square);
     return SvgText(svg);
 }

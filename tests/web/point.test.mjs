@@ -6,9 +6,10 @@
 // "Animar" until a curve button or a dialog stops it; named for a screen
 // reader in either language.
 import assert from 'node:assert/strict';
+import {readFileSync} from 'node:fs';
 import {after, before, test} from 'node:test';
 
-import {LaunchBrowser, OpenPage, PagePixels, Snapshot} from './support.mjs';
+import {DesktopSvg, Elements, LaunchBrowser, OpenPage, PagePixels, Snapshot} from './support.mjs';
 
 let browser;
 before(async () => { browser = await LaunchBrowser(); });
@@ -169,5 +170,35 @@ test('in English the angle reads 60.0°', async () => {
         await page.getByRole('button', {name: 'Helix', exact: true}).click();
         await page.getByRole('checkbox', {name: 'Angle at a point'}).check();
         assert.match(await Name(page), /; point at t = 0\.00, measured angle 60\.0°$/);
+    });
+});
+
+test('its SVG holds the mark as the desktop\'s does, in both pictures', async () => {
+    await WithPage({acceptDownloads: true}, async ({page}) => {
+        await page.getByRole('button', {name: 'Hélice cónica'}).click();
+        await Option(page).check();
+        const Svg = async () => {
+            const [download] = await Promise.all([
+                page.waitForEvent('download'),
+                page.getByRole('button', {name: 'Guardar SVG'}).click()
+            ]);
+            return readFileSync(await download.path(), 'utf8');
+        };
+        // The cone's default point, t = ln 6.2 / g, as the desktop finds it.
+        const point = String(Math.log(6.2) / (0.5 / Math.tan(Math.PI / 3)));
+        const alone = await Svg();
+        assert.match(alone, /<g class="angle-mark"/);
+        assert.deepEqual(
+            await Elements(page, alone),
+            await Elements(page, DesktopSvg([{button: 'conical'}], ['--point', point])));
+        await page.getByRole('checkbox', {name: 'Desarrollo'}).check();
+        const both = await Svg();
+        const flat = await Elements(page, both, 'svg > svg[x="510"]');
+        assert.ok(flat.some((e) => e.includes('class=angle-mark')));
+        assert.deepEqual(
+            flat,
+            (await Elements(page, DesktopSvg([{button: 'conical'}], ['--flat', '--point', point]),
+                            'svg'))
+                .filter((e) => e[1] !== 'title'));
     });
 });

@@ -138,16 +138,16 @@ export function DesktopSvg(actions, extra = []) {
 // text, parsed by the browser: a refusal to parse fails the comparison.
 // `within` picks the elements inside the first element it matches, as the
 // picture nested in a side-by-side document. Numbers that the two programs
-// may write in different but equal forms (the flat picture's matrix and
-// stroke width) are compared as numbers.
+// may write in different but equal forms (the flat picture's matrices, its
+// stroke width and its mark's radius) are compared as numbers.
 export function Elements(page, svg, within = null) {
     return page.evaluate(([text, within]) => {
         const document = new DOMParser().parseFromString(text, 'image/svg+xml');
         if (document.getElementsByTagName('parsererror').length)
             return null;
         const Number = (value) => value.replace(/-?[0-9.]+(e-?[0-9]+)?/g, (n) => String(+n));
-        const Value = (a) =>
-            a.name === 'transform' || a.name === 'stroke-width' ? Number(a.value) : a.value;
+        const Value =
+            (a) => ['transform', 'stroke-width', 'r'].includes(a.name) ? Number(a.value) : a.value;
         const root = within ? document.querySelector(within) : document;
         return [...root.querySelectorAll(within ? ':scope *' : '*')].map(
             (element) => [element.namespaceURI,

@@ -21,9 +21,6 @@ class QPainter;
 // to the language it speaks, and the angle label's degree sign.
 QString MeasuredAngleText(double angleDeg);
 
-// The text's size, in picture pixels.
-constexpr double kAngleTextPixels = 13.0;
-
 // Paints the mark's text, if it measures an angle, centred on its label
 // anchor, on a painter whose units are device pixels of a picture drawn at
 // `scale`.

@@ -89,6 +89,8 @@ PictureMark FlatAngleMark(const FlatFigure& flat, double parameter);
 // apart from it.
 constexpr double kLabelDistance = 16.0;
 PicturePoint LabelAnchor(const PictureMark& mark);
+// The text's size, in picture pixels.
+constexpr double kAngleTextPixels = 13.0;
 
 // The dot's radius, in picture pixels (at a scale, its device pixels are
 // that many times the scale, one at least).

@@ -9,30 +9,22 @@ import {after, before, test} from 'node:test';
 import {
     DifferingPixels,
     LaunchBrowser,
-    OpenPage,
     PagePixels,
     PictureCentre,
-    Snapshot
+    Snapshot,
+    WithPage
 } from './support.mjs';
 
 let browser;
 before(async () => { browser = await LaunchBrowser(); });
 after(async () => { await browser.close(); });
 
-async function WithPage(options, act) {
-    const opened = await OpenPage(browser, options);
-    try {
-        await act(opened);
-        assert.deepEqual(opened.problems, []);
-    } finally {
-        await opened.context.close();
-    }
-}
+const Opened = (options, act) => WithPage(browser, options, act);
 
 const FlatShown = (page) => page.locator('#flat-frame').isVisible();
 
 test('Ctrl+D shows and hides it, named as the desktop names it', async () => {
-    await WithPage({}, async ({page}) => {
+    await Opened({}, async ({page}) => {
         assert.equal(await FlatShown(page), false);
         await page.keyboard.press('Control+KeyD');
         assert.equal(await FlatShown(page), true);
@@ -51,7 +43,7 @@ test('Ctrl+D shows and hides it, named as the desktop names it', async () => {
 
 for (const ratio of [1, 2])
     test(`each figure's flat picture at device pixel ratio ${ratio} is the desktop's`, async () => {
-        await WithPage({deviceScaleFactor: ratio}, async ({page}) => {
+        await Opened({deviceScaleFactor: ratio}, async ({page}) => {
             await page.getByRole('checkbox', {name: 'Desarrollo'}).check();
             for (const [figure, title] of [['helix', 'Hélice'], ['conical', 'Hélice cónica'],
                                            ['spherical', 'Hélice esférica']]) {
@@ -64,7 +56,7 @@ for (const ratio of [1, 2])
     });
 
 test('it follows the angle, not the eye, and leaves the figure as it was', async () => {
-    await WithPage({}, async ({page}) => {
+    await Opened({}, async ({page}) => {
         await page.getByRole('button', {name: 'Hélice esférica'}).click();
         await page.keyboard.press('Control+KeyD');
         await page.getByRole('slider', {name: 'Barra A: ángulo de la curva'}).focus();
@@ -90,7 +82,7 @@ test('it follows the angle, not the eye, and leaves the figure as it was', async
 });
 
 test('the choice is remembered', async () => {
-    await WithPage({}, async ({page}) => {
+    await Opened({}, async ({page}) => {
         await page.getByRole('checkbox', {name: 'Desarrollo'}).check();
         await page.reload();
         await page.waitForFunction(() => document.documentElement.classList.contains('running'));

@@ -13,30 +13,22 @@ import {
     Elements,
     kBarIds,
     LaunchBrowser,
-    OpenPage,
     PagePixels,
     PictureCentre,
-    Snapshot
+    Snapshot,
+    WithPage
 } from './support.mjs';
 
 let browser;
 before(async () => { browser = await LaunchBrowser(); });
 after(async () => { await browser.close(); });
 
-async function WithPage(options, act) {
-    const opened = await OpenPage(browser, options);
-    try {
-        await act(opened);
-        assert.deepEqual(opened.problems, []);
-    } finally {
-        await opened.context.close();
-    }
-}
+const Opened = (options, act) => WithPage(browser, options, act);
 
 const Option = (page) => page.getByRole('checkbox', {name: 'Partes ocultas'});
 
 test('Ctrl+H turns it on and off, and the choice is remembered', async () => {
-    await WithPage({}, async ({page}) => {
+    await Opened({}, async ({page}) => {
         assert.equal(await Option(page).isChecked(), false);
         await page.getByRole('button', {name: 'Hélice', exact: true}).click();
         const plain = await PagePixels(page);
@@ -55,7 +47,7 @@ test('Ctrl+H turns it on and off, and the choice is remembered', async () => {
 
 for (const ratio of [1, 2])
     test(`each figure at device pixel ratio ${ratio} is the desktop's`, async () => {
-        await WithPage({deviceScaleFactor: ratio}, async ({page}) => {
+        await Opened({deviceScaleFactor: ratio}, async ({page}) => {
             await Option(page).check();
             for (const [figure, title] of [['helix', 'Hélice'], ['conical', 'Hélice cónica'],
                                            ['spherical', 'Hélice esférica']]) {
@@ -68,7 +60,7 @@ for (const ratio of [1, 2])
     });
 
 test('after a drag and with the eye close, it is the desktop\'s', async () => {
-    await WithPage({}, async ({page}) => {
+    await Opened({}, async ({page}) => {
         await Option(page).check();
         await page.getByRole('button', {name: 'Hélice cónica'}).click();
         const p = page.getByRole('slider', {name: 'Barra P: distancia del ojo'});
@@ -95,7 +87,7 @@ test('after a drag and with the eye close, it is the desktop\'s', async () => {
 });
 
 test('its SVG is the desktop\'s document, with the hidden parts named', async () => {
-    await WithPage({acceptDownloads: true}, async ({page}) => {
+    await Opened({acceptDownloads: true}, async ({page}) => {
         await Option(page).check();
         await page.getByRole('button', {name: 'Hélice esférica'}).click();
         const [download] = await Promise.all([

@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import {statSync} from 'node:fs';
 import {after, before, describe, test} from 'node:test';
 
-import {kPagePath, kPageUrl, LaunchBrowser, OpenPage, PictureCentre} from './support.mjs';
+import {kPagePath, kPageUrl, LaunchBrowser, PictureCentre, WithPage} from './support.mjs';
 
 const kUnavailable = 'Torsiva necesita un navegador con JavaScript y WebAssembly.';
 
@@ -14,14 +14,7 @@ let browser;
 before(async () => { browser = await LaunchBrowser(); });
 after(async () => { await browser.close(); });
 
-async function WithPage(options, act) {
-    const opened = await OpenPage(browser, options);
-    try {
-        await act(opened);
-    } finally {
-        await opened.context.close();
-    }
-}
+const Opened = (options, act) => WithPage(browser, options, act);
 
 describe('the file', () => {
     test('is one file of at most 400 KB, opened from file://', () => {
@@ -30,7 +23,7 @@ describe('the file', () => {
     });
 
     test('makes no request and logs no error through a whole session', async () => {
-        await WithPage({}, async ({page, problems}) => {
+        await Opened({}, async ({page, problems}) => {
             for (const name of ['Hélice', 'Hélice cónica', 'Hélice esférica'])
                 await page.getByRole('button', {name, exact: true}).click();
             await page.getByRole('slider', {name: 'Barra A: ángulo de la curva'}).fill('30');
@@ -52,7 +45,7 @@ describe('the file', () => {
 
 describe('the controls', () => {
     test('carry the desktop names, in Spanish by default', async () => {
-        await WithPage({}, async ({page}) => {
+        await Opened({}, async ({page}) => {
             assert.equal(await page.evaluate(() => document.documentElement.lang), 'es');
             assert.equal(await page.title(), 'Torsiva');
             await page.getByRole('group', {name: 'Curvas'}).waitFor();
@@ -69,7 +62,7 @@ describe('the controls', () => {
     });
 
     test('the picture and the label say what is shown', async () => {
-        await WithPage({}, async ({page}) => {
+        await Opened({}, async ({page}) => {
             await page.getByRole('button', {name: 'Hélice cónica'}).click();
             await page.getByRole('img', {name: 'Hélice cónica, ángulo 60º'}).waitFor();
             assert.equal(await page.locator('#angle-label').textContent(), 'Ángulo = 60º');
@@ -88,7 +81,7 @@ describe('the controls', () => {
     });
 
     test('the bars speak the values the desktop speaks', async () => {
-        await WithPage({}, async ({page}) => {
+        await Opened({}, async ({page}) => {
             const bar = (name) => page.getByRole('slider', {name});
             const spoken = (name) => bar(name).getAttribute('aria-valuetext');
             await page.getByRole('button', {name: 'Hélice'}).first().click();
@@ -111,7 +104,7 @@ describe('the controls', () => {
     });
 
     test('the dialogs are modal, with the desktop texts', async () => {
-        await WithPage({}, async ({page}) => {
+        await Opened({}, async ({page}) => {
             await page.getByRole('button', {name: 'Instrucciones'}).click();
             const instructions = page.getByRole('dialog', {name: 'INSTRUCCIONES'});
             await instructions.waitFor();
@@ -147,7 +140,7 @@ describe('the layout', () => {
     test('puts the bars beside the picture, and below it under 700 CSS pixels', async () => {
         for (const width of [1000, 700, 699, 390]) {
             const phone = width < 700;
-            await WithPage(
+            await Opened(
                 {viewport: {width, height: 800}, deviceScaleFactor: phone ? 3 : 1},
                 async ({page}) => {
                     await page.getByRole('button', {name: 'Hélice esférica'}).click();
@@ -200,13 +193,12 @@ describe('faults', () => {
     });
 
     test('a huge device pixel ratio draws at scale 16 and throws nothing', async () => {
-        await WithPage({deviceScaleFactor: 40, viewport: {width: 1000, height: 700}},
-                       async ({page, problems}) => {
-                           await page.getByRole('button', {name: 'Hélice'}).first().click();
-                           assert.equal(await page.locator('#picture').getAttribute('width'),
-                                        '8000');
-                           await page.keyboard.press('Control+ArrowLeft');
-                           assert.deepEqual(problems, []);
-                       });
+        await Opened({deviceScaleFactor: 40, viewport: {width: 1000, height: 700}},
+                     async ({page, problems}) => {
+                         await page.getByRole('button', {name: 'Hélice'}).first().click();
+                         assert.equal(await page.locator('#picture').getAttribute('width'), '8000');
+                         await page.keyboard.press('Control+ArrowLeft');
+                         assert.deepEqual(problems, []);
+                     });
     });
 });

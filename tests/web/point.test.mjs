@@ -9,21 +9,13 @@ import assert from 'node:assert/strict';
 import {readFileSync} from 'node:fs';
 import {after, before, test} from 'node:test';
 
-import {DesktopSvg, Elements, LaunchBrowser, OpenPage, PagePixels, Snapshot} from './support.mjs';
+import {DesktopSvg, Elements, LaunchBrowser, PagePixels, Snapshot, WithPage} from './support.mjs';
 
 let browser;
 before(async () => { browser = await LaunchBrowser(); });
 after(async () => { await browser.close(); });
 
-async function WithPage(options, act) {
-    const opened = await OpenPage(browser, options);
-    try {
-        await act(opened);
-        assert.deepEqual(opened.problems, []);
-    } finally {
-        await opened.context.close();
-    }
-}
+const Opened = (options, act) => WithPage(browser, options, act);
 
 const Option = (page) => page.getByRole('checkbox', {name: 'Ángulo en un punto'});
 const Name = (page, id = 'picture') => page.locator('#' + id).getAttribute('aria-label');
@@ -55,7 +47,7 @@ for (const ratio of [1, 2])
     test(
         `the mark at each figure's default point, at ratio ${ratio}, is the desktop's`,
         async () => {
-            await WithPage({deviceScaleFactor: ratio}, async ({page}) => {
+            await Opened({deviceScaleFactor: ratio}, async ({page}) => {
                 await page.getByRole('checkbox', {name: 'Desarrollo'}).check();
                 await Option(page).check();
                 for (const [figure, title,
@@ -87,7 +79,7 @@ for (const ratio of [1, 2])
         });
 
 test('Shift with the arrows steps the point and stops at the curve\'s ends', async () => {
-    await WithPage({}, async ({page}) => {
+    await Opened({}, async ({page}) => {
         await page.getByRole('button', {name: 'Hélice', exact: true}).click();
         await Option(page).check();
         const Parameter = async () => (await Name(page)).match(/t = (-?[0-9]+,[0-9]+)/)[1];
@@ -115,7 +107,7 @@ test('Shift with the arrows steps the point and stops at the curve\'s ends', asy
 });
 
 test('a press in the flat picture takes the point there and leaves the eye alone', async () => {
-    await WithPage({}, async ({page}) => {
+    await Opened({}, async ({page}) => {
         await page.getByRole('checkbox', {name: 'Desarrollo'}).check();
         await page.getByRole('button', {name: 'Hélice', exact: true}).click();
         await Option(page).check();
@@ -134,7 +126,7 @@ test('a press in the flat picture takes the point there and leaves the eye alone
 
 test('"Animar" runs the point, the angle stays, and a curve button or a dialog stops it',
      async () => {
-         await WithPage({}, async ({page}) => {
+         await Opened({}, async ({page}) => {
              await page.getByRole('button', {name: 'Hélice cónica'}).click();
              const animate = page.getByRole('button', {name: 'Animar'});
              await animate.click();
@@ -166,7 +158,7 @@ test('"Animar" runs the point, the angle stays, and a curve button or a dialog s
      });
 
 test('in English the angle reads 60.0°', async () => {
-    await WithPage({locale: 'en-US'}, async ({page}) => {
+    await Opened({locale: 'en-US'}, async ({page}) => {
         await page.getByRole('button', {name: 'Helix', exact: true}).click();
         await page.getByRole('checkbox', {name: 'Angle at a point'}).check();
         assert.match(await Name(page), /; point at t = 0\.00, measured angle 60\.0°$/);
@@ -174,7 +166,7 @@ test('in English the angle reads 60.0°', async () => {
 });
 
 test('its SVG holds the mark as the desktop\'s does, in both pictures', async () => {
-    await WithPage({acceptDownloads: true}, async ({page}) => {
+    await Opened({acceptDownloads: true}, async ({page}) => {
         await page.getByRole('button', {name: 'Hélice cónica'}).click();
         await Option(page).check();
         const Svg = async () => {

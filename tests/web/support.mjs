@@ -62,6 +62,20 @@ export async function OpenPage(browser, options = {}) {
     return {context, page, problems};
 }
 
+// Runs `act` on the page opened in a fresh context of `browser` (OpenPage's
+// options), closing the context after. With `clean`, the page must have
+// made no console error, page error or request meanwhile.
+export async function WithPage(browser, options, act, {clean = true} = {}) {
+    const opened = await OpenPage(browser, options);
+    try {
+        await act(opened);
+        if (clean && opened.problems.length)
+            throw new Error('the page had problems:\n' + opened.problems.join('\n'));
+    } finally {
+        await opened.context.close();
+    }
+}
+
 // A picture's pixels as R, G, B, A bytes, with its side in device pixels:
 // the figure's, or the flat picture's ('flat-picture').
 export async function PagePixels(page, id = 'picture') {

@@ -60,15 +60,6 @@ QImage ShownPicture(QWidget* dialog)
     return dialog->grab(kPictureRect).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// The picture of a view as a redraw of it composes it.
-QImage ComposedPicture(const ViewState& view)
-{
-    Canvas canvas;
-    FigureCache figures;
-    ComposeFigure(canvas, figures, view);
-    return CanvasPictureCopy(canvas);
-}
-
 // Runs `inspect` on the next modal dialog as soon as it is open, then closes it.
 void WithNextModal(std::function<void(QWidget*)> inspect)
 {

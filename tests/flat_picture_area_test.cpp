@@ -40,17 +40,8 @@ protected:
     void SetUp() override { QSettings().clear(); }
     void TearDown() override { QSettings().clear(); }
 
-    void Show(CFigureDlg& dialog, QPoint at = {100, 100})
-    {
-        dialog.move(at);
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    }
-    void CtrlD(CFigureDlg& dialog)
-    {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : &dialog, Qt::Key_D, Qt::ControlModifier);
-    }
+    void Show(CFigureDlg& dialog, QPoint at = {100, 100}) { ShowDialog(dialog, at); }
+    void CtrlD(CFigureDlg& dialog) { PressKey(dialog, Qt::Key_D, Qt::ControlModifier); }
 };
 
 } // namespace

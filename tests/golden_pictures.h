@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "export/canvas_image.h"
+#include "render/draw_figure.h"
 
 inline QImage Golden(const QString& name)
 {
@@ -30,4 +31,13 @@ inline int DifferingPixels(const QImage& a, const QImage& b)
         for (int x = 0; x < left.width(); ++x)
             count += left.pixel(x, y) != right.pixel(x, y);
     return count;
+}
+
+// The picture of a view as a fresh redraw of it composes it, at scale 1.
+inline QImage ComposedPicture(const ViewState& view)
+{
+    Canvas canvas = Canvas::ForPicture(kPictureSize);
+    FigureCache figures;
+    ComposeFigure(canvas, figures, view);
+    return CanvasPictureCopy(canvas);
 }

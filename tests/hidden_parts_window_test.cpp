@@ -12,6 +12,7 @@
 #include "dialog_controls.h"
 #include "export/canvas_image.h"
 #include "export/shown_pictures.h"
+#include "golden_pictures.h"
 #include "render/draw_figure.h"
 #include "test_support.h"
 #include "ui/control_scroll_bar.h"
@@ -20,30 +21,12 @@
 
 namespace {
 
-// The view's picture as a fresh redraw composes it, at scale 1.
-QImage Composed(const ViewState& view)
-{
-    Canvas canvas = Canvas::ForPicture(kPictureSize);
-    FigureCache figures;
-    ComposeFigure(canvas, figures, view);
-    return CanvasPictureCopy(canvas);
-}
-
 class HiddenPartsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { QSettings().clear(); }
     void TearDown() override { QSettings().clear(); }
 
-    void Show(CFigureDlg& dialog)
-    {
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    }
-    void CtrlH(CFigureDlg& dialog)
-    {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : &dialog, Qt::Key_H, Qt::ControlModifier);
-    }
+    void CtrlH(CFigureDlg& dialog) { PressKey(dialog, Qt::Key_H, Qt::ControlModifier); }
 };
 
 } // namespace
@@ -51,7 +34,7 @@ protected:
 TEST_F(HiddenPartsWindowTest, CtrlHShowsTheHiddenPartsAndTakesThemBack)
 {
     CFigureDlg dialog;
-    Show(dialog);
+    ShowDialog(dialog);
     dialog.OnHelix();
     const QImage today = dialog.Picture()->Picture();
     QAction* hidden = dialog.HiddenPartsAction();
@@ -66,7 +49,7 @@ TEST_F(HiddenPartsWindowTest, CtrlHShowsTheHiddenPartsAndTakesThemBack)
     EXPECT_TRUE(dialog.Controls().State().hiddenParts);
     const QImage shown = dialog.Picture()->Picture();
     EXPECT_NE(shown, today);
-    EXPECT_EQ(shown, Composed(dialog.Controls().State()));
+    EXPECT_EQ(shown, ComposedPicture(dialog.Controls().State()));
 
     CtrlH(dialog);
     EXPECT_FALSE(hidden->isChecked());
@@ -77,7 +60,7 @@ TEST_F(HiddenPartsWindowTest, CtrlHShowsTheHiddenPartsAndTakesThemBack)
 TEST_F(HiddenPartsWindowTest, ADragAndTheBarsRedrawTheSplit)
 {
     CFigureDlg dialog;
-    Show(dialog);
+    ShowDialog(dialog);
     dialog.OnConicalHelix();
     dialog.ShowHiddenParts(true);
     const QImage before = dialog.Picture()->Picture();
@@ -88,18 +71,18 @@ TEST_F(HiddenPartsWindowTest, ADragAndTheBarsRedrawTheSplit)
     QTest::mouseRelease(&dialog, Qt::LeftButton, Qt::NoModifier, at + QPoint(60, 25));
     const QImage dragged = dialog.Picture()->Picture();
     EXPECT_NE(dragged, before);
-    EXPECT_EQ(dragged, Composed(dialog.Controls().State()));
+    EXPECT_EQ(dragged, ComposedPicture(dialog.Controls().State()));
     for (const int bar : {ControlId::kBarP, ControlId::kBarZ}) {
         BarOf(&dialog, bar)->triggerAction(QAbstractSlider::SliderPageStepAdd);
         EXPECT_TRUE(dialog.Controls().State().hiddenParts);
-        EXPECT_EQ(dialog.Picture()->Picture(), Composed(dialog.Controls().State()));
+        EXPECT_EQ(dialog.Picture()->Picture(), ComposedPicture(dialog.Controls().State()));
     }
 }
 
 TEST_F(HiddenPartsWindowTest, TheExportsShowTheSame)
 {
     CFigureDlg dialog;
-    Show(dialog);
+    ShowDialog(dialog);
     dialog.OnSphericalHelix();
     dialog.ShowHiddenParts(true);
     const ViewState& view = dialog.Controls().State();
@@ -116,7 +99,7 @@ TEST_F(HiddenPartsWindowTest, TheUsersChoiceIsRememberedAndTheCommandLinesIsNot)
 {
     {
         CFigureDlg dialog;
-        Show(dialog);
+        ShowDialog(dialog);
         dialog.ShowHiddenParts(true);
         EXPECT_FALSE(QSettings().value("picture/hiddenParts", false).toBool());
         dialog.HiddenPartsAction()->trigger(); // off, by the user
@@ -125,9 +108,9 @@ TEST_F(HiddenPartsWindowTest, TheUsersChoiceIsRememberedAndTheCommandLinesIsNot)
         dialog.reject();
     }
     CFigureDlg next;
-    Show(next);
+    ShowDialog(next);
     EXPECT_TRUE(next.HiddenPartsAction()->isChecked());
     next.OnHelix();
     EXPECT_TRUE(next.Controls().State().hiddenParts);
-    EXPECT_EQ(next.Picture()->Picture(), Composed(next.Controls().State()));
+    EXPECT_EQ(next.Picture()->Picture(), ComposedPicture(next.Controls().State()));
 }

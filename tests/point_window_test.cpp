@@ -15,6 +15,7 @@
 
 #include "dialog_controls.h"
 #include "export/canvas_image.h"
+#include "golden_pictures.h"
 #include "render/draw_figure.h"
 #include "test_support.h"
 #include "ui/figure_dialog.h"
@@ -22,14 +23,6 @@
 #include "ui/picture_area.h"
 
 namespace {
-
-QImage Composed(const ViewState& view)
-{
-    Canvas canvas = Canvas::ForPicture(kPictureSize);
-    FigureCache figures;
-    ComposeFigure(canvas, figures, view);
-    return CanvasPictureCopy(canvas);
-}
 
 class PointWindowTest : public ::testing::Test {
 protected:
@@ -43,19 +36,6 @@ protected:
         QSettings().clear();
         QLocale::setDefault(QLocale::c());
     }
-
-    void Show(CFigureDlg& dialog)
-    {
-        dialog.move(100, 100);
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    }
-    // A key as the user presses it, wherever the focus is.
-    void Key(CFigureDlg& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : &dialog, key, modifiers);
-    }
 };
 
 } // namespace
@@ -63,12 +43,12 @@ protected:
 TEST_F(PointWindowTest, OffThePictureIsTodaysAndCtrlTMarksIt)
 {
     CFigureDlg dialog;
-    Show(dialog);
+    ShowDialog(dialog, QPoint(100, 100));
     dialog.OnHelix();
     EXPECT_FALSE(dialog.PointAction()->isChecked());
     const QImage today = dialog.Picture()->Picture();
-    EXPECT_EQ(today, Composed(dialog.Controls().State()));
-    Key(dialog, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(today, ComposedPicture(dialog.Controls().State()));
+    PressKey(dialog, Qt::Key_T, Qt::ControlModifier);
     ASSERT_TRUE(dialog.PointAction()->isChecked());
     const QImage marked = dialog.Picture()->Picture();
     EXPECT_NE(marked, today);
@@ -76,7 +56,7 @@ TEST_F(PointWindowTest, OffThePictureIsTodaysAndCtrlTMarksIt)
     EXPECT_EQ(marked.pixel(250, 250), QColor(Qt::yellow).rgb());
     EXPECT_TRUE(dialog.Picture()->accessibleName().contains("ángulo medido 60,0º"))
         << dialog.Picture()->accessibleName().toStdString();
-    Key(dialog, Qt::Key_T, Qt::ControlModifier);
+    PressKey(dialog, Qt::Key_T, Qt::ControlModifier);
     EXPECT_EQ(dialog.Picture()->Picture(), today);
 }
 
@@ -84,22 +64,22 @@ TEST_F(PointWindowTest, OffThePictureIsTodaysAndCtrlTMarksIt)
 TEST_F(PointWindowTest, ShiftArrowsWalkTheCurveAndStopAtItsEnds)
 {
     CFigureDlg dialog;
-    Show(dialog);
+    ShowDialog(dialog, QPoint(100, 100));
     dialog.OnConicalHelix();
     dialog.ShowPoint(true);
     const CurveRange range = dialog.Point().Curve().range;
     for (int i = 0; i < 300; ++i)
-        Key(dialog, Qt::Key_Left, Qt::ShiftModifier);
+        PressKey(dialog, Qt::Key_Left, Qt::ShiftModifier);
     ASSERT_EQ(dialog.Point().Parameter(), range.first);
     int presses = 0;
     while (dialog.Point().Parameter() < range.last && presses < 1000) {
-        Key(dialog, Qt::Key_Right, Qt::ShiftModifier);
+        PressKey(dialog, Qt::Key_Right, Qt::ShiftModifier);
         ++presses;
     }
     EXPECT_EQ(dialog.Point().Parameter(), range.last);
     EXPECT_NEAR(presses, 200, 1);
     const QImage atEnd = dialog.Picture()->Picture();
-    Key(dialog, Qt::Key_Right, Qt::ShiftModifier);
+    PressKey(dialog, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(dialog.Point().Parameter(), range.last);
     EXPECT_EQ(dialog.Picture()->Picture(), atEnd);
     // Another angle keeps the parameter within the new curve; the button
@@ -111,7 +91,7 @@ TEST_F(PointWindowTest, ShiftArrowsWalkTheCurveAndStopAtItsEnds)
 TEST_F(PointWindowTest, ADragInTheFlatPictureMovesThePointAndLeavesTheEyeAlone)
 {
     CFigureDlg dialog;
-    Show(dialog);
+    ShowDialog(dialog, QPoint(100, 100));
     dialog.OnHelix();
     dialog.ShowFlatPicture(true);
     dialog.ShowPoint(true);
@@ -159,7 +139,7 @@ TEST_F(PointWindowTest, ADragInTheFlatPictureMovesThePointAndLeavesTheEyeAlone)
     EXPECT_NEAR(distance(mark.point), nearest, 0.05);
     // Copying takes the mark on both pictures.
     QGuiApplication::clipboard()->clear();
-    Key(dialog, Qt::Key_C, Qt::ControlModifier);
+    PressKey(dialog, Qt::Key_C, Qt::ControlModifier);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_TRUE(data && data->hasFormat("image/svg+xml"));
     EXPECT_EQ(data->data("image/svg+xml").count("class=\"angle-mark\""), 2);
@@ -170,7 +150,7 @@ TEST_F(PointWindowTest, ADragInTheFlatPictureMovesThePointAndLeavesTheEyeAlone)
 TEST_F(PointWindowTest, ADragInTheFigureLeavesTheMarkedFlatPicture)
 {
     CFigureDlg dialog;
-    Show(dialog);
+    ShowDialog(dialog, QPoint(100, 100));
     dialog.OnConicalHelix();
     dialog.ShowFlatPicture(true);
     dialog.ShowPoint(true);
@@ -184,16 +164,16 @@ TEST_F(PointWindowTest, ADragInTheFigureLeavesTheMarkedFlatPicture)
     QTest::mouseRelease(&dialog, Qt::LeftButton, {}, start + QPoint(40, 10));
     ASSERT_NE(dialog.Picture()->Picture(), figure) << "the drag turned the figure";
     EXPECT_EQ(dialog.FlatPicture()->Picture(), flat);
-    Key(dialog, Qt::Key_Right, Qt::ShiftModifier);
+    PressKey(dialog, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_NE(dialog.FlatPicture()->Picture(), flat);
 }
 
 TEST_F(PointWindowTest, AnimationMovesThePointAndStopsCleanly)
 {
     CFigureDlg dialog;
-    Show(dialog);
+    ShowDialog(dialog, QPoint(100, 100));
     dialog.OnSphericalHelix();
-    Key(dialog, Qt::Key_Space);
+    PressKey(dialog, Qt::Key_Space);
     ASSERT_TRUE(dialog.Animating());
     EXPECT_TRUE(dialog.PointAction()->isChecked()) << "animating shows the mark";
     const double first = dialog.Point().Parameter();
@@ -216,13 +196,13 @@ TEST_F(PointWindowTest, AnimationMovesThePointAndStopsCleanly)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
 
     // Another figure stops it.
-    Key(dialog, Qt::Key_Space);
+    PressKey(dialog, Qt::Key_Space);
     ASSERT_TRUE(dialog.Animating());
     dialog.OnHelix();
     EXPECT_FALSE(dialog.Animating());
 
     // So does closing the window, and nothing redraws afterwards.
-    Key(dialog, Qt::Key_Space);
+    PressKey(dialog, Qt::Key_Space);
     ASSERT_TRUE(dialog.Animating());
     dialog.reject();
     EXPECT_FALSE(dialog.Animating());

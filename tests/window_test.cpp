@@ -53,11 +53,7 @@ protected:
     void TearDown() override { QSettings().clear(); }
 
     // Shows a new dialog, as a new run would make it.
-    void Show(CFigureDlg& dialog)
-    {
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    }
+    void Show(CFigureDlg& dialog) { ShowDialog(dialog); }
 
     void Drag(CFigureDlg& dialog, QEvent::Type type, QPoint local)
     {

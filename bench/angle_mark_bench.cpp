@@ -11,12 +11,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "bench_support.h"
@@ -27,6 +21,7 @@
 #include "render/angle_mark.h"
 #include "render/draw_figure.h"
 #include "render/kept_canvas.h"
+#include "scaled_run.h"
 #include "ui/figure_dialog.h"
 #include "ui/flat_picture_area.h"
 #include "ui/picture_area.h"
@@ -99,47 +94,6 @@ void BM_AnimationFrame(benchmark::State& state)
     state.counters["picture_scale"] = marked.dialog.Picture()->Scale();
 }
 
-// The same frame at device pixel ratio 2, in a second torsiva-bench: Qt
-// reads the ratio once, at start.
-void BM_AnimationFrameScaled(benchmark::State& state)
-{
-    QTemporaryDir directory;
-    QFile screens(directory.filePath(QStringLiteral("screens.json")));
-    if (!screens.open(QIODevice::WriteOnly) ||
-        screens.write(R"({"screens": [{"name": "large", "x": 0, "y": 0, "width": 3840,)"
-                      R"( "height": 2160, "logicalDpi": 96, "dpr": 1}]})") < 0) {
-        state.SkipWithError("cannot write the screen configuration");
-        return;
-    }
-    screens.close();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
-                       QStringLiteral("offscreen:configfile=") + screens.fileName());
-    for (auto _ : state) {
-        QProcess child;
-        child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--benchmark_filter=^AnimationFrame/helix/89$"),
-                     QStringLiteral("--benchmark_format=json")});
-        if (!child.waitForFinished(120000) || child.exitCode() != 0) {
-            state.SkipWithError("the scaled run failed");
-            return;
-        }
-        const QJsonObject run = QJsonDocument::fromJson(child.readAllStandardOutput())
-                                    .object()[QStringLiteral("benchmarks")]
-                                    .toArray()
-                                    .at(0)
-                                    .toObject();
-        const double microseconds = run[QStringLiteral("real_time")].toDouble();
-        if (!(microseconds > 0.0) || run[QStringLiteral("picture_scale")].toDouble() != 2.0) {
-            state.SkipWithError("the scaled run drew at another scale or reported no time");
-            return;
-        }
-        state.SetIterationTime(microseconds * 1e-6);
-    }
-}
-
 double Percentile(std::vector<double> values, double fraction)
 {
     if (values.empty())
@@ -206,7 +160,8 @@ struct Registrar {
                     ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark("AnimationFrame/helix/89", BM_AnimationFrame)
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark("AnimationFrame/helix/89/scale:2", BM_AnimationFrameScaled)
+        benchmark::RegisterBenchmark("AnimationFrame/helix/89/scale:2", BM_AtScaleFactor, "2",
+                                     "AnimationFrame/helix/89")
             ->UseManualTime()
             ->Iterations(1)
             ->Unit(benchmark::kMicrosecond);

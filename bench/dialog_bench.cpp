@@ -8,22 +8,17 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QFile>
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "bench_support.h"
 #include "controls/control_ids.h"
 #include "controls/picture_layout.h"
 #include "render/draw_figure.h"
+#include "scaled_run.h"
 #include "ui/figure_dialog.h"
 #include "ui/picture_area.h"
 
@@ -60,55 +55,6 @@ void BM_DialogDragStep(benchmark::State& state, bool flat, bool hidden)
     }
     QTest::mouseRelease(&dialog, Qt::LeftButton, {}, start);
     state.counters["picture_scale"] = dialog.Picture()->Scale();
-}
-
-// Qt reads the screen's scale factor once, when the application starts, so
-// the drag step at device pixel ratio 2 runs in a second torsiva-bench with
-// QT_SCALE_FACTOR=2, and each iteration here takes the time per step it
-// reports.
-void BM_DialogDragStepScaled(benchmark::State& state, const char* scaleFactor, const char* run)
-{
-    // The offscreen platform's own screen, 800 × 600 device pixels, is too
-    // small for the window at this ratio: give it a large one.
-    QTemporaryDir directory;
-    QFile screens(directory.filePath(QStringLiteral("screens.json")));
-    if (!screens.open(QIODevice::WriteOnly) ||
-        screens.write(R"({"screens": [{"name": "large", "x": 0, "y": 0, "width": 3840,)"
-                      R"( "height": 2160, "logicalDpi": 96, "dpr": 1}]})") < 0) {
-        state.SkipWithError("cannot write the screen configuration");
-        return;
-    }
-    screens.close();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scaleFactor));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
-                       QStringLiteral("offscreen:configfile=") + screens.fileName());
-    for (auto _ : state) {
-        QProcess child;
-        child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--benchmark_filter=^%1$").arg(QLatin1String(run)),
-                     QStringLiteral("--benchmark_format=json")});
-        if (!child.waitForFinished(120000) || child.exitCode() != 0) {
-            state.SkipWithError("the scaled run failed");
-            return;
-        }
-        const QJsonObject run = QJsonDocument::fromJson(child.readAllStandardOutput())
-                                    .object()[QStringLiteral("benchmarks")]
-                                    .toArray()
-                                    .at(0)
-                                    .toObject();
-        const double microseconds = run[QStringLiteral("real_time")].toDouble();
-        if (!(microseconds > 0.0)) {
-            state.SkipWithError("the scaled run reported no time");
-            return;
-        }
-        if (run[QStringLiteral("picture_scale")].toDouble() != QByteArray(scaleFactor).toDouble()) {
-            state.SkipWithError("the scaled run drew at another scale");
-            return;
-        }
-        state.SetIterationTime(microseconds * 1e-6);
-    }
 }
 
 void DrawReference(QImage& image, int side, const std::vector<PixelPolyline>& polylines)
@@ -179,13 +125,13 @@ struct Registrar {
         benchmark::RegisterBenchmark("DialogDragStep/helix/89/hidden", BM_DialogDragStep, false,
                                      true)
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark("DialogDragStep/helix/89/hidden/scale:2",
-                                     BM_DialogDragStepScaled, "2", "DialogDragStep/helix/89/hidden")
+        benchmark::RegisterBenchmark("DialogDragStep/helix/89/hidden/scale:2", BM_AtScaleFactor,
+                                     "2", "DialogDragStep/helix/89/hidden")
             ->UseManualTime()
             ->Iterations(1)
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark("DialogDragStep/helix/89/scale:2", BM_DialogDragStepScaled,
-                                     "2", "DialogDragStep/helix/89")
+        benchmark::RegisterBenchmark("DialogDragStep/helix/89/scale:2", BM_AtScaleFactor, "2",
+                                     "DialogDragStep/helix/89")
             ->UseManualTime()
             ->Iterations(1)
             ->Unit(benchmark::kMicrosecond);

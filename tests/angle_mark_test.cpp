@@ -3,6 +3,7 @@
 // measures in both, and how it is drawn.
 #include <random>
 
+#include "curve_parameters.h"
 #include "geometry/view_frame.h"
 #include "render/angle_mark.h"
 #include "render/development.h"
@@ -11,24 +12,9 @@
 
 namespace {
 
-constexpr CurveKind kFigures[] = {CurveKind::Helix, CurveKind::ConicalHelix,
-                                  CurveKind::SphericalHelix};
-
-int LowestAngle(CurveKind figure) { return figure == CurveKind::SphericalHelix ? 0 : 2; }
-
 Vec3 AsVec3(FlatPoint p) { return {p.x, p.y, 0.0}; }
 
 double Distance(Vec3 a, Vec3 b) { return Length(Subtract(a, b)); }
-
-std::vector<double> RandomParameters(const CurveRange& range, unsigned seed, int count)
-{
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<double> along(range.first, range.last);
-    std::vector<double> parameters;
-    for (int i = 0; i < count; ++i)
-        parameters.push_back(along(random));
-    return parameters;
-}
 
 // Every arc point lies at the arc's radius from the point, the first along
 // the generatrix's upward or outward direction.

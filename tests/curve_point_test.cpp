@@ -4,27 +4,12 @@
 // angle it measures is the A bar's wherever it lies.
 #include <random>
 
+#include "curve_parameters.h"
 #include "render/curve_point.h"
 #include "render/tracers.h"
 #include "test_support.h"
 
 namespace {
-
-constexpr CurveKind kFigures[] = {CurveKind::Helix, CurveKind::ConicalHelix,
-                                  CurveKind::SphericalHelix};
-
-int LowestAngle(CurveKind figure) { return figure == CurveKind::SphericalHelix ? 0 : 2; }
-
-// Seeded parameters spread over the curve's range.
-std::vector<double> RandomParameters(const CurveRange& range, unsigned seed, int count)
-{
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<double> along(range.first, range.last);
-    std::vector<double> parameters;
-    for (int i = 0; i < count; ++i)
-        parameters.push_back(along(random));
-    return parameters;
-}
 
 void ExpectSameBits(Vec3 actual, Vec3 expected)
 {

@@ -44,7 +44,10 @@ std::vector<PicturePath> AngleMarkDrawing(const PictureMark& mark)
 {
     std::vector<PicturePath> paths = AngleMarkPaths(mark);
     if (mark.shown && mark.hasAngle)
-        paths.push_back({kMarkPen, {LabelAnchor(mark)}, false, nullptr,
+        paths.push_back({kMarkPen,
+                         {LabelAnchor(mark)},
+                         false,
+                         nullptr,
                          MeasuredAngleText(mark.angleDeg).toStdString()});
     return paths;
 }

@@ -203,6 +203,7 @@ function ShowTexts(tr, byId) {
     byId('flat-text').textContent = tr(kTexts.flat);
     byId('hidden-text').textContent = tr(kTexts.hidden);
     byId('point-text').textContent = tr(kTexts.point);
+    byId('view').textContent = tr(kTexts.view);
     byId('animate').textContent = tr(kTexts.animate);
 }
 
@@ -371,6 +372,11 @@ function Run(module, tr, version, language) {
         };
     };
     WireExports(program, canvas, flatCanvas, flatOption, tr, byId, SvgMarks);
+    WireViewMenu(byId('view'), byId('view-menu'), [
+        {control: byId('smooth')}, {control: flatOption}, {control: byId('hidden')},
+        {control: pointOption}, {control: byId('animate')}, {separator: true},
+        {control: byId('save-png')}, {control: byId('save-svg')}
+    ]);
 
     Changed();
     document.documentElement.classList.add('running');

@@ -29,6 +29,7 @@ const kTexts = {
     flat: QT_TRANSLATE_NOOP('CFigureDlg', 'Desarrollo'),
     flatNoFigure: QT_TRANSLATE_NOOP('CFigureDlg', 'Desarrollo: todavía no hay figura'),
     hidden: QT_TRANSLATE_NOOP('CFigureDlg', 'Partes ocultas'),
+    view: QT_TRANSLATE_NOOP('CFigureDlg', 'Ver'),
     point: QT_TRANSLATE_NOOP('CFigureDlg', 'Ángulo en un punto'),
     animate: QT_TRANSLATE_NOOP('CFigureDlg', 'Animar'),
     // The curve's parameter: θ for the loxodrome, t for the helices.

@@ -38,8 +38,8 @@ test('an English browser gets the English of the translations file', async () =>
         assert.equal(english.title, 'Torsiva');
         assert.equal(english.group, 'Curves');
         assert.deepEqual(
-            english.buttons.slice(0, 5),
-            ['Helix', 'Conical helix', 'Spherical helix', 'Instructions', 'About Torsiva']);
+            english.buttons.slice(0, 6),
+            ['Helix', 'Conical helix', 'Spherical helix', 'View', 'Instructions', 'About Torsiva']);
         assert.ok(english.buttons.includes('Save Picture') && english.buttons.includes('Save SVG'));
         assert.deepEqual(english.sliders, [
             'A bar: angle of the curve', 'Z bar: size of the picture', 'P bar: distance of the eye'

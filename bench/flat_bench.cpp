@@ -6,6 +6,7 @@
 
 #include "bench_support.h"
 #include "render/flat_picture.h"
+#include "render/kept_canvas.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "render/draw_figure.h"
 #include "render/flat_picture.h"
 #include "render/kept_canvas.h"
+#include "render/kept_flat_picture.h"
 
 namespace {
 

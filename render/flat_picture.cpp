@@ -219,24 +219,6 @@ void ComposeFlatPicture(Canvas& canvas, FlatCache& cache, CurveKind figure, int 
         DrawSmooth(canvas, flat, mapping.scale);
 }
 
-bool KeptFlatPicture::Show(CurveKind figure, int angleDeg, PictureMapping mapping)
-{
-    mapping.scale = DrawableScale(mapping.scale);
-    const int side = PictureSide(mapping.scale);
-    if (canvas_ && canvas_->Width() == side && figure == figure_ && angleDeg == angleDeg_ &&
-        mapping.scale == mapping_.scale && mapping.lines == mapping_.lines)
-        return false;
-    // One kept canvas for every redraw of one size: drawing again costs only
-    // what the last redraw drew on it, not a fill of the whole square.
-    if (!canvas_ || canvas_->Width() != side)
-        canvas_ = std::make_unique<KeptCanvas>(Canvas::ForPicture(side));
-    ComposeFlatPicture(*canvas_, cache_, figure, angleDeg, mapping);
-    figure_ = figure;
-    angleDeg_ = angleDeg;
-    mapping_ = mapping;
-    return true;
-}
-
 std::vector<PicturePath> FlatPicturePaths(const FlatFigure& flat)
 {
     std::vector<PicturePath> paths;

@@ -16,13 +16,11 @@
 // eye, the zoom or a drag.
 #pragma once
 
-#include <memory>
 #include <vector>
 
 #include "geometry/view_state.h"
 #include "render/canvas.h"
 #include "render/flat_cuts.h"
-#include "render/kept_canvas.h"
 #include "render/picture_paths.h"
 #include "render/picture_scale.h"
 
@@ -90,24 +88,6 @@ private:
 // CurveKind::None only the square.
 void ComposeFlatPicture(Canvas& canvas, FlatCache& cache, CurveKind figure, int angleDeg,
                         PictureMapping mapping = {});
-
-// A flat picture kept from one redraw to the next, as the window keeps it:
-// drawn again only when the figure, the angle or the mapping changes.
-class KeptFlatPicture {
-public:
-    // Draws the flat picture unless the canvas already shows it. Returns
-    // whether it drew.
-    bool Show(CurveKind figure, int angleDeg, PictureMapping mapping);
-    // Nothing until the first Show.
-    const Canvas* Picture() const { return canvas_.get(); }
-
-private:
-    std::unique_ptr<KeptCanvas> canvas_;
-    FlatCache cache_;
-    CurveKind figure_ = CurveKind::None;
-    int angleDeg_ = 0;
-    PictureMapping mapping_;
-};
 
 // The pen a piece is drawn with: the outline takes the wires' colour.
 const Pen& FlatPen(FlatClass what);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The flat picture: the fit worked out by hand, what a redraw draws and in
-// which pens, both line styles and the scales, and the kept picture that a
-// drag leaves alone.
+// which pens, both line styles and the scales.
 #include <cmath>
 #include <cstring>
 #include <set>
@@ -189,33 +188,4 @@ TEST(FlatPictureTest, StraightRunsAreDrawnAsOneLine)
             }
         }
     }
-}
-
-TEST(FlatPictureTest, KeptPictureIsDrawnAgainOnlyForANewFigureAngleOrMapping)
-{
-    KeptFlatPicture kept;
-    EXPECT_EQ(kept.Picture(), nullptr);
-    const PictureMapping exact{1.0, LineStyle::Exact};
-    EXPECT_TRUE(kept.Show(CurveKind::Helix, 60, exact));
-    const Canvas* canvas = kept.Picture();
-    ASSERT_NE(canvas, nullptr);
-    EXPECT_FALSE(kept.Show(CurveKind::Helix, 60, exact)) << "what a drag asks for";
-    EXPECT_EQ(PixelsOf(*kept.Picture()), FreshPicture(CurveKind::Helix, 60, exact));
-
-    // Each change draws again, on the kept canvas while the size stays, and
-    // gives what a fresh canvas would.
-    for (auto [figure, angle, mapping] :
-         {std::tuple{CurveKind::Helix, 61, exact},
-          {CurveKind::SphericalHelix, 61, exact},
-          {CurveKind::SphericalHelix, 61, PictureMapping{1.0, LineStyle::Smooth}},
-          {CurveKind::SphericalHelix, 61, PictureMapping{1.5, LineStyle::Smooth}},
-          {CurveKind::ConicalHelix, 2, PictureMapping{1.5, LineStyle::Exact}},
-          {CurveKind::Helix, 89, exact}}) {
-        EXPECT_TRUE(kept.Show(figure, angle, mapping)) << int(figure) << " " << angle;
-        ASSERT_EQ(kept.Picture()->Width(), PictureSide(mapping.scale))
-            << "the figure's side at the same scale, no larger";
-        EXPECT_EQ(PixelsOf(*kept.Picture()), FreshPicture(figure, angle, mapping))
-            << int(figure) << " " << angle;
-    }
-    EXPECT_EQ(kept.Picture()->Width(), 500);
 }

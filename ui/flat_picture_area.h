@@ -9,13 +9,10 @@
 #include <QImage>
 #include <QWidget>
 
-#include <memory>
-
 #include "controls/point_controls.h"
 #include "geometry/view_state.h"
 #include "render/angle_mark.h"
-#include "render/flat_picture.h"
-#include "render/kept_canvas.h"
+#include "render/kept_flat_picture.h"
 #include "render/picture_scale.h"
 
 class FlatPictureArea : public QWidget {
@@ -26,11 +23,11 @@ public:
     // only if it is not shown already. With the point shown, its angle mark
     // over it, drawn again when the point has moved too.
     void Show(const ViewState& view, const PointControls* point = nullptr);
-    bool HasPicture() const { return Shown() != nullptr; }
+    bool HasPicture() const { return m_kept.Picture() != nullptr; }
     // The mark last drawn, in picture units; not shown when there was none.
-    const PictureMark& Mark() const { return m_mark; }
+    const PictureMark& Mark() const { return m_kept.Mark(); }
     // The flat figure's fit, which takes development units to picture units.
-    FlatFit Fit(const ViewState& view) { return m_cache.Figure(view.curveKind, view.angleDeg).fit; }
+    FlatFit Fit(const ViewState& view) { return m_kept.Fit(view.curveKind, view.angleDeg); }
     // A copy of what the area shows, in device pixels: a null image before
     // the first Show.
     QImage Picture() const;
@@ -43,26 +40,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const Canvas* Shown() const { return m_marked ? m_marked.get() : m_kept.Picture(); }
-
-    KeptFlatPicture m_kept; // without the mark: drawn only when it changes
-    // With the mark: the flat picture drawn again under each move of it.
-    std::unique_ptr<KeptCanvas> m_marked;
-    // What m_marked shows: a drag, which moves neither, leaves it alone.
-    struct Drawn {
-        CurveKind figure = CurveKind::None;
-        int angleDeg = 0;
-        PictureMapping mapping;
-        double parameter = 0.0;
-        bool SameAs(const Drawn& o) const
-        {
-            return figure == o.figure && angleDeg == o.angleDeg &&
-                   mapping.scale == o.mapping.scale && mapping.lines == o.mapping.lines &&
-                   parameter == o.parameter;
-        }
-    } m_drawn;
-    FlatCache m_cache;
-    PictureMark m_mark;
+    KeptFlatPicture m_kept;
     double m_drawnScale = 1.0;
     LineStyle m_lines = LineStyle::Exact;
 };

@@ -31,28 +31,9 @@ PictureMark Developed(const FlatMark& flat)
 void PageFlatPicture::Show(CurveKind figure, int angleDeg, PictureMapping mapping,
                            const PointControls* point)
 {
-    mapping.scale = DrawableScale(mapping.scale);
-    const int side = PictureSide(mapping.scale);
-    const std::optional<double> at = point ? point->Shown() : std::nullopt;
-    if (canvas_ && canvas_->Width() == side && figure == figure_ && angleDeg == angleDeg_ &&
-        mapping.lines == mapping_.lines && at == markedAt_)
+    if (!kept_.Show(figure, angleDeg, mapping, point ? &point->Curve() : nullptr,
+                    point ? point->Shown() : std::nullopt))
         return;
-    // One canvas for every drawing of one size, which then costs only what
-    // the last drawing drew on it.
-    if (!canvas_ || canvas_->Width() != side) {
-        canvas_.reset();
-        canvas_ = RgbaCanvasIfMemory(side);
-        if (!canvas_)
-            return;
-    }
-    ComposeFlatPicture(*canvas_, cache_, figure, angleDeg, mapping);
-    const FlatMark flat = at ? MarkInPlane(point->Curve(), *at) : FlatMark{};
-    mark_ = at ? FitMark(flat, cache_.Figure(figure, angleDeg).fit) : PictureMark{};
-    developed_ = Developed(flat);
-    DrawAngleMark(*canvas_, mark_, mapping);
-    markedAt_ = at;
-    figure_ = figure;
-    angleDeg_ = angleDeg;
-    mapping_ = mapping;
+    developed_ = Developed(kept_.PlaneMark());
     ++redraws_;
 }

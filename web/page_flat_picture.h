@@ -11,7 +11,7 @@
 
 #include "controls/point_controls.h"
 #include "page_picture.h"
-#include "render/flat_picture.h"
+#include "render/kept_flat_picture.h"
 
 class PageFlatPicture {
 public:
@@ -22,30 +22,26 @@ public:
     void Show(CurveKind figure, int angleDeg, PictureMapping mapping,
               const PointControls* point = nullptr);
     // The fit of the figure's flat picture at the angle, from the kept one.
-    FlatFit Fit(CurveKind figure, int angleDeg) { return cache_.Figure(figure, angleDeg).fit; }
+    FlatFit Fit(CurveKind figure, int angleDeg) { return kept_.Fit(figure, angleDeg); }
     // The mark last drawn, in picture units and in development units (its
-    // points as the flat picture's X and Y); not shown when there was none.
-    const PictureMark& Mark() const { return mark_; }
+    // points as the flat picture's X and Y, for the script to read alike);
+    // not shown when there was none.
+    const PictureMark& Mark() const { return kept_.Mark(); }
     const PictureMark& DevelopedMark() const { return developed_; }
 
-    bool HasPicture() const { return canvas_ != nullptr; }
-    int Side() const { return canvas_ ? canvas_->Width() : 0; }
+    bool HasPicture() const { return kept_.Picture() != nullptr; }
+    int Side() const { return HasPicture() ? kept_.Picture()->Width() : 0; }
     // Side() rows of Side() R, G, B, A bytes; null before the first.
     const uint8_t* Rgba() const
     {
-        return canvas_ ? reinterpret_cast<const uint8_t*>(canvas_->Bits()) : nullptr;
+        return HasPicture() ? reinterpret_cast<const uint8_t*>(kept_.Picture()->Bits()) : nullptr;
     }
     // How many flat pictures have been drawn.
     uint64_t Redraws() const { return redraws_; }
 
 private:
-    std::unique_ptr<RgbaCanvas> canvas_;
-    FlatCache cache_;
-    CurveKind figure_ = CurveKind::None;
-    int angleDeg_ = 0;
-    PictureMapping mapping_;
-    std::optional<double> markedAt_;
-    PictureMark mark_;
+    KeptFlatPicture kept_{
+        [](int side) -> std::unique_ptr<KeptCanvas> { return RgbaCanvasIfMemory(side); }};
     PictureMark developed_;
     uint64_t redraws_ = 0;
 };

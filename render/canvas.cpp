@@ -11,6 +11,16 @@
 #include "render/picture_scale.h"
 #include "render/smooth_line.h"
 
+// A branch taken at most every other time, such as a line's step along its
+// minor axis. Told so, Clang keeps the branch instead of computing both ways
+// and selecting one, which would put the selection on the chain from each
+// pixel to the next; GCC keeps it either way.
+#if defined(__GNUC__)
+#define TORSIVA_AT_MOST_HALF_THE_TIME(condition) __builtin_expect(bool(condition), 0)
+#else
+#define TORSIVA_AT_MOST_HALF_THE_TIME(condition) (condition)
+#endif
+
 namespace {
 
 // Offsets k, from the line's first pixel, that a line draws: [first, last].
@@ -245,7 +255,7 @@ TORSIVA_ALWAYS_INLINE int32_t Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, i
         for (int32_t k = 0, remainder = adx; k < adx; ++k) {
             plot(pixel);
             remainder += 2 * ady;
-            if (remainder >= 2 * adx) {
+            if (TORSIVA_AT_MOST_HALF_THE_TIME(remainder >= 2 * adx)) {
                 remainder -= 2 * adx;
                 pixel += yStride;
             }
@@ -255,7 +265,7 @@ TORSIVA_ALWAYS_INLINE int32_t Canvas::DrawLineOnCanvas(int32_t x0, int32_t y0, i
         for (int32_t k = 0, remainder = ady; k < ady; ++k) {
             plot(pixel);
             remainder += 2 * adx;
-            if (remainder >= 2 * ady) {
+            if (TORSIVA_AT_MOST_HALF_THE_TIME(remainder >= 2 * ady)) {
                 remainder -= 2 * ady;
                 pixel += xStride;
             }
@@ -454,7 +464,7 @@ int64_t Canvas::DrawLineIn(const PixelBox& box, int64_t x0, int64_t y0, int64_t 
         plot(pixels + index);
         index += majorStride;
         remainder += twoM;
-        if (remainder >= twoN) {
+        if (TORSIVA_AT_MOST_HALF_THE_TIME(remainder >= twoN)) {
             remainder -= twoN;
             index += minorStride;
         }

@@ -167,15 +167,21 @@ inline uint32_t Blend(uint32_t pixel, uint32_t colour, double coverage)
 
 } // namespace
 
+std::unique_ptr<uint32_t[], Canvas::AlignedDelete> Canvas::NewPixels(int width, int height)
+{
+    const size_t bytes = size_t(width) * size_t(height) * sizeof(uint32_t);
+    return std::unique_ptr<uint32_t[], AlignedDelete>(
+        static_cast<uint32_t*>(::operator new[](bytes, std::align_val_t{kPixelAlignment})));
+}
+
 Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), pixels_(new uint32_t[size_t(width) * size_t(height)])
+    : width_(width), height_(height), pixels_(NewPixels(width, height))
 {
     std::fill_n(pixels_.get(), size_t(width) * size_t(height), kOpaqueBlack);
 }
 
 Canvas::Canvas(Unpainted)
-    : width_(kCanvasWidth), height_(kCanvasHeight),
-      pixels_(new uint32_t[size_t(kCanvasWidth) * size_t(kCanvasHeight)])
+    : width_(kCanvasWidth), height_(kCanvasHeight), pixels_(NewPixels(kCanvasWidth, kCanvasHeight))
 {
     std::fill(pixels_.get() + Index(0, kPictureSize), pixels_.get() + Index(0, kCanvasHeight),
               kOpaqueBlack);

@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 
 #include "geometry/picture.h"
 #include "render/smooth_line.h"
@@ -187,9 +188,20 @@ private:
                        Plot plot);
     void FillSpan(int64_t y, int64_t x0, int64_t x1, uint32_t colour);
 
+    // The pixels start on a cache line, so that the vectors a fill writes
+    // never straddle two lines, whatever the allocator's own alignment.
+    static constexpr std::size_t kPixelAlignment = 64;
+    struct AlignedDelete {
+        void operator()(uint32_t* pixels) const
+        {
+            ::operator delete[](pixels, std::align_val_t{kPixelAlignment});
+        }
+    };
+    static std::unique_ptr<uint32_t[], AlignedDelete> NewPixels(int width, int height);
+
     int width_;
     int height_;
-    std::unique_ptr<uint32_t[]> pixels_;
+    std::unique_ptr<uint32_t[], AlignedDelete> pixels_;
     uint32_t penColour_ = kOpaqueBlack;
     uint32_t fillColour_ = kOpaqueBlack;
     int32_t currentX_ = 0;

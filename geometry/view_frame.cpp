@@ -134,6 +134,76 @@ void ProjectPointsAvx512f(const ViewState& view, const double* x, const double* 
 }
 #endif
 
+#ifdef __wasm_simd128__
+// WebAssembly's vectors hold two doubles, and a machine running them has
+// sixteen vector registers: ProjectEach's loop, vectorised as it stands,
+// keeps sixteen constants and spills its temporaries. Two passes over the
+// points, two at a time, each keep fewer: the first the line's parameter t
+// at the plane (stored in u), the second the hit and its picture
+// coordinates. Each lane does ProjectEach's operations in its order.
+struct Lanes3 {
+    v128_t x, y, z;
+
+    static Lanes3 Splat(Vec3 v)
+    {
+        return {wasm_f64x2_splat(v.x), wasm_f64x2_splat(v.y), wasm_f64x2_splat(v.z)};
+    }
+    static Lanes3 Load(const double* x, const double* y, const double* z, size_t i)
+    {
+        return {wasm_v128_load(x + i), wasm_v128_load(y + i), wasm_v128_load(z + i)};
+    }
+};
+
+TORSIVA_ALWAYS_INLINE Lanes3 Minus(const Lanes3& a, const Lanes3& b)
+{
+    return {wasm_f64x2_sub(a.x, b.x), wasm_f64x2_sub(a.y, b.y), wasm_f64x2_sub(a.z, b.z)};
+}
+
+// Dot's order: (z·z + y·y) + x·x.
+TORSIVA_ALWAYS_INLINE v128_t DotLanes(const Lanes3& a, const Lanes3& b)
+{
+    return wasm_f64x2_add(wasm_f64x2_add(wasm_f64x2_mul(a.z, b.z), wasm_f64x2_mul(a.y, b.y)),
+                          wasm_f64x2_mul(a.x, b.x));
+}
+
+void ProjectPointsSimd128(const ViewState& view, const double* x, const double* y, const double* z,
+                          size_t count, double* u, double* v)
+{
+    const Projection project = Projection::Of(view);
+    const size_t pairs = count - count % 2;
+    {
+        // IntersectLinePlane(p, eye − p, planePoint, viewDir)'s t.
+        const Lanes3 eye = Lanes3::Splat(project.eye);
+        const Lanes3 normal = Lanes3::Splat(project.viewDir);
+        const Lanes3 plane = Lanes3::Splat(project.planePoint);
+        for (size_t i = 0; i < pairs; i += 2) {
+            const Lanes3 p = Lanes3::Load(x, y, z, i);
+            wasm_v128_store(u + i, wasm_f64x2_div(DotLanes(normal, Minus(plane, p)),
+                                                  DotLanes(normal, Minus(eye, p))));
+        }
+    }
+    const Lanes3 eye = Lanes3::Splat(project.eye);
+    const Lanes3 plane = Lanes3::Splat(project.planePoint);
+    const Lanes3 right = Lanes3::Splat(project.right);
+    const Lanes3 up = Lanes3::Splat(project.up);
+    const v128_t zoom = wasm_f64x2_splat(project.zoom);
+    for (size_t i = 0; i < pairs; i += 2) {
+        const Lanes3 p = Lanes3::Load(x, y, z, i);
+        const Lanes3 direction = Minus(eye, p);
+        const v128_t t = wasm_v128_load(u + i);
+        const Lanes3 hit{wasm_f64x2_add(p.x, wasm_f64x2_mul(t, direction.x)),
+                         wasm_f64x2_add(p.y, wasm_f64x2_mul(t, direction.y)),
+                         wasm_f64x2_add(p.z, wasm_f64x2_mul(t, direction.z))};
+        const Lanes3 q = Minus(
+            {wasm_f64x2_mul(zoom, hit.x), wasm_f64x2_mul(zoom, hit.y), wasm_f64x2_mul(zoom, hit.z)},
+            plane);
+        wasm_v128_store(u + i, DotLanes(q, right));
+        wasm_v128_store(v + i, DotLanes(q, up));
+    }
+    ProjectEach(view, x + pairs, y + pairs, z + pairs, count - pairs, u + pairs, v + pairs);
+}
+#endif
+
 } // namespace
 
 Vec3 ProjectPoint(const ViewState& view, Vec3 p) { return Projection::Of(view)(p); }
@@ -146,6 +216,9 @@ std::vector<ProjectPointsClone> RunnableProjectPointsClones()
         clones.push_back({"avx512f", ProjectPointsAvx512f});
     if (__builtin_cpu_supports("avx2"))
         clones.push_back({"avx2", ProjectPointsAvx2});
+#endif
+#ifdef __wasm_simd128__
+    clones.push_back({"simd128", ProjectPointsSimd128});
 #endif
     clones.push_back({"portable", ProjectPointsPortable});
     return clones;

@@ -61,12 +61,12 @@ function WireBars(program, sliders, changed) {
 function ShowBars(program, sliders) {
     sliders.forEach((slider, bar) => {
         const shown = program.slider(bar);
-        slider.min = String(shown.min);
-        slider.max = String(shown.max);
-        slider.value = String(shown.value);
+        SetProperty(slider, 'min', String(shown.min));
+        SetProperty(slider, 'max', String(shown.max));
+        SetProperty(slider, 'value', String(shown.value));
         // A bar with no range yet (before the first figure) shows no
         // thumb, as the desktop's empty scroll bar shows none.
         slider.classList.toggle('empty', shown.min === shown.max);
-        slider.setAttribute('aria-valuetext', String(program.spokenValue(bar)));
+        SetAttribute(slider, 'aria-valuetext', String(program.spokenValue(bar)));
     });
 }

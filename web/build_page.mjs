@@ -14,7 +14,7 @@ import vm from 'node:vm';
 
 // The page's scripts, in the order they are defined in; main.js starts it.
 const kScripts = [
-    'texts.js', 'bars.js', 'picture_input.js', 'picture_view.js', 'picture_svg.js',
+    'dom_writes.js', 'texts.js', 'bars.js', 'picture_input.js', 'picture_view.js', 'picture_svg.js',
     'picture_point.js', 'view_menu.js', 'dialogs.js', 'main.js'
 ];
 

@@ -56,6 +56,7 @@ function Program(module) {
         figureChanged: () => module._torsiva_point_figure_changed(page) !== 0,
         pointShown: () => module._torsiva_point_shown(page) !== 0,
         pointParameter: () => module._torsiva_point_parameter(page),
+        markShown: (which) => module._torsiva_mark_shown(page, which) !== 0,
         // The mark last drawn in picture `which` (0 the figure's, 1 the flat
         // one), in picture units.
         mark(which) {
@@ -322,18 +323,18 @@ function Run(module, tr, version, language) {
         view.show();
         ShowBars(program, sliders);
         const angle = program.labelAngle();
-        label.textContent = angle === null ? '' : Arg(tr(kTexts.angleLabel), angle);
+        SetProperty(label, 'textContent', angle === null ? '' : Arg(tr(kTexts.angleLabel), angle));
         const figure = kFigures.find((f) => f.kind === program.figure());
         const point = PointDescription();
         const Name = (title, none) =>
             figure ? Arg(tr(kTexts.pictureName), tr(title), program.angle()) + point : tr(none);
-        canvas.setAttribute('aria-label', Name(figure && figure.title, kTexts.noFigure));
-        flatCanvas.setAttribute('aria-label',
-                                Name(figure && figure.flatTitle, kTexts.flatNoFigure));
-        byId('flat-frame').hidden = !flatOption.checked;
+        SetAttribute(canvas, 'aria-label', Name(figure && figure.title, kTexts.noFigure));
+        SetAttribute(flatCanvas, 'aria-label',
+                     Name(figure && figure.flatTitle, kTexts.flatNoFigure));
+        SetProperty(byId('flat-frame'), 'hidden', !flatOption.checked);
         for (const button of exports)
-            button.disabled = !figure;
-        byId('animate').disabled = !figure;
+            SetProperty(button, 'disabled', !figure);
+        SetProperty(byId('animate'), 'disabled', !figure);
         flatCanvas.classList.toggle('takes-pointer', program.pointShown());
     }
 
@@ -352,10 +353,12 @@ function Run(module, tr, version, language) {
         Changed();
     });
     WirePoint(program, pointOption, byId('animate'), flatCanvas, Changed);
-    view =
-        PictureView(byId('picture-frame'), canvas, flatCanvas, program,
-                    (which, context, side) => DrawMarkText(
-                        context, Mark(which), side, program.pictureSize, program.markTextPixels));
+    // Most pictures have no mark: its parts and its text are read for one.
+    // Says whether it drew the text.
+    const OverPicture = (which, context, side) =>
+        program.markShown(which) &&
+        DrawMarkText(context, Mark(which), side, program.pictureSize, program.markTextPixels);
+    view = PictureView(byId('picture-frame'), canvas, flatCanvas, program, OverPicture);
     WirePictureInput(canvas, program, Changed);
     WireKeys(program, flatOption, byId('hidden'), Changed);
     // The marks as the SVG writes them, while the point is shown.

@@ -23,7 +23,7 @@ function Decimals(language, digits) {
 // halo three picture pixels wide.
 function DrawMarkText(context, mark, side, pictureSize, textPixels) {
     if (!mark.shown || !mark.hasAngle)
-        return;
+        return false;
     const scale = side / pictureSize;
     context.save();
     context.font = Math.max(1, Math.round(textPixels * scale)) + 'px sans-serif';
@@ -37,6 +37,7 @@ function DrawMarkText(context, mark, side, pictureSize, textPixels) {
     context.strokeText(mark.text, x, y);
     context.fillText(mark.text, x, y);
     context.restore();
+    return true;
 }
 
 // The flat picture's pointer: the point to the nearest curve point while

@@ -68,6 +68,16 @@ struct PixelBox {
         return {std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
                 std::min(bottom, o.bottom)};
     }
+    // The smallest box holding the pixels of both; an empty box adds none.
+    PixelBox Join(const PixelBox& o) const
+    {
+        if (o.Empty())
+            return *this;
+        if (Empty())
+            return o;
+        return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
+                std::max(bottom, o.bottom)};
+    }
 };
 
 class Canvas {

@@ -18,6 +18,11 @@
 // pixels, counting six for each line, painting the rectangle whole is the
 // cheaper erase, and the log is dropped. That bounds both the walk and the
 // memory the log takes.
+//
+// It also keeps the box of every pixel that may have changed since it was
+// last asked: what the last redraw drew, which the next puts back, and what
+// the next draws. A page that shows the picture need only put that box
+// again.
 #pragma once
 
 #include <optional>
@@ -39,6 +44,10 @@ public:
     // hold every dash.
     int64_t DashedPolyline(const int32_t* xs, const int32_t* ys, size_t count, DashPattern pattern,
                            int64_t phase) override;
+
+    // The box of every pixel that may differ from when this was last asked
+    // (the whole canvas the first time); asking empties it.
+    PixelBox TakeChanged();
 
 private:
     static constexpr int64_t kEraseBudgetDivisor = 8;
@@ -79,6 +88,10 @@ private:
     // Puts back the painted rectangle under everything remembered.
     void Erase();
     void PutBackOnTheSides(const int32_t* xs, const int32_t* ys, size_t count);
+    // Adds the box of pixels a line may write, cut to the canvas, to what
+    // has been drawn and what has changed.
+    void Drew(PixelBox box);
+    void DrewPolyline(const int32_t* xs, const int32_t* ys, size_t count);
 
     std::optional<PaintedRectangle> painted_;
     std::vector<int32_t> xs_;
@@ -90,4 +103,8 @@ private:
     std::vector<WuSegment> smoothOnOutline_;
     int64_t eraseBudget_ = 0;
     bool overBudget_ = false;
+    // What has been drawn since the last rectangle, and what has changed
+    // since TakeChanged.
+    PixelBox drawn_{};
+    PixelBox changed_;
 };

@@ -30,6 +30,9 @@ public:
               const TracedCurve* curve = nullptr, std::optional<double> point = std::nullopt);
     // Nothing until the first Show.
     const KeptCanvas* Picture() const { return canvas_.get(); }
+    // The box of the picture that may have changed since it was last asked
+    // (KeptCanvas::TakeChanged); empty before the first Show.
+    PixelBox TakeChanged() { return canvas_ ? canvas_->TakeChanged() : PixelBox{}; }
     // The mark last drawn, in picture units and in development units; not
     // shown when there was none.
     const PictureMark& Mark() const { return mark_; }

@@ -195,11 +195,31 @@ TEST(KeptCanvasTest, ARoundOverTheBudgetIsPaintedWholeAndTheNextErasedAgain)
 
 namespace {
 
+// Every pixel outside `box` is as `before` had it.
+::testing::AssertionResult ChangedOnlyIn(const Canvas& canvas, const std::vector<uint32_t>& before,
+                                         PixelBox box)
+{
+    for (int y = 0; y < canvas.Height(); ++y)
+        for (int x = 0; x < canvas.Width(); ++x)
+            if (!box.Contains(x, y) &&
+                canvas.PixelAt(x, y) != before[size_t(y) * size_t(canvas.Width()) + size_t(x)])
+                return ::testing::AssertionFailure()
+                       << "pixel (" << x << ", " << y << ") changed outside the box";
+    return ::testing::AssertionSuccess();
+}
+
+std::vector<uint32_t> PixelsOf(const Canvas& canvas)
+{
+    return {canvas.Bits(), canvas.Bits() + size_t(canvas.Width()) * size_t(canvas.Height())};
+}
+
 // One canvas kept over many redraws, as the window keeps it, against a fresh
 // canvas for each: views that send lines far off the canvas, every figure and
 // none, angles up to the densest, both line styles. At scale 1 the kept
 // canvas starts unpainted, as the fuzzers' does. With `hiddenParts` every
-// other redraw shows the hidden parts, dashed lines and all.
+// other redraw shows the hidden parts, dashed lines and all. Every pixel
+// that a redraw, or two (as when a page shows every other one), changed lies
+// in the box the kept canvas says may have changed.
 void ExpectKeptRedrawsAsFresh(unsigned seed, bool hiddenParts)
 {
     std::mt19937 random(seed);
@@ -207,6 +227,7 @@ void ExpectKeptRedrawsAsFresh(unsigned seed, bool hiddenParts)
     for (double scale : {1.0, 2.0}) {
         const int side = PictureSide(scale);
         KeptCanvas kept(scale == 1.0 ? Canvas::ForRedraw() : Canvas::ForPicture(side));
+        std::vector<uint32_t> shown(PixelsOf(kept).size(), 0u);
         FigureCache keptFigures;
         for (int redraw = 0; redraw < 48; ++redraw) {
             ViewState view = DefaultView(CurveKind(redraw % 4), 2 + (redraw * 13) % 88);
@@ -222,6 +243,11 @@ void ExpectKeptRedrawsAsFresh(unsigned seed, bool hiddenParts)
             ComposeFigure(fresh, figures, view, mapping);
             ASSERT_TRUE(SamePixels(kept, fresh, {0, 0, side, side}))
                 << "scale " << scale << ", redraw " << redraw;
+            if (redraw % 3 == 1)
+                continue;
+            ASSERT_TRUE(ChangedOnlyIn(kept, shown, kept.TakeChanged()))
+                << "scale " << scale << ", redraw " << redraw;
+            shown = PixelsOf(kept);
         }
     }
 }
@@ -236,4 +262,36 @@ TEST(KeptCanvasRedrawTest, EveryRedrawIsWhatAFreshCanvasDraws)
 TEST(KeptCanvasRedrawTest, RedrawsWithHiddenPartsAreWhatAFreshCanvasDraws)
 {
     ExpectKeptRedrawsAsFresh(20261209, true);
+}
+
+// The box of what changed is all of the canvas at first and after another
+// rectangle; a redraw of the same view changes only the figure's pixels (the
+// helix, narrow and upright, spans a fifth of the picture's width), and
+// nothing drawn leaves it empty.
+TEST(KeptCanvasTest, TheChangedBoxIsWhereTheFiguresAre)
+{
+    const int side = PictureSide(1.0);
+    KeptCanvas kept(Canvas::ForPicture(side));
+    EXPECT_EQ(kept.TakeChanged().right, side);
+    EXPECT_TRUE(kept.TakeChanged().Empty());
+
+    const ViewState view = Framed(DefaultView(CurveKind::Helix, 89));
+    FigureCache figures;
+    ComposeFigure(kept, figures, view, PictureMapping{});
+    const PixelBox first = kept.TakeChanged();
+    EXPECT_EQ(first.left, 0);
+    EXPECT_EQ(first.right, side);
+    for (LineStyle lines : {LineStyle::Exact, LineStyle::Smooth}) {
+        ComposeFigure(kept, figures, view, PictureMapping{1.0, lines});
+        const PixelBox again = kept.TakeChanged();
+        EXPECT_GT(again.left, side / 3);
+        EXPECT_LT(again.right, 2 * side / 3);
+        EXPECT_FALSE(again.Empty());
+    }
+
+    kept.SelectFill(kDarkBlue);
+    kept.Rectangle(10, 20, 30, 40);
+    const PixelBox other = kept.TakeChanged();
+    EXPECT_LE(other.left, 10);
+    EXPECT_GE(other.bottom, 40);
 }

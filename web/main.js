@@ -47,6 +47,10 @@ function Program(module) {
             const side = module._torsiva_picture_side(page);
             return Bytes(module._torsiva_picture_rgba(page), side * side * 4);
         },
+        // The box of picture `which` that may have changed since it was
+        // last asked, as [left, top, right, bottom].
+        takeChanged: (which) => Array.from(
+            new Int32Array(module.HEAPU8.buffer, module._torsiva_take_changed(page, which), 4)),
         setFlat: (on) => module._torsiva_set_flat(page, on ? 1 : 0),
         setHidden: (on) => module._torsiva_set_hidden(page, on ? 1 : 0),
         setPoint: (on) => module._torsiva_set_point(page, on ? 1 : 0),

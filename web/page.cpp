@@ -127,3 +127,14 @@ const std::string& Page::UpdateFileStem()
     fileStem_ = PictureFileStem(view.curveKind, view.angleDeg);
     return fileStem_;
 }
+
+const int32_t* Page::KeepBox(PixelBox box)
+{
+    if (box.Empty())
+        box = {};
+    keptBox_[0] = int32_t(box.left);
+    keptBox_[1] = int32_t(box.top);
+    keptBox_[2] = int32_t(box.right);
+    keptBox_[3] = int32_t(box.bottom);
+    return keptBox_;
+}

@@ -40,6 +40,7 @@ public:
     void SetFlat(bool on);
     bool FlatOn() const { return flatOn_; }
     const PageFlatPicture& Flat() const { return flat_; }
+    PageFlatPicture& Flat() { return flat_; }
 
     // A curve button: the point goes to the figure's default.
     void CurveButton(CurveKind figure);
@@ -77,6 +78,9 @@ public:
     // SVG draws it beside the figure; kept until the next call.
     const FlatFigure& UpdateFlatFigure();
     const FlatFigure& FlatFigureKept() const { return flatFigure_; }
+    // `box` as left, top, right and bottom, kept until the next call (and
+    // empty as 0, 0, 0, 0), for the script to read.
+    const int32_t* KeepBox(PixelBox box);
     // The name a saved picture of the view is offered under, without its
     // extension; kept until the next call.
     const std::string& UpdateFileStem();
@@ -107,4 +111,5 @@ private:
     std::vector<PicturePath> paths_;
     FlatFigure flatFigure_;
     std::string fileStem_;
+    int32_t keptBox_[4] = {};
 };

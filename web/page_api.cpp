@@ -276,6 +276,12 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* torsiva_picture_rgba(const Page* page)
     return page->Picture().Rgba();
 }
 
+EMSCRIPTEN_KEEPALIVE const int32_t* torsiva_take_changed(Page* page, int which)
+{
+    const PixelBox box = which == 1 ? page->Flat().TakeChanged() : page->Picture().TakeChanged();
+    return page->KeepBox(box);
+}
+
 EMSCRIPTEN_KEEPALIVE const char* torsiva_file_stem(Page* page)
 {
     return page->UpdateFileStem().c_str();

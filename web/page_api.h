@@ -93,6 +93,13 @@ double torsiva_redraws(const Page* page);
 int torsiva_picture_side(const Page* page);
 const uint8_t* torsiva_picture_rgba(const Page* page);
 
+// The box of a picture (`which`: 0 the figure's, 1 the flat one) whose
+// pixels may differ from when it was last asked, as left, top, right and
+// bottom, right and bottom past it: the whole picture when it is a new one,
+// nothing before the first. The page puts back only that box. Kept until the
+// next call.
+const int32_t* torsiva_take_changed(Page* page, int which);
+
 // The name a saved picture of the view is offered under, without its
 // extension ("torsiva-helice-conica-60"), as UTF-8; kept until the next call.
 const char* torsiva_file_stem(Page* page);

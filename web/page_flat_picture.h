@@ -36,6 +36,8 @@ public:
     {
         return HasPicture() ? reinterpret_cast<const uint8_t*>(kept_.Picture()->Bits()) : nullptr;
     }
+    // The box that may have changed since it was last asked.
+    PixelBox TakeChanged() { return kept_.TakeChanged(); }
     // How many flat pictures have been drawn.
     uint64_t Redraws() const { return redraws_; }
 

@@ -81,6 +81,9 @@ public:
     {
         return canvas_ ? reinterpret_cast<const uint8_t*>(canvas_->Bits()) : nullptr;
     }
+    // The box of the last picture that may have changed since it was last
+    // asked, the whole picture when it is a new one; empty before the first.
+    PixelBox TakeChanged() { return canvas_ ? canvas_->TakeChanged() : PixelBox{}; }
     // How many pictures have been drawn, so that a caller knows when to show
     // the next.
     uint64_t Redraws() const { return redraws_; }

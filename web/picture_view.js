@@ -8,8 +8,12 @@
 // is 16, or memory ran short) stands in its top left corner.
 
 // Shows a picture of the program on `canvas` whenever it has been drawn
-// again; `picture` gives its redraw count, side and bytes, and `over`
-// draws what goes over its pixels (the angle mark's text).
+// again; `picture` gives its redraw count, side, bytes and the box that may
+// have changed since it was last shown, and `over` draws what goes over its
+// pixels (the angle mark's text), saying whether it drew any. Only the box
+// is put again, unless the canvas was cleared (by a new size, or by the
+// browser when it dropped the canvas's memory) or text was drawn over it,
+// which the box does not cover.
 function CanvasShow(canvas, picture) {
     // Opaque, as every pixel of a picture is: putImageData then has no
     // alpha to premultiply, at half the cost.
@@ -19,7 +23,13 @@ function CanvasShow(canvas, picture) {
     context.fillStyle = getComputedStyle(document.documentElement).backgroundColor;
     context.fillRect(0, 0, canvas.width, canvas.height);
     let shownRedraw = -1;
-    return function Show() {
+    let whole = true;
+    canvas.addEventListener('contextrestored', () => {
+        whole = true;
+        shownRedraw = -1;
+        Show();
+    });
+    function Show() {
         const redraw = picture.redraws();
         const side = picture.side();
         if (redraw === shownRedraw || side === 0)
@@ -28,13 +38,21 @@ function CanvasShow(canvas, picture) {
         if (canvas.width !== side || canvas.height !== side) {
             canvas.width = side;
             canvas.height = side;
+            whole = true;
         }
         const ratio = window.devicePixelRatio || 1;
-        canvas.style.width = side / ratio + 'px';
-        canvas.style.height = side / ratio + 'px';
-        context.putImageData(new ImageData(picture.bytes(), side, side), 0, 0);
-        picture.over(context, side);
-    };
+        SetProperty(canvas.style, 'width', side / ratio + 'px');
+        SetProperty(canvas.style, 'height', side / ratio + 'px');
+        const pixels = new ImageData(picture.bytes(), side, side);
+        const [left, top, right, bottom] = picture.changed();
+        if (whole)
+            context.putImageData(pixels, 0, 0);
+        else if (right > left && Math.min(bottom, side) > top)
+            context.putImageData(pixels, 0, 0, left, top, right - left,
+                                 Math.min(bottom, side) - top);
+        whole = picture.over(context, side);
+    }
+    return Show;
 }
 
 // `over(which, context, side)` draws over picture `which` (0 the figure's,
@@ -44,12 +62,14 @@ function PictureView(frame, canvas, flatCanvas, program, over) {
         redraws: program.redraws,
         side: program.pictureSide,
         bytes: program.pictureBytes,
+        changed: () => program.takeChanged(0),
         over: (context, side) => over(0, context, side),
     });
     const showFlat = CanvasShow(flatCanvas, {
         redraws: program.flatRedraws,
         side: program.flatSide,
         bytes: program.flatBytes,
+        changed: () => program.takeChanged(1),
         over: (context, side) => over(1, context, side),
     });
     function Show() {

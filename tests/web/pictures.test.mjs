@@ -55,6 +55,15 @@ describe('each figure', () => {
             });
 });
 
+// The page puts back only the box a redraw may have changed: a narrow
+// figure after wider ones must still leave nothing of them.
+test('each figure after the wider ones leaves nothing of them', async () => {
+    await ExpectSamePicture(async (page) => {
+        for (const [, title] of [kFigures[1], kFigures[2], kFigures[0]])
+            await page.getByRole('button', {name: title, exact: true}).click();
+    }, [Button('conical'), Button('spherical'), Button('helix')]);
+});
+
 describe('the bars', () => {
     test('arrow keys on each slider are arrow clicks', async () => {
         await ExpectSamePicture(

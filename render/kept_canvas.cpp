@@ -37,20 +37,15 @@ PixelBox BoxOf(const int32_t* xs, const int32_t* ys, size_t count)
     return {x.min, y.min, int64_t{x.max} + 1, int64_t{y.max} + 1};
 }
 
-// The smooth line's walk keeps to floor(min) − 1 … floor(max) + 2 of its
-// ends' coordinates along each axis (see Remember below).
-PixelBox BoxOf(const WuSegment& s)
-{
-    const auto first = [](double a, double b) { return int64_t(std::floor(std::min(a, b))) - 1; };
-    const auto last = [](double a, double b) { return int64_t(std::floor(std::max(a, b))) + 2; };
-    return {first(s.x0, s.x1), first(s.y0, s.y1), last(s.x0, s.x1) + 1, last(s.y0, s.y1) + 1};
-}
-
 } // namespace
 
 KeptCanvas::KeptCanvas(Canvas&& canvas) : Canvas(std::move(canvas)), changed_(Bounds()) {}
 
-PixelBox KeptCanvas::TakeChanged() { return std::exchange(changed_, PixelBox{}); }
+PixelBox KeptCanvas::TakeChanged()
+{
+    DrewSmoothLines();
+    return std::exchange(changed_, PixelBox{});
+}
 
 void KeptCanvas::Drew(PixelBox box)
 {
@@ -62,6 +57,26 @@ void KeptCanvas::Drew(PixelBox box)
 void KeptCanvas::DrewPolyline(const int32_t* xs, const int32_t* ys, size_t count)
 {
     Drew(BoxOf(xs, ys, count));
+}
+
+void KeptCanvas::DrewSmoothLine(const WuSegment& s)
+{
+    smoothExtent_.left = std::min({smoothExtent_.left, s.x0, s.x1});
+    smoothExtent_.right = std::max({smoothExtent_.right, s.x0, s.x1});
+    smoothExtent_.top = std::min({smoothExtent_.top, s.y0, s.y1});
+    smoothExtent_.bottom = std::max({smoothExtent_.bottom, s.y0, s.y1});
+}
+
+// A smooth line's walk keeps to floor(min) − 1 … floor(max) + 2 of its
+// ends' coordinates along each axis (see Remember below), and so do the
+// walks of all of them to those of their extent.
+void KeptCanvas::DrewSmoothLines()
+{
+    const SmoothExtent e = std::exchange(smoothExtent_, SmoothExtent{});
+    if (!(e.left <= e.right))
+        return;
+    Drew({int64_t(std::floor(e.left)) - 1, int64_t(std::floor(e.top)) - 1,
+          int64_t(std::floor(e.right)) + 3, int64_t(std::floor(e.bottom)) + 3});
 }
 
 KeptCanvas::PaintedRectangle KeptCanvas::Painted(int32_t left, int32_t top, int32_t right,
@@ -86,6 +101,7 @@ void KeptCanvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bot
     // from here on only what is drawn over it can differ.
     const PaintedRectangle wanted = Painted(left, top, right, bottom);
     const bool same = painted_ && painted_->SameAs(wanted);
+    DrewSmoothLines();
     if (same && !overBudget_)
         Erase();
     else
@@ -132,7 +148,7 @@ void KeptCanvas::SmoothLine(double x0, double y0, double x1, double y1)
     const std::optional<WuSegment> segment = CutSmoothLine(x0, y0, x1, y1, Width(), Height());
     if (!segment)
         return;
-    Drew(BoxOf(*segment));
+    DrewSmoothLine(*segment);
     Remember(*segment);
     BlendWuSegment(*segment);
 }

@@ -25,6 +25,7 @@
 // again.
 #pragma once
 
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -92,6 +93,10 @@ private:
     // has been drawn and what has changed.
     void Drew(PixelBox box);
     void DrewPolyline(const int32_t* xs, const int32_t* ys, size_t count);
+    // Smooth lines, cut to the canvas, are many and short: only their
+    // extent is kept as they come, and made a box when one is needed.
+    void DrewSmoothLine(const WuSegment& segment);
+    void DrewSmoothLines();
 
     std::optional<PaintedRectangle> painted_;
     std::vector<int32_t> xs_;
@@ -107,4 +112,11 @@ private:
     // since TakeChanged.
     PixelBox drawn_{};
     PixelBox changed_;
+    // The least and greatest coordinates of the smooth lines' ends drawn
+    // since DrewSmoothLines; none while left > right.
+    struct SmoothExtent {
+        static constexpr double kNone = std::numeric_limits<double>::infinity();
+        double left = kNone, top = kNone, right = -kNone, bottom = -kNone;
+    };
+    SmoothExtent smoothExtent_;
 };

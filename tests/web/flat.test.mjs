@@ -4,22 +4,11 @@
 // but not the eye, turned on and off by its checkbox and by Ctrl+D, and
 // remembered.
 import assert from 'node:assert/strict';
-import {after, before, test} from 'node:test';
+import {test} from 'node:test';
 
-import {
-    DifferingPixels,
-    LaunchBrowser,
-    PagePixels,
-    PictureCentre,
-    Snapshot,
-    WithPage
-} from './support.mjs';
+import {DifferingPixels, PagePixels, PictureCentre, SharedBrowser, Snapshot} from './support.mjs';
 
-let browser;
-before(async () => { browser = await LaunchBrowser(); });
-after(async () => { await browser.close(); });
-
-const Opened = (options, act) => WithPage(browser, options, act);
+const {Opened} = SharedBrowser();
 
 const FlatShown = (page) => page.locator('#flat-frame').isVisible();
 

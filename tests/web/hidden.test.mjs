@@ -5,25 +5,20 @@
 // turned on and off by its checkbox and by Ctrl+H, and remembered.
 import assert from 'node:assert/strict';
 import {readFileSync} from 'node:fs';
-import {after, before, test} from 'node:test';
+import {test} from 'node:test';
 
 import {
     DesktopSvg,
     DifferingPixels,
     Elements,
     kBarIds,
-    LaunchBrowser,
     PagePixels,
     PictureCentre,
-    Snapshot,
-    WithPage
+    SharedBrowser,
+    Snapshot
 } from './support.mjs';
 
-let browser;
-before(async () => { browser = await LaunchBrowser(); });
-after(async () => { await browser.close(); });
-
-const Opened = (options, act) => WithPage(browser, options, act);
+const {Opened} = SharedBrowser();
 
 const Option = (page) => page.getByRole('checkbox', {name: 'Partes ocultas'});
 

@@ -3,16 +3,14 @@
 // first language is English, Spanish otherwise; the English is the
 // desktop's translations file's.
 import assert from 'node:assert/strict';
-import {after, before, test} from 'node:test';
+import {test} from 'node:test';
 
-import {LaunchBrowser, OpenPage} from './support.mjs';
+import {OpenPage, SharedBrowser} from './support.mjs';
 
-let browser;
-before(async () => { browser = await LaunchBrowser(); });
-after(async () => { await browser.close(); });
+const {Browser} = SharedBrowser();
 
 async function Texts(locale) {
-    const {context, page, problems} = await OpenPage(browser, {locale});
+    const {context, page, problems} = await OpenPage(Browser(), {locale});
     try {
         await page.locator('#conical').click();
         return {

@@ -4,17 +4,13 @@
 // line when it cannot run.
 import assert from 'node:assert/strict';
 import {statSync} from 'node:fs';
-import {after, before, describe, test} from 'node:test';
+import {describe, test} from 'node:test';
 
-import {kPagePath, kPageUrl, LaunchBrowser, PictureCentre, WithPage} from './support.mjs';
+import {kPagePath, kPageUrl, PictureCentre, SharedBrowser} from './support.mjs';
 
 const kUnavailable = 'Torsiva necesita un navegador con JavaScript y WebAssembly.';
 
-let browser;
-before(async () => { browser = await LaunchBrowser(); });
-after(async () => { await browser.close(); });
-
-const Opened = (options, act) => WithPage(browser, options, act);
+const {Browser, Opened} = SharedBrowser();
 
 describe('the file', () => {
     test('is one file of at most 400 KB, opened from file://', () => {
@@ -164,7 +160,7 @@ describe('the layout', () => {
 
 describe('faults', () => {
     test('without WebAssembly the page says so in one Spanish line', async () => {
-        const context = await browser.newContext({locale: 'en-US'});
+        const context = await Browser().newContext({locale: 'en-US'});
         try {
             await context.addInitScript(() => { delete window.WebAssembly; });
             const page = await context.newPage();
@@ -180,7 +176,7 @@ describe('faults', () => {
     });
 
     test('with scripts blocked the page says the same', async () => {
-        const context = await browser.newContext({javaScriptEnabled: false});
+        const context = await Browser().newContext({javaScriptEnabled: false});
         try {
             const page = await context.newPage();
             await page.goto(kPageUrl);

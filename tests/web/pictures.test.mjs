@@ -3,30 +3,28 @@
 // pixel ratios 1 and 2, after the bars, a drag, the keys, a pinch and the
 // wheel, each held against torsiva-snapshot replaying the same actions.
 import assert from 'node:assert/strict';
-import {after, before, describe, test} from 'node:test';
+import {describe, test} from 'node:test';
 
 import {
     DifferingPixels,
     kBarIds,
     kCodes,
-    LaunchBrowser,
     OpenPage,
     PagePixels,
     PictureCentre,
+    SharedBrowser,
     Snapshot
 } from './support.mjs';
 
 const kFigures =
     [['helix', 'Hélice'], ['conical', 'Hélice cónica'], ['spherical', 'Hélice esférica']];
 
-let browser;
-before(async () => { browser = await LaunchBrowser(); });
-after(async () => { await browser.close(); });
+const {Browser} = SharedBrowser();
 
 // Opens the page, runs `act` on it and holds its picture against the
 // desktop's picture of `actions` at the same scale.
 async function ExpectSamePicture(act, actions, options = {}) {
-    const {context, page, problems} = await OpenPage(browser, options);
+    const {context, page, problems} = await OpenPage(Browser(), options);
     try {
         await act(page, context);
         const scale = options.deviceScaleFactor || 1;

@@ -7,15 +7,11 @@
 // reader in either language.
 import assert from 'node:assert/strict';
 import {readFileSync} from 'node:fs';
-import {after, before, test} from 'node:test';
+import {test} from 'node:test';
 
-import {DesktopSvg, Elements, LaunchBrowser, PagePixels, Snapshot, WithPage} from './support.mjs';
+import {DesktopSvg, Elements, PagePixels, SharedBrowser, Snapshot} from './support.mjs';
 
-let browser;
-before(async () => { browser = await LaunchBrowser(); });
-after(async () => { await browser.close(); });
-
-const Opened = (options, act) => WithPage(browser, options, act);
+const {Opened} = SharedBrowser();
 
 const Option = (page) => page.getByRole('checkbox', {name: 'Ángulo en un punto'});
 const Name = (page, id = 'picture') => page.locator('#' + id).getAttribute('aria-label');

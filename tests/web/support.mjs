@@ -10,6 +10,7 @@ import {spawnSync} from 'node:child_process';
 import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {dirname, join, resolve} from 'node:path';
+import {after, before} from 'node:test';
 import {fileURLToPath, pathToFileURL} from 'node:url';
 import {chromium} from 'playwright-core';
 
@@ -36,6 +37,16 @@ export const kCodes = {
 export async function LaunchBrowser() {
     return chromium.launch(
         {executablePath: '/usr/bin/chromium', headless: true, args: ['--no-sandbox']});
+}
+
+// One browser for all the tests of a file, launched before the first and
+// closed after the last: Browser() gives it, Opened(options, act) runs `act`
+// on a page of it as WithPage does.
+export function SharedBrowser() {
+    let browser;
+    before(async () => { browser = await LaunchBrowser(); });
+    after(async () => { await browser.close(); });
+    return {Browser: () => browser, Opened: (options, act) => WithPage(browser, options, act)};
 }
 
 // The page opened from disk in a fresh context; `problems` collects every

@@ -2,15 +2,11 @@
 // "Ver": the desktop's menu of options and exports, opened from its button
 // in the left column, each entry pressing the page's own control.
 import assert from 'node:assert/strict';
-import {after, before, test} from 'node:test';
+import {test} from 'node:test';
 
-import {LaunchBrowser, WithPage} from './support.mjs';
+import {SharedBrowser} from './support.mjs';
 
-let browser;
-before(async () => { browser = await LaunchBrowser(); });
-after(async () => { await browser.close(); });
-
-const Opened = (options, act) => WithPage(browser, options, act);
+const {Opened} = SharedBrowser();
 
 // The menu's entries as a screen reader finds them: role, name, checked
 // and enabled.
